@@ -1,0 +1,170 @@
+#include "core/SeqFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <limits>
+
+#include "core/Text.h"
+
+namespace tx {
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; 0 marks the five unassigned codes, read as Latin-1 controls.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+}  // namespace
+
+QString DecodeCp1252(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
+            out.append(QChar(kHigh[b - 0x80]));
+        else
+            out.append(QChar(b));
+    }
+    return out;
+}
+
+QByteArray EncodeCp1252(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u <= 0x9F)) {
+            out.append(static_cast<char>(u));
+            continue;
+        }
+        char mapped = '?';
+        for (int i = 0; i < 32; ++i)
+            if (kHigh[i] == u) mapped = static_cast<char>(0x80 + i);
+        out.append(mapped);
+    }
+    return out;
+}
+
+SeqReader::SeqReader(const QByteArray& bytes, const QString& name)
+    : data_(DecodeCp1252(bytes)), name_(name) {}
+
+SeqReader SeqReader::fromFile(const QString& path) {
+    QFile f(path);
+    const QString name = QFileInfo(path).fileName();
+    if (!f.exists()) throw FileError(name + ": the file is missing");
+    if (!f.open(QIODevice::ReadOnly)) throw FileError(name + ": the file cannot be read");
+    return SeqReader(f.readAll(), name);
+}
+
+void SeqReader::fail(const QString& why) const {
+    throw FileError(QStringLiteral("%1: %2 (field %3)").arg(name_, why).arg(fields_ + 1));
+}
+
+bool SeqReader::atEnd() const {
+    for (int i = pos_; i < data_.size(); ++i) {
+        const QChar c = data_[i];
+        if (c != u' ' && c != u'\t' && c != u'\r' && c != u'\n') return false;
+    }
+    return true;
+}
+
+QString SeqReader::text() {
+    const int n = data_.size();
+    if (pos_ >= n) fail(QStringLiteral("the file ends too early"));
+    while (pos_ < n && (data_[pos_] == u' ' || data_[pos_] == u'\t')) ++pos_;
+    if (pos_ >= n) fail(QStringLiteral("the file ends too early"));
+
+    QString field;
+    auto endOfField = [&] {
+        // Consume up to and including the separator: a comma, or a line end (CR LF, LF or CR).
+        while (pos_ < n && data_[pos_] != u',' && data_[pos_] != u'\r' && data_[pos_] != u'\n')
+            ++pos_;
+        if (pos_ < n && data_[pos_] == u',') {
+            ++pos_;
+        } else if (pos_ < n && data_[pos_] == u'\r') {
+            ++pos_;
+            if (pos_ < n && data_[pos_] == u'\n') ++pos_;
+        } else if (pos_ < n) {
+            ++pos_;
+        }
+    };
+
+    if (data_[pos_] == u'"') {
+        const int close = data_.indexOf(u'"', pos_ + 1);
+        if (close < 0) fail(QStringLiteral("a quoted text has no closing quote"));
+        field = data_.mid(pos_ + 1, close - pos_ - 1);
+        pos_ = close + 1;
+        endOfField();  // whatever stands between the closing quote and the separator is dropped
+    } else {
+        const int start = pos_;
+        while (pos_ < n && data_[pos_] != u',' && data_[pos_] != u'\r' && data_[pos_] != u'\n')
+            ++pos_;
+        field = RTrim(data_.mid(start, pos_ - start));
+        while (field.endsWith(u'\t')) field.chop(1);
+        endOfField();
+    }
+    ++fields_;
+    return field;
+}
+
+double SeqReader::number() {
+    const QString t = text();
+    if (!IsNumber(t)) {
+        --fields_;
+        fail(QStringLiteral("\"%1\" is not a number").arg(t));
+    }
+    return Val(t);
+}
+
+int SeqReader::integer16() {
+    const double v = number();
+    if (v != Int(v) || v < std::numeric_limits<short>::min() ||
+        v > std::numeric_limits<short>::max()) {
+        --fields_;
+        fail(QStringLiteral("%1 is not a whole number of the allowed size").arg(NumText(v)));
+    }
+    return static_cast<int>(v);
+}
+
+void SeqWriter::separate() {
+    if (inRecord_) out_.append(u',');
+    inRecord_ = true;
+}
+
+SeqWriter& SeqWriter::quoted(const QString& text) {
+    separate();
+    out_.append(u'"').append(text).append(u'"');
+    return *this;
+}
+
+SeqWriter& SeqWriter::plain(const QString& text) {
+    separate();
+    out_.append(text);
+    return *this;
+}
+
+SeqWriter& SeqWriter::number(double x) { return plain(NumText(x)); }
+
+SeqWriter& SeqWriter::endRecord() {
+    out_.append(QStringLiteral("\r\n"));
+    inRecord_ = false;
+    return *this;
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile f(path);
+    const QString name = QFileInfo(path).fileName();
+    if (!f.open(QIODevice::WriteOnly))
+        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
+    }
+    if (!f.commit()) throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
+}
+
+}  // namespace tx

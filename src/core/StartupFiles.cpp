@@ -1,0 +1,82 @@
+#include "core/StartupFiles.h"
+
+#include <QDir>
+
+#include "core/Aircraft.h"
+#include "core/SeqFile.h"
+#include "core/Text.h"
+
+namespace tx {
+
+QString ProgramFile(const PlanState& s, const QString& name) {
+    return QDir(s.ProgramDir).filePath(name);
+}
+
+void ReadSettingsFile(PlanState& s) {
+    SeqReader in = SeqReader::fromFile(ProgramFile(s, QStringLiteral("TARVEX.DAT")));
+    Settings read = s;
+    read.OwnerName = in.text();
+    read.OwnerAddress = in.text();
+    read.OwnerCityState = in.text();
+    read.OwnerPhone = in.text();
+    read.Reserved5 = in.text();
+    read.TaxiDefault = in.text();
+    read.OwnerEmail = in.text();
+    for (QString& r : read.Reserved8to11) r = in.text();
+    static_cast<Settings&>(s) = read;
+}
+
+void WriteSettingsFile(const PlanState& s) {
+    SeqWriter out;
+    for (const QString* f : {&s.OwnerName, &s.OwnerAddress, &s.OwnerCityState, &s.OwnerPhone,
+                             &s.Reserved5, &s.TaxiDefault, &s.OwnerEmail})
+        out.quoted(*f).endRecord();
+    for (const QString& r : s.Reserved8to11) out.quoted(r).endRecord();
+    WriteFileAtomically(ProgramFile(s, QStringLiteral("TARVEX.DAT")), out.bytes());
+}
+
+void ReadTimeZoneFile(PlanState& s) {
+    SeqReader in = SeqReader::fromFile(ProgramFile(s, QStringLiteral("TZONES.DAT")));
+    TimeZoneTable read;
+    for (int f = 1; f <= 9; ++f) {
+        const QString t = in.text();
+        if (f == 6) read.TZExpiry = t;
+    }
+    const int rows = in.integer16();
+    if (rows < 0 || rows > TimeZoneTable::MaxRows)
+        throw FileError(QStringLiteral("TZONES.DAT: the table holds %1 zone rows; at most %2 are "
+                                       "allowed")
+                            .arg(rows)
+                            .arg(TimeZoneTable::MaxRows));
+    read.TZRows = static_cast<std::int16_t>(rows);
+    for (int r = 1; r <= rows; ++r) {
+        read.TZCode[r] = in.text();
+        read.TZDSTStart[r] = in.number();
+        read.TZDSTEnd[r] = in.number();
+    }
+    static_cast<TimeZoneTable&>(s) = read;
+}
+
+QString ReadDefaultAircraftFile(const PlanState& s) {
+    SeqReader in = SeqReader::fromFile(ProgramFile(s, QStringLiteral("TXDefAC.DAT")));
+    return in.text();
+}
+
+void WriteDefaultAircraftFile(const PlanState& s) {
+    WriteFileAtomically(ProgramFile(s, QStringLiteral("TXDefAC.DAT")),
+                        SeqWriter().line(s.ACFileName).bytes());
+}
+
+void LoadStartFiles(PlanState& s) {
+    s.VersionText = QString::fromLatin1(kVersionText);
+    ReadSettingsFile(s);
+    ReadTimeZoneFile(s);
+    try {
+        s.ACFileName = ReadDefaultAircraftFile(s);
+        LoadAircraft(s);
+    } catch (const FileError&) {
+        s.ACFileName.clear();
+    }
+}
+
+}  // namespace tx

@@ -1,0 +1,102 @@
+#include "core/Text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace tx {
+
+namespace {
+
+// Length of the leading number of s from position i, or 0 when there is none.
+int numberLength(const QString& s, int i) {
+    const int start = i;
+    const int n = s.size();
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) ++i;
+    int digits = 0;
+    while (i < n && s[i].isDigit() && s[i].unicode() < 128) ++i, ++digits;
+    if (i < n && s[i] == u'.') {
+        ++i;
+        while (i < n && s[i].isDigit() && s[i].unicode() < 128) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+        int j = i + 1;
+        if (j < n && (s[j] == u'+' || s[j] == u'-')) ++j;
+        int expDigits = 0;
+        while (j < n && s[j].isDigit() && s[j].unicode() < 128) ++j, ++expDigits;
+        if (expDigits > 0) i = j;
+    }
+    return i - start;
+}
+
+int firstNonBlank(const QString& s) {
+    int i = 0;
+    while (i < s.size() && (s[i] == u' ' || s[i] == u'\t')) ++i;
+    return i;
+}
+
+}  // namespace
+
+double Val(const QString& text) {
+    const int i = firstNonBlank(text);
+    const int len = numberLength(text, i);
+    if (len == 0) return 0.0;
+    const std::string digits = text.mid(i, len).toStdString();
+    const double v = std::strtod(digits.c_str(), nullptr);
+    return std::isfinite(v) ? v : 0.0;
+}
+
+bool IsNumber(const QString& text) {
+    const QString t = Trim(text);
+    return !t.isEmpty() && numberLength(t, 0) == t.size();
+}
+
+double Int(double x) { return std::floor(x); }
+
+QString NumText(double x) {
+    if (x == 0.0 || !std::isfinite(x)) x = 0.0;  // no "-0"
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15g", x);
+    return QString::fromLatin1(buf);
+}
+
+QString Str(double x) {
+    const QString t = NumText(x);
+    return t.startsWith(u'-') ? t : u' ' + t;
+}
+
+QString RightAlign(const QString& text, int n) { return Right(QString(n, u' ') + text, n); }
+
+QString PadCut(const QString& text, int n) { return Left(text + QString(n, u' '), n); }
+
+QString Left(const QString& text, int n) { return n <= 0 ? QString() : text.left(n); }
+
+QString Right(const QString& text, int n) { return n <= 0 ? QString() : text.right(n); }
+
+QString Mid(const QString& text, int start, int length) {
+    if (start < 1 || start > text.size()) return QString();
+    return text.mid(start - 1, length < 0 ? -1 : length);
+}
+
+QString LTrim(const QString& text) {
+    int i = 0;
+    while (i < text.size() && text[i] == u' ') ++i;
+    return text.mid(i);
+}
+
+QString RTrim(const QString& text) {
+    int n = text.size();
+    while (n > 0 && text[n - 1] == u' ') --n;
+    return text.left(n);
+}
+
+QString Trim(const QString& text) { return LTrim(RTrim(text)); }
+
+QString TwoDigits(long long n) {
+    const QString t = QString::number(n);
+    return (n >= 0 && n < 10) ? u'0' + t : t;
+}
+
+}  // namespace tx

@@ -1,0 +1,69 @@
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "platform/FakePlatform.h"
+
+namespace tx {
+
+namespace {
+
+QMessageBox::StandardButton toQt(Platform::Answer a) {
+    switch (a) {
+        case Platform::Answer::Yes: return QMessageBox::Yes;
+        case Platform::Answer::No: return QMessageBox::No;
+        case Platform::Answer::Cancel: return QMessageBox::Cancel;
+        case Platform::Answer::OK: break;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+Platform::Answer DesktopPlatform::messageBox(QWidget* parent, const QString& text,
+                                             const QString& title, Buttons buttons, Icon icon,
+                                             Answer defaultButton) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case Icon::None: break;
+    }
+    switch (buttons) {
+        case Buttons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    box.setDefaultButton(toQt(defaultButton));
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: break;
+    }
+    // Closing the box with Escape or the window button: Cancel where offered, else No or OK.
+    if (buttons == Buttons::YesNoCancel) return Answer::Cancel;
+    if (buttons == Buttons::YesNo) return Answer::No;
+    return Answer::OK;
+}
+
+void DesktopPlatform::beep() { QApplication::beep(); }
+
+QDate DesktopPlatform::today() { return QDate::currentDate(); }
+
+Platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
+                                          Buttons buttons, Icon icon, Answer defaultButton) {
+    messages.append({text, title, buttons, icon, defaultButton});
+    if (!answers.isEmpty()) return answers.takeFirst();
+    if (buttons == Buttons::OK) return Answer::OK;
+    return defaultButton == Answer::OK ? Answer::Yes : defaultButton;
+}
+
+}  // namespace tx

@@ -1,0 +1,36 @@
+#pragma once
+// The seam to the outside world: everything a test cannot click through goes through here.
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+namespace tx {
+
+class Platform {
+public:
+    enum class Buttons { OK, YesNo, YesNoCancel };
+    enum class Icon { None, Information, Warning, Critical, Question };
+    enum class Answer { OK, Yes, No, Cancel };
+
+    virtual ~Platform() = default;
+
+    // Shows a message box and returns the button pressed.
+    virtual Answer messageBox(QWidget* parent, const QString& text, const QString& title,
+                              Buttons buttons = Buttons::OK, Icon icon = Icon::None,
+                              Answer defaultButton = Answer::OK) = 0;
+    virtual void beep() = 0;
+    // The system clock's date.
+    virtual QDate today() = 0;
+};
+
+// The real thing: QMessageBox, QApplication::beep, QDate::currentDate.
+class DesktopPlatform : public Platform {
+public:
+    Answer messageBox(QWidget* parent, const QString& text, const QString& title, Buttons buttons,
+                      Icon icon, Answer defaultButton) override;
+    void beep() override;
+    QDate today() override;
+};
+
+}  // namespace tx

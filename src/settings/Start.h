@@ -1,0 +1,15 @@
+#pragma once
+// The start routine's steps before any window is shown.
+#include "airportdb/Db.h"
+#include "core/PlanState.h"
+#include "platform/Platform.h"
+
+namespace tx {
+
+// Opens data.mdb of the program directory and loads TARVEX.DAT, TZONES.DAT and the default
+// aircraft into the plan state. A missing or damaged data.mdb, TARVEX.DAT or TZONES.DAT is shown
+// in a message box and written to standard error, and false is returned: the program must end.
+// A failing default aircraft only leaves no aircraft loaded.
+bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform);
+
+}  // namespace tx
