@@ -1,0 +1,129 @@
+#include "calc/TimeZones.h"
+
+#include <algorithm>
+
+#include "core/Text.h"
+
+namespace tx {
+
+namespace {
+
+constexpr double DefaultDSTStart = 4.01;
+constexpr double DefaultDSTEnd = 10.28;
+constexpr int MonthDays[13] = {31, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};  // [0] = Dec
+
+void daylightPeriod(const PlanState& s, const QString& zoneCode, std::optional<double>& start,
+                    std::optional<double>& end) {
+    start = DefaultDSTStart;
+    end = DefaultDSTEnd;
+    const QString code = RTrim(zoneCode);
+    const int rows = std::clamp<int>(s.TZRows, 0, TimeZoneTable::MaxRows);
+    for (int r = 1; r <= rows; ++r) {
+        if (code == s.TZCode[r]) {
+            start = s.TZDSTStart[r];
+            end = s.TZDSTEnd[r];
+            return;
+        }
+    }
+}
+
+bool daylightOn(double date, double start, double end) {
+    if (date == start || date == end) return true;
+    if (end > start) return start < date && date < end;
+    return !(end < date && date < start);  // a period across the turn of the year
+}
+
+double zoneOffset(const Leg& leg, const std::optional<double>& start,
+                  const std::optional<double>& end, const QString& dayText,
+                  const QString& stdText) {
+    const bool daylight = daylightOn(Val(leg.LegDate), start.value_or(0.0), end.value_or(0.0));
+    return Val(daylight ? dayText : stdText);
+}
+
+// m.dd as the number a typed date reads as: the quotient of two whole numbers is the double
+// nearest the decimal, as the literal 3.15 is.
+double monthDay(int month, int day) {
+    return (month * 100 + day) / 100.0;
+}
+
+}  // namespace
+
+void TXDep(PlanState& s) {
+    Leg& leg = s.cur();
+    daylightPeriod(s, leg.DepZoneCode, leg.DepDSTStart, leg.DepDSTEnd);
+}
+
+void TXDest(PlanState& s) {
+    Leg& leg = s.cur();
+    daylightPeriod(s, leg.DestZoneCode, leg.DestDSTStart, leg.DestDSTEnd);
+}
+
+void DepTZ(PlanState& s) {
+    Leg& leg = s.cur();
+    const double offset = zoneOffset(leg, leg.DepDSTStart, leg.DepDSTEnd, leg.DepDay, leg.DepStd);
+    leg.DepZoneOffset = offset;
+    s.SunZoneOffset = offset;
+}
+
+void DestTZ(PlanState& s) {
+    Leg& leg = s.cur();
+    const double offset =
+        zoneOffset(leg, leg.DestDSTStart, leg.DestDSTEnd, leg.DestDay, leg.DestStd);
+    leg.DestZoneOffset = offset;
+    s.SunZoneOffset = offset;
+}
+
+void DateRoll(PlanState& s) {
+    s.DateRollSign = QStringLiteral("+");
+    const double w = s.WorkDate;
+    for (int m = 1; m <= 12; ++m) {  // one day past the end of month m
+        if (w == monthDay(m, MonthDays[m] + 1)) {
+            s.WorkDate = monthDay(m % 12 + 1, 1);
+            return;
+        }
+    }
+    for (int m = 1; m <= 12; ++m) {  // two days past
+        if (w == monthDay(m, MonthDays[m] + 2)) {
+            s.WorkDate = monthDay(m % 12 + 1, 2);
+            return;
+        }
+    }
+    for (int m = 1; m <= 12; ++m) {  // day 0 of month m: the last day of the month before
+        if (w == m) {
+            s.WorkDate = monthDay(m == 1 ? 12 : m - 1, MonthDays[m - 1]);
+            return;
+        }
+    }
+    for (int m = 0; m <= 11; ++m) {  // m.99: the second-last day of month m (0 is December)
+        if (w == monthDay(m, 99)) {
+            s.WorkDate = monthDay(m == 0 ? 12 : m, MonthDays[m] - 1);
+            return;
+        }
+    }
+}
+
+void DateFill(PlanState& s) {
+    Leg& leg = s.cur();
+    const double month = Int(Val(leg.LegDate));
+    const QString name =
+        (month >= 1 && month <= 12) ? s.MonthNames[static_cast<int>(month)] : QString();
+    leg.DateText = Right(leg.LegDate, 2) + name;
+}
+
+void CivTime(PlanState& s) {
+    const QString t = s.CivTimeText;
+    double h = Val(Left(t, 2));
+    const QString mm = Right(t, 2);
+    QString suffix = QStringLiteral("am");
+    if (h >= 13) {
+        h -= 12;
+        suffix = (t == u"2400") ? QStringLiteral(" mid") : QStringLiteral("pm");
+    } else if (t == u"1200") {
+        suffix = QStringLiteral(" noon");
+    } else if (h == 12) {
+        suffix = QStringLiteral("pm");
+    }
+    s.CivTimeText = NumText(h) + u':' + mm + suffix;
+}
+
+}  // namespace tx
