@@ -1,0 +1,62 @@
+#include "airportdb/Statements.h"
+
+namespace tx {
+
+QString TableName(ServiceTable t) {
+    switch (t) {
+        case ServiceTable::FBOs: return QStringLiteral("tblFBOs");
+        case ServiceTable::CrewHotels: return QStringLiteral("tblCrewHotels");
+        case ServiceTable::PaxHotels: return QStringLiteral("tblPaxHotels");
+        case ServiceTable::Limos: return QStringLiteral("tblLimos");
+        case ServiceTable::Catering: return QStringLiteral("tblCatering");
+    }
+    return {};
+}
+
+// Airports of equal City stand in ID order, so the cursor order never depends on the engine's
+// choice of plan.
+Recordset OpenAirports(Db& db) {
+    return Recordset(db, QStringLiteral("tblAirports"), {}, {}, QStringLiteral("City, ID"));
+}
+
+Recordset OpenAirportsWithIdent(Db& db, const QString& ident) {
+    return Recordset(db, QStringLiteral("tblAirports"), QStringLiteral("Ident = ?1"), {ident});
+}
+
+Recordset OpenServices(Db& db, ServiceTable t, qint64 airportId) {
+    return Recordset(db, TableName(t), QStringLiteral("AirportID = ?1"), {airportId},
+                     QStringLiteral("ID"));
+}
+
+Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId) {
+    return Recordset(db, TableName(t), QStringLiteral("ID = ?1"), {rowId});
+}
+
+void MakeDefault(Db& db, ServiceTable t, qint64 airportId, qint64 rowId) {
+    const QString table = TableName(t);
+    db.transaction([&] {
+        db.execute(QStringLiteral("UPDATE %1 SET \"Default\" = 0 WHERE AirportID = ?1").arg(table),
+                   {airportId});
+        // The row must be one of this airport's: otherwise the airport would be left without
+        // a default (and another airport could get a second one), so nothing is changed.
+        if (db.execute(QStringLiteral("UPDATE %1 SET \"Default\" = 1 WHERE ID = ?1 AND AirportID = ?2")
+                           .arg(table),
+                       {rowId, airportId}) != 1)
+            throw DbError(QStringLiteral("%1: row %2 is not a service of airport %3; no default changed")
+                              .arg(table)
+                              .arg(rowId)
+                              .arg(airportId));
+    });
+}
+
+Recordset OpenServiceTable(Db& db, ServiceTable t) { return Recordset(db, TableName(t)); }
+
+void DeleteServicesOf(Db& db, qint64 airportId) {
+    db.transaction([&] {
+        for (ServiceTable t : kServiceTables)
+            db.execute(QStringLiteral("DELETE FROM %1 WHERE AirportID = ?1").arg(TableName(t)),
+                       {airportId});
+    });
+}
+
+}  // namespace tx
