@@ -1,5 +1,6 @@
 #include "core/Text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +61,13 @@ QString NumText(double x) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.15g", x);
     return QString::fromLatin1(buf);
+}
+
+QString SingleText(float x) {
+    if (x == 0.0f || !std::isfinite(x)) x = 0.0f;
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, x);
+    return QString::fromLatin1(buf, static_cast<int>(res.ptr - buf));
 }
 
 QString Str(double x) {

@@ -21,6 +21,10 @@ QString Str(double x);
 // Number to text without the sign blank ("7.04", "-3").
 QString NumText(double x);
 
+// A single-precision number (the database's Std and Day) to text without the sign blank: the
+// shortest text that reads back as the same single ("-3.3", not "-3.29999995").
+QString SingleText(float x);
+
 // The last n characters of n blanks followed by the text.
 QString RightAlign(const QString& text, int n);
 

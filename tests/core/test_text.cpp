@@ -103,6 +103,24 @@ private slots:
         QCOMPARE(got, want);
     }
 
+    void singleText_data() {
+        QTest::addColumn<float>("x");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole") << -7.0f << "-7";
+        QTest::newRow("tenths") << -3.3f << "-3.3";
+        QTest::newRow("half hour") << 5.5f << "5.5";
+        QTest::newRow("three quarters") << 12.75f << "12.75";
+        QTest::newRow("zero") << 0.0f << "0";
+        QTest::newRow("negative zero") << -0.0f << "0";
+    }
+    void singleText() {
+        QFETCH(float, x);
+        QFETCH(QString, text);
+        QCOMPARE(SingleText(x), text);
+        // Through the double the database stores, back to the same text.
+        QCOMPARE(SingleText(static_cast<float>(static_cast<double>(x))), text);
+    }
+
     void intPartIsFloor() {
         QCOMPARE(Int(2.99), 2.0);
         QCOMPARE(Int(-0.5), -1.0);
