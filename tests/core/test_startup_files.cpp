@@ -98,14 +98,6 @@ private slots:
         QCOMPARE(read(dir_.path(), "TARVEX.DAT"), expected);
     }
 
-    void settingsTooShortFailsAndChangesNothing() {
-        put(dir_.path(), "TARVEX.DAT", "\"a\",\"b\",\"c\"\r\n");
-        PlanState s = state();
-        s.OwnerName = "before";
-        QVERIFY_THROWS_EXCEPTION(FileError, ReadSettingsFile(s));
-        QCOMPARE(s.OwnerName, QString("before"));
-    }
-
     void timeZoneRows_data() {
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("ok");
@@ -258,26 +250,6 @@ private slots:
         QCOMPARE(s.ACFileName, acFile);
         QCOMPARE(s.ACType, type);
         QCOMPARE(s.ACFileLoaded, acFile);
-    }
-
-    void startFilesMandatory_data() {
-        QTest::addColumn<QString>("missing");
-        QTest::newRow("settings") << "TARVEX.DAT";
-        QTest::newRow("zones") << "TZONES.DAT";
-    }
-    void startFilesMandatory() {
-        QFETCH(QString, missing);
-        put(dir_.path(), "TARVEX.DAT", "\"n\",\"a\",\"c\",\"p\",\"\",\"10\",\"e\",\"\",\"\",\"\",\"\"");
-        put(dir_.path(), "TZONES.DAT", zones(2));
-        QFile::remove(QDir(dir_.path()).filePath(missing));
-        PlanState s = state();
-        try {
-            LoadStartFiles(s);
-            QFAIL("a missing mandatory file must stop the start");
-        } catch (const FileError& e) {
-            QVERIFY2(e.message().contains(missing), qPrintable(e.message()));
-            QVERIFY2(e.message().contains("missing"), qPrintable(e.message()));
-        }
     }
 
     void defaultAircraftWrittenBare() {
