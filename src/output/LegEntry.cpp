@@ -1,5 +1,6 @@
 // Opening the main window and the first four steps of a leg: leg number, take-off or landing,
-// date and local time; stepping back, cancelling and the maximum-legs notice.
+// date and local time; stepping back, cancelling and the maximum-legs notice. The airports, the
+// wind, the fuel reserve and the completion of the leg are in src/planning.
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -28,12 +29,6 @@ const QString kTorLPrompt = QStringLiteral("  Designate either <T>akeoff or <L>a
 const QString kDatePrompt =
     QStringLiteral("  ( <MM/DD>, Example: enter  July 4 = 07/04, or as 0704 )");
 const QString kTimePrompt = QStringLiteral("  ( Example:  1:05am = 0105,  1:05pm = 1305 )");
-const QString kAirportPrompt =
-    QStringLiteral("  Enter Airport ID, or Press <Return> for City Search.");
-const QString kWindPrompt =
-    QStringLiteral("  Enter new winds, or press <Return> to accept these winds.");
-const QString kReservePrompt =
-    QStringLiteral("  Enter new Fuel Reserve, or Press <Return> to accept.");
 
 // A month.day number as a whole number of hundredths of months: 7.04 -> 704.
 int monthDayKey(double v) {
@@ -392,50 +387,6 @@ void TripPlanning::txtTime_KeyPress(int& KeyAscii) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Steps 5 to 8: each box's step number and prompt. Their keys (the airport lookups, the wind,
-// the reserve and the completion of the leg) are not wired yet.
-
-void TripPlanning::txtDepID_GotFocus() {
-    EntryStep = QStringLiteral("5");
-    lblNotes->setText(kAirportPrompt);
-    SelectAllText(txtDepID);
-}
-
-void TripPlanning::txtDepID_LostFocus() {
-    lblNotes->setText(QString());
-}
-
-void TripPlanning::txtDestID_GotFocus() {
-    EntryStep = QStringLiteral("6");
-    lblNotes->setText(kAirportPrompt);
-    SelectAllText(txtDestID);
-}
-
-void TripPlanning::txtDestID_LostFocus() {
-    lblNotes->setText(QString());
-}
-
-void TripPlanning::txtWind_GotFocus() {
-    EntryStep = QStringLiteral("7");
-    lblNotes->setText(kWindPrompt);
-    SelectAllText(txtWind);
-}
-
-void TripPlanning::txtWind_LostFocus() {
-    lblNotes->setText(QString());
-}
-
-void TripPlanning::txtFuelReserve_GotFocus() {
-    EntryStep = QStringLiteral("8");
-    lblNotes->setText(kReservePrompt);
-    SelectAllText(txtFuelReserve);
-}
-
-void TripPlanning::txtFuelReserve_LostFocus() {
-    lblNotes->setText(QString());
-}
-
-// ---------------------------------------------------------------------------------------------
 // Back one step and cancel
 
 void TripPlanning::cmdBack_Click() {
@@ -508,9 +459,9 @@ void TripPlanning::mnuFilExit_Click() {
 }
 
 void TripPlanning::AskSaveAndExit() {
-    // A plan with legs is offered for saving first; the plan files are not wired yet, so such
-    // a plan keeps the program running.
-    if (s_.NumLegs == 0) app_.EndProgram();
+    // A plan with legs will be offered for saving first; until plan files can be written, every
+    // plan ends the program as an empty one does, so the user is never kept from leaving.
+    app_.EndProgram();
 }
 
 }  // namespace tx

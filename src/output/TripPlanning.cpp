@@ -34,6 +34,9 @@ TripPlanning::TripPlanning(AppWindows& app)
     buildFileFrames(page);
     buildSettingsFrames(page);
     connectHandlers();
+    // A focused button is pressed with <Return> as well as with the space bar, so a leg can be
+    // planned from the keyboard alone.
+    for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(true);
     Form_Load();
 }
 
@@ -358,14 +361,10 @@ void TripPlanning::connectHandlers() {
     events_.GotFocus(txtTime, this, &TripPlanning::txtTime_GotFocus);
     events_.KeyPress(txtTime, this, &TripPlanning::txtTime_KeyPress);
     events_.LostFocus(txtTime, this, &TripPlanning::txtTime_LostFocus);
-    events_.GotFocus(txtDepID, this, &TripPlanning::txtDepID_GotFocus);
-    events_.LostFocus(txtDepID, this, &TripPlanning::txtDepID_LostFocus);
-    events_.GotFocus(txtDestID, this, &TripPlanning::txtDestID_GotFocus);
-    events_.LostFocus(txtDestID, this, &TripPlanning::txtDestID_LostFocus);
-    events_.GotFocus(txtWind, this, &TripPlanning::txtWind_GotFocus);
-    events_.LostFocus(txtWind, this, &TripPlanning::txtWind_LostFocus);
-    events_.GotFocus(txtFuelReserve, this, &TripPlanning::txtFuelReserve_GotFocus);
-    events_.LostFocus(txtFuelReserve, this, &TripPlanning::txtFuelReserve_LostFocus);
+    connectAirportHandlers();
+    connectServiceHandlers();
+    connectWindReserveHandlers();
+    connectCommentHandlers();
 
     events_.Click(cmdContinuePlanning, this, &TripPlanning::cmdContinuePlanning_Click);
     events_.Click(cmdBack, this, &TripPlanning::cmdBack_Click);

@@ -4,7 +4,9 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <optional>
 
+#include "airportdb/Statements.h"
 #include "output/EventAdapter.h"
 
 class QAction;
@@ -24,6 +26,7 @@ namespace tx {
 
 class AppWindows;
 class PlanState;
+struct Leg;
 
 class TripPlanning : public QMainWindow {
     Q_OBJECT
@@ -251,6 +254,18 @@ class TripPlanning : public QMainWindow {
     QString ListLegFlag;           // "yes": the planning-page comment belongs to SelLeg
     QString ExitMode;              // "EExit" once an exit command runs
 
+    // ---- Lookup values of the window ----
+    QString IdentToFind;             // the identifier to look up, upper-cased
+    QLineEdit* SearchBox = nullptr;  // the search box typed in last
+    QString HasServices;             // "True" once a service row of the airport was listed
+    QString ServicesSide;            // "Departure" or "Destination": whose services are shown
+    // The database ID of the service row at list position p (1..50) of each service list;
+    // position 0 is never written.
+    static constexpr int kMaxServiceRows = 50;
+    using ServiceIDs = std::array<std::int32_t, kMaxServiceRows + 1>;
+    ServiceIDs PlanFBOIDs{}, PlanCrewHotelIDs{}, PlanPaxHotelIDs{}, PlanLimoIDs{},
+        PlanCateringIDs{};
+
     // ---- Window events and leg entry ----
     void Form_Load();
     void cmdContinuePlanning_Click();
@@ -270,14 +285,67 @@ class TripPlanning : public QMainWindow {
     void txtTime_GotFocus();
     void txtTime_KeyPress(int& KeyAscii);
     void txtTime_LostFocus();
+
+    // ---- Steps 5 to 8: the airports, the wind, the fuel reserve and the completed leg ----
     void txtDepID_GotFocus();
+    void txtDepID_KeyPress(int& KeyAscii);
     void txtDepID_LostFocus();
+    void txtDepID_Change();
+    void txtDepCity_Click();
+    void txtDepCity_GotFocus();
+    void txtDepCity_KeyPress(int& KeyAscii);
     void txtDestID_GotFocus();
+    void txtDestID_KeyPress(int& KeyAscii);
     void txtDestID_LostFocus();
+    void txtDestID_Change();
+    void txtDestCity_Click();
+    void txtDestCity_GotFocus();
     void txtWind_GotFocus();
+    void txtWind_KeyPress(int& KeyAscii);
     void txtWind_LostFocus();
     void txtFuelReserve_GotFocus();
+    void txtFuelReserve_KeyPress(int& KeyAscii);
     void txtFuelReserve_LostFocus();
+
+    // ---- Airport lookup and city search ----
+    void LookUpIdent(Recordset& rs);
+    void LoadAirport(Recordset& rs);
+    void SearchCity(Recordset& rs);
+    void ShowFoundAirport(Recordset& rs);
+    void txtDepSearch_GotFocus();
+    void txtDepSearch_KeyPress(int& KeyAscii);
+    void txtDepSearch_LostFocus();
+    void txtDestSearch_GotFocus();
+    void txtDestSearch_KeyPress(int& KeyAscii);
+    void txtDestSearch_LostFocus();
+    void cmdDepPrev_Click();
+    void cmdDepNext_Click();
+    void cmdDestPrev_Click();
+    void cmdDestNext_Click();
+
+    // ---- Services frame ----
+    void cboFBOs_Click();
+    void cboCrewHotels_Click();
+    void cboPaxHotels_Click();
+    void cboLimos_Click();
+    void cboCatering_Click();
+    void chkPlanFBO_Click();
+    void chkPlanCr_Click();
+    void chkPlanPax_Click();
+    void chkPlanLimo_Click();
+    void chkPlanCat_Click();
+    void cmdSelFBOok_Click();
+
+    // ---- Planning-page comments and the leg list ----
+    void cmdEnterComments_Click();
+    void cmdSaveComments_Click();
+    void cmdEraseComments_Click();
+    void cmdCancelComments_Click();
+    void txtLegComments_KeyPress(int& KeyAscii);
+    void lboTX_Click();
+    void lboTX_KeyPress(int& KeyAscii);
+    void ShowLegDetails();
+
     void cmdExitTX_Click();
     void mnuFilExit_Click();
     void mnuViePilot_Click();
@@ -323,9 +391,38 @@ class TripPlanning : public QMainWindow {
     void buildFileFrames(QWidget* page);
     void buildSettingsFrames(QWidget* page);
     void connectHandlers();
+    void connectAirportHandlers();
+    void connectServiceHandlers();
+    void connectWindReserveHandlers();
+    void connectCommentHandlers();
     void placeFrames();
     QString prevLegLine() const;
     void setPlanningCaption(double legNumber);
+
+    // One service list: its table, combo box, ID table and default line.
+    struct ServiceList {
+        ServiceTable table;
+        QComboBox* box;
+        ServiceIDs* ids;
+        QString* defaultLine;
+    };
+    std::array<ServiceList, 5> serviceSlots();
+    void fillServiceList(const ServiceList& list, qint64 airportId);
+    void serviceChosen(const ServiceList& list);
+    void includeClicked(QCheckBox* box, std::optional<int> Leg::*flag);
+    void openServicesFrame();
+    void startCitySearch(bool departure);
+    void searchReturn(bool departure);
+    void browse(bool departure, bool forward);
+    void departureFound();
+    void destinationFound();
+    bool windLeavesGroundSpeed(double wind, double& groundSpeed);
+    void refuseWind(double wind, double groundSpeed);
+    void CompleteLeg(double reserve);
+    void refillLegList();
+    int commentLeg() const;
+    void closeCommentFrame();
+    void reportDbError(const DbError& e);
 
     AppWindows& app_;
     PlanState& s_;

