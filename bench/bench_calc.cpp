@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "calc/GreatCircle.h"
 #include "calc/LegComputation.h"
 #include "calc/LegTexts.h"
-#include "calc/SunTimes.h"
+#include "calc/LegEnds.h"
 #include "calc/TimeZones.h"
 #include "core/PlanState.h"
 #include "core/Text.h"
@@ -73,13 +72,7 @@ void computeLeg(PlanState& s, int legNo, const char* torl, const char* date, con
     leg.DepZoneCode = QString::fromLatin1(dep.zone);
     s.LatText = QString::fromLatin1(dep.lat);
     s.LonText = QString::fromLatin1(dep.lon);
-    GCDep(s);
-    TXDep(s);
-    DepTZ(s);
-    s.SunLeg = s.CurLeg;
-    SunTimes(s);
-    leg.DepSunrise = s.SunriseText;
-    leg.DepSunset = s.SunsetText;
+    DepartureEnd(s);
 
     leg.DestID = QString::fromLatin1(dest.ident);
     leg.DestCity = QString::fromLatin1(dest.city);
@@ -89,14 +82,7 @@ void computeLeg(PlanState& s, int legNo, const char* torl, const char* date, con
     leg.DestZoneCode = QString::fromLatin1(dest.zone);
     s.LatText = QString::fromLatin1(dest.lat);
     s.LonText = QString::fromLatin1(dest.lon);
-    GCDest(s);
-    TXDest(s);
-    DestTZ(s);
-    GCComps(s);
-    s.SunLeg = s.CurLeg;
-    SunTimes(s);
-    leg.DestSunrise = s.SunriseText;
-    leg.DestSunset = s.SunsetText;
+    DestinationEnd(s);
 
     ChooseWindTable(s);
     const double wind = ScaledWind(s);

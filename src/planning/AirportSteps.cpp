@@ -9,9 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "calc/GreatCircle.h"
-#include "calc/SunTimes.h"
-#include "calc/TimeZones.h"
+#include "calc/LegEnds.h"
 #include "core/Text.h"
 #include "output/TripPlanning.h"
 #include "planning/StoredWinds.h"
@@ -127,13 +125,7 @@ void TripPlanning::departureFound() {
     leg.DepStd = s_.RecStd;
     leg.DepDay = s_.RecDay;
     leg.DepZoneCode = s_.RecZoneCode;
-    GCDep(s_);
-    TXDep(s_);
-    DepTZ(s_);
-    s_.SunLeg = s_.CurLeg;
-    SunTimes(s_);
-    leg.DepSunrise = s_.SunriseText;
-    leg.DepSunset = s_.SunsetText;
+    DepartureEnd(s_);
 
     ServicesSide = QStringLiteral("Departure");
     for (QMenu* m : {mnufil, mnuEdit, mnuView, mnuSettings}) m->menuAction()->setEnabled(false);
@@ -246,14 +238,7 @@ void TripPlanning::destinationFound() {
     leg.DestStd = s_.RecStd;
     leg.DestDay = s_.RecDay;
     leg.DestZoneCode = s_.RecZoneCode;
-    GCDest(s_);
-    TXDest(s_);
-    DestTZ(s_);
-    GCComps(s_);
-    s_.SunLeg = s_.CurLeg;
-    SunTimes(s_);
-    leg.DestSunrise = s_.SunriseText;
-    leg.DestSunset = s_.SunsetText;
+    DestinationEnd(s_);
 
     // The stored winds of the leg's latitude band propose its wind.
     ChooseWindTable(s_);

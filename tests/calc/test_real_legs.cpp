@@ -7,9 +7,9 @@
 #include <QtTest>
 
 #include "calc/CalcTest.h"
-#include "calc/GreatCircle.h"
 #include "calc/LegComputation.h"
 #include "calc/LegTexts.h"
+#include "calc/LegEnds.h"
 #include "calc/SunTimes.h"
 #include "calc/TimeZones.h"
 #include "core/Text.h"
@@ -49,14 +49,7 @@ class TestRealLegs : public QObject {
         (dep ? l.DepFBONamePhone : l.DestFBONamePhone) = a[5];
         s.LatText = a[6];
         s.LonText = a[7];
-        (dep ? GCDep : GCDest)(s);
-        (dep ? TXDep : TXDest)(s);
-        (dep ? DepTZ : DestTZ)(s);
-        if (!dep) GCComps(s);
-        s.SunLeg = s.CurLeg;
-        SunTimes(s);
-        (dep ? l.DepSunrise : l.DestSunrise) = s.SunriseText;
-        (dep ? l.DepSunset : l.DestSunset) = s.SunsetText;
+        (dep ? DepartureEnd : DestinationEnd)(s);
     }
 
     // "leg T|L date time from to": airports, proposed wind accepted, reserve, lines.
