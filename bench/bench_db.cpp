@@ -44,27 +44,26 @@ void BM_OpenAirportsRs(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenAirportsRs)->Unit(benchmark::kMillisecond);
 
-void BM_FindFirstIdent(benchmark::State& state) {
-    Fixture& f = fixture();
+// Find first on the airports cursor, by identifier or by a city text, cycling through the
+// fixture's values.
+template <class Make>
+void findFirst(benchmark::State& state, const std::vector<QString>& values, Make criterion) {
     tx::Db db;
-    db.open(f.path);
+    db.open(fixture().path);
     tx::Recordset rs = tx::OpenAirports(db);
     size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(rs.findFirst(tx::IdentIs(f.idents[i++ % f.idents.size()])));
+        benchmark::DoNotOptimize(rs.findFirst(criterion(values[i++ % values.size()])));
     }
+}
+
+void BM_FindFirstIdent(benchmark::State& state) {
+    findFirst(state, fixture().idents, tx::IdentIs);
 }
 BENCHMARK(BM_FindFirstIdent)->Unit(benchmark::kMicrosecond);
 
 void BM_FindFirstCity(benchmark::State& state) {
-    Fixture& f = fixture();
-    tx::Db db;
-    db.open(f.path);
-    tx::Recordset rs = tx::OpenAirports(db);
-    size_t i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(rs.findFirst(tx::CityFrom(f.cityTexts[i++ % f.cityTexts.size()])));
-    }
+    findFirst(state, fixture().cityTexts, tx::CityFrom);
 }
 BENCHMARK(BM_FindFirstCity)->Unit(benchmark::kMicrosecond);
 
