@@ -24,20 +24,6 @@ private slots:
         QCOMPARE(Val(text), value);
     }
 
-    void isNumber_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("number");
-        QTest::newRow("with blanks") << " 250 " << true;
-        QTest::newRow("decimal") << "10.28" << true;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("text") << "Sample" << false;
-    }
-    void isNumber() {
-        QFETCH(QString, text);
-        QFETCH(bool, number);
-        QCOMPARE(IsNumber(text), number);
-    }
-
     void str_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("plain");
@@ -86,8 +72,6 @@ private slots:
         QTest::newRow("whole") << -7.0f << "-7";
         QTest::newRow("tenths") << -3.3f << "-3.3";
         QTest::newRow("half hour") << 5.5f << "5.5";
-        QTest::newRow("three quarters") << 12.75f << "12.75";
-        QTest::newRow("zero") << 0.0f << "0";
         QTest::newRow("negative zero") << -0.0f << "0";
     }
     void singleText() {
@@ -96,12 +80,6 @@ private slots:
         QCOMPARE(SingleText(x), text);
         // Through the double the database stores, back to the same text.
         QCOMPARE(SingleText(static_cast<float>(static_cast<double>(x))), text);
-    }
-
-    void intPartIsFloor() {
-        QCOMPARE(Int(2.99), 2.0);
-        QCOMPARE(Int(-0.5), -1.0);
-        QCOMPARE(Int(-3.0), -3.0);
     }
 };
 
