@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "calc/LegComputation.h"
-#include "calc/LegTexts.h"
 #include "calc/LegEnds.h"
+#include "calc/LegTexts.h"
 #include "calc/TimeZones.h"
 #include "core/PlanState.h"
 #include "core/Text.h"

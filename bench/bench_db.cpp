@@ -23,7 +23,9 @@ double residentMB() {
     return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-double heapMB() { return double(mallinfo2().uordblks) / (1024.0 * 1024.0); }
+double heapMB() {
+    return double(mallinfo2().uordblks) / (1024.0 * 1024.0);
+}
 
 void BM_OpenAirportsRs(benchmark::State& state) {
     Fixture& f = fixture();

@@ -48,7 +48,9 @@ struct Db::Internals {
 
 namespace {
 
-QString engineMessage(sqlite3* h) { return h ? QString::fromUtf8(sqlite3_errmsg(h)) : QString(); }
+QString engineMessage(sqlite3* h) {
+    return h ? QString::fromUtf8(sqlite3_errmsg(h)) : QString();
+}
 
 // Opens path (never creating it) and checks that it is an airport database; returns the handle
 // or throws with a text that names the file and the fault.
@@ -59,8 +61,7 @@ sqlite3* openChecked(const QString& path) {
     if (!info.isFile()) throw DbError(name + ": is not a file");
 
     sqlite3* h = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &h, SQLITE_OPEN_READWRITE,
-                                   nullptr);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
     auto refuse = [&](const QString& why) {
         sqlite3_close_v2(h);
         throw DbError(name + ": " + why);
@@ -70,21 +71,23 @@ sqlite3* openChecked(const QString& path) {
         refuse("the airport database is read-only; it must allow writing");
 
     // The first read of the schema tells a foreign file ("file is not a database").
-    if (sqlite3_exec(h, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(h, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
+        SQLITE_OK)
         refuse("is not an airport database (" + engineMessage(h) + ")");
     for (const schema::Table& t : schema::Tables()) {
         for (const schema::Column& c : t.columns) {
             const char* collation = nullptr;
             if (sqlite3_table_column_metadata(h, "main", t.name, c.name, nullptr, &collation,
                                               nullptr, nullptr, nullptr) != SQLITE_OK) {
-                const bool tableThere = sqlite3_table_column_metadata(
-                                            h, "main", t.name, nullptr, nullptr, nullptr, nullptr,
-                                            nullptr, nullptr) == SQLITE_OK;
-                refuse(tableThere ? QStringLiteral("is not an airport database: table %1 has no "
-                                                   "column %2")
-                                        .arg(QLatin1StringView(t.name), QLatin1StringView(c.name))
-                                  : QStringLiteral("is not an airport database: table %1 is missing")
-                                        .arg(QLatin1StringView(t.name)));
+                const bool tableThere =
+                    sqlite3_table_column_metadata(h, "main", t.name, nullptr, nullptr, nullptr,
+                                                  nullptr, nullptr, nullptr) == SQLITE_OK;
+                refuse(tableThere
+                           ? QStringLiteral("is not an airport database: table %1 has no "
+                                            "column %2")
+                                 .arg(QLatin1StringView(t.name), QLatin1StringView(c.name))
+                           : QStringLiteral("is not an airport database: table %1 is missing")
+                                 .arg(QLatin1StringView(t.name)));
             }
             // Ordering and criteria rely on the one case-insensitive collation.
             if (c.type == schema::ColumnType::Text &&
@@ -101,7 +104,9 @@ sqlite3* openChecked(const QString& path) {
 
 Db::Db() : in_(std::make_unique<Internals>()) {}
 
-Db::~Db() { close(); }
+Db::~Db() {
+    close();
+}
 
 void Db::open(const QString& path) {
     close();
@@ -116,8 +121,8 @@ void Db::create(const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
     if (QFileInfo::exists(path)) throw DbError(name + ": the file already exists");
     sqlite3* h = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &h,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &h, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK) {
         const QString why = engineMessage(h);
         sqlite3_close_v2(h);
         QFile::remove(path);
@@ -153,8 +158,8 @@ void Db::close() {
 }
 
 void Db::fail(const QString& what) const {
-    const QString name = path_.isEmpty() ? QStringLiteral("airport database")
-                                         : QDir::toNativeSeparators(path_);
+    const QString name =
+        path_.isEmpty() ? QStringLiteral("airport database") : QDir::toNativeSeparators(path_);
     const QString engine = engineMessage(handle_);
     throw DbError(name + ": " + what + (engine.isEmpty() ? QString() : " (" + engine + ")"));
 }
@@ -165,9 +170,13 @@ int Db::execute(const QString& sql, const QVariantList& params) {
     return st.run();
 }
 
-void Db::attach(detail::CursorWatch* c) { in_->cursors.push_back(c); }
+void Db::attach(detail::CursorWatch* c) {
+    in_->cursors.push_back(c);
+}
 
-void Db::detach(detail::CursorWatch* c) { std::erase(in_->cursors, c); }
+void Db::detach(detail::CursorWatch* c) {
+    std::erase(in_->cursors, c);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Statement
@@ -186,7 +195,8 @@ Statement::Statement(const Db& db, const QString& sql) : db_(&db) {
     }
     const QByteArray utf8 = sql.toUtf8();
     if (sqlite3_prepare_v3(db.handle(), utf8.constData(), int(utf8.size()),
-                           SQLITE_PREPARE_PERSISTENT, &st_, nullptr) != SQLITE_OK || !st_) {
+                           SQLITE_PREPARE_PERSISTENT, &st_, nullptr) != SQLITE_OK ||
+        !st_) {
         sqlite3_finalize(st_);
         st_ = nullptr;
         db.fail("the statement cannot be run: " + sql);
@@ -213,7 +223,9 @@ Statement& Statement::bind(int index, const QVariant& v) {
         rc = sqlite3_bind_null(st_, index);
     } else {
         switch (v.typeId()) {
-            case QMetaType::Bool: rc = sqlite3_bind_int(st_, index, v.toBool() ? 1 : 0); break;
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int(st_, index, v.toBool() ? 1 : 0);
+                break;
             case QMetaType::Int:
             case QMetaType::UInt:
             case QMetaType::LongLong:
@@ -223,7 +235,9 @@ Statement& Statement::bind(int index, const QVariant& v) {
                 rc = sqlite3_bind_int64(st_, index, v.toLongLong());
                 break;
             case QMetaType::Double:
-            case QMetaType::Float: rc = sqlite3_bind_double(st_, index, v.toDouble()); break;
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(st_, index, v.toDouble());
+                break;
             case QMetaType::QByteArray: {
                 const QByteArray b = v.toByteArray();
                 rc = sqlite3_bind_blob64(st_, index, b.constData(), b.size(), SQLITE_TRANSIENT);
@@ -264,17 +278,25 @@ int Statement::run() {
     return changed;
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(st_); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(st_);
+}
 
 QString Statement::columnName(int i) const {
     return QString::fromUtf8(sqlite3_column_name(st_, i));
 }
 
-bool Statement::isNull(int i) const { return sqlite3_column_type(st_, i) == SQLITE_NULL; }
+bool Statement::isNull(int i) const {
+    return sqlite3_column_type(st_, i) == SQLITE_NULL;
+}
 
-qint64 Statement::int64(int i) const { return sqlite3_column_int64(st_, i); }
+qint64 Statement::int64(int i) const {
+    return sqlite3_column_int64(st_, i);
+}
 
-double Statement::real(int i) const { return sqlite3_column_double(st_, i); }
+double Statement::real(int i) const {
+    return sqlite3_column_double(st_, i);
+}
 
 std::string_view Statement::utf8(int i) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st_, i));
@@ -283,8 +305,10 @@ std::string_view Statement::utf8(int i) const {
 
 QVariant Statement::value(int i) const {
     switch (sqlite3_column_type(st_, i)) {
-        case SQLITE_INTEGER: return qint64(sqlite3_column_int64(st_, i));
-        case SQLITE_FLOAT: return sqlite3_column_double(st_, i);
+        case SQLITE_INTEGER:
+            return qint64(sqlite3_column_int64(st_, i));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(st_, i);
         case SQLITE_TEXT: {
             const std::string_view t = utf8(i);
             return QString::fromUtf8(t.data(), qsizetype(t.size()));
@@ -292,7 +316,8 @@ QVariant Statement::value(int i) const {
         case SQLITE_BLOB:
             return QByteArray(static_cast<const char*>(sqlite3_column_blob(st_, i)),
                               sqlite3_column_bytes(st_, i));
-        default: return QVariant();
+        default:
+            return QVariant();
     }
 }
 
@@ -331,8 +356,10 @@ bool isNumberType(const QVariant& v) {
         case QMetaType::Long:
         case QMetaType::ULong:
         case QMetaType::Double:
-        case QMetaType::Float: return true;
-        default: return false;
+        case QMetaType::Float:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -448,8 +475,9 @@ struct Recordset::Impl final : detail::CursorWatch {
 
     void load() {
         Db& d = database();
-        citySnapshot = def->has(u"City") &&
-                       orderBy.section(u',', 0, 0).trimmed().compare(u"City", Qt::CaseInsensitive) == 0;
+        citySnapshot =
+            def->has(u"City") &&
+            orderBy.section(u',', 0, 0).trimmed().compare(u"City", Qt::CaseInsensitive) == 0;
         const bool preload = !where.isEmpty();
         const int valuesAt = citySnapshot ? 2 : 1;
         QString sql = QStringLiteral("SELECT ID%1%2 FROM %3")
@@ -542,7 +570,8 @@ struct Recordset::Impl final : detail::CursorWatch {
 
     int findCity(const QString& text) const {
         const QString scan = QStringLiteral("SELECT ID FROM %1 WHERE City >= ?1").arg(tableName());
-        if (!citySnapshot || revised.size() > kMaxRevisedForSnapshot) return firstPositionOf(scan, text);
+        if (!citySnapshot || revised.size() > kMaxRevisedForSnapshot)
+            return firstPositionOf(scan, text);
 
         const std::string key = foldNoCase(text.toUtf8().toStdString());
         int lo = nullCities, hi = baseSize;
@@ -579,9 +608,15 @@ struct Recordset::Impl final : detail::CursorWatch {
             if (st.isNull(k)) continue;
             switch (def->columns[i].type) {
                 case ColumnType::Key:
-                case ColumnType::Integer: out[i] = st.int64(k); break;
-                case ColumnType::Single: out[i] = float(st.real(k)); break;
-                case ColumnType::YesNo: out[i] = st.int64(k) != 0; break;
+                case ColumnType::Integer:
+                    out[i] = st.int64(k);
+                    break;
+                case ColumnType::Single:
+                    out[i] = float(st.real(k));
+                    break;
+                case ColumnType::YesNo:
+                    out[i] = st.int64(k) != 0;
+                    break;
                 case ColumnType::Text: {
                     const std::string_view t = st.utf8(k);
                     out[i] = QString::fromUtf8(t.data(), qsizetype(t.size()));
@@ -598,8 +633,9 @@ struct Recordset::Impl final : detail::CursorWatch {
         const qint64 id = currentId();
         auto it = cache.find(id);
         if (it == cache.end()) {
-            detail::Statement st(database(), QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?1")
-                                                 .arg(columnList, tableName()));
+            detail::Statement st(
+                database(),
+                QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?1").arg(columnList, tableName()));
             st.bind(1, id);
             if (!st.step()) error("the current row no longer exists");
             if (cache.size() >= kCachedRows) cache.clear();
@@ -613,8 +649,10 @@ struct Recordset::Impl final : detail::CursorWatch {
         if (!v.isValid() || v.isNull()) return QVariant();
         const QString name = QLatin1StringView(c.name);
         switch (c.type) {
-            case ColumnType::Key: error(name + " is assigned by the database and cannot be written");
-            case ColumnType::Text: return v.toString();
+            case ColumnType::Key:
+                error(name + " is assigned by the database and cannot be written");
+            case ColumnType::Text:
+                return v.toString();
             case ColumnType::YesNo:
                 if (v.typeId() == QMetaType::Bool || isNumberType(v)) return v.toBool();
                 error(name + " takes yes or no, not \"" + v.toString() + "\"");
@@ -652,10 +690,10 @@ struct Recordset::Impl final : detail::CursorWatch {
             marks << QStringLiteral("?%1").arg(values.size());
         }
         if (mode == Mode::Adding) {
-            const QString sql = names.isEmpty()
-                                    ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableName())
-                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                          .arg(tableName(), names.join(", "), marks.join(", "));
+            const QString sql =
+                names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableName())
+                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(tableName(), names.join(", "), marks.join(", "));
             d.execute(sql, values);
             const qint64 id = sqlite3_last_insert_rowid(d.handle());
             const bool atEnd = cur >= size();
@@ -761,13 +799,15 @@ bool Recordset::findFirst(const Criterion& c) {
             bool ok = false;
             const qint64 id = c.value.toLongLong(&ok);
             if (!ok) d.error("find by ID needs a number, not \"" + c.value.toString() + "\"");
-            p = d.firstPositionOf(QStringLiteral("SELECT ID FROM %1 WHERE ID = ?1").arg(d.tableName()), id);
+            p = d.firstPositionOf(
+                QStringLiteral("SELECT ID FROM %1 WHERE ID = ?1").arg(d.tableName()), id);
             break;
         }
         case Criterion::Kind::IdentEquals:
             d.column(QStringLiteral("Ident"));
-            p = d.firstPositionOf(QStringLiteral("SELECT ID FROM %1 WHERE Ident = ?1").arg(d.tableName()),
-                                  c.value.toString());
+            p = d.firstPositionOf(
+                QStringLiteral("SELECT ID FROM %1 WHERE Ident = ?1").arg(d.tableName()),
+                c.value.toString());
             break;
         case Criterion::Kind::CityAtOrAfter:
             d.column(QStringLiteral("City"));
@@ -822,7 +862,9 @@ void Recordset::cancelUpdate() {
     std::fill(d.pending.begin(), d.pending.end(), std::nullopt);
 }
 
-bool Recordset::editPending() const { return impl().mode != Impl::Mode::None; }
+bool Recordset::editPending() const {
+    return impl().mode != Impl::Mode::None;
+}
 
 void Recordset::remove() {
     Impl& d = impl();

@@ -14,7 +14,7 @@ struct sqlite3;
 namespace tx {
 
 class DbError : public std::runtime_error {
-public:
+  public:
     explicit DbError(const QString& what) : std::runtime_error(what.toStdString()) {}
     QString message() const { return QString::fromUtf8(what()); }
 };
@@ -24,18 +24,18 @@ class Statement;
 // What the database tells every open cursor: a row of some table was inserted, updated or
 // deleted on this connection, a transaction was rolled back, or the database is being closed.
 class CursorWatch {
-public:
+  public:
     virtual void rowChanged(int op, const char* table, qint64 id) = 0;
     virtual void rolledBack() = 0;
     virtual void databaseClosing() = 0;
 
-protected:
+  protected:
     ~CursorWatch() = default;
 };
 }  // namespace detail
 
 class Db {
-public:
+  public:
     Db();
     ~Db();
     Db(const Db&) = delete;
@@ -80,7 +80,7 @@ public:
     // "data.mdb: <what> (<engine message>)": an error that names the file and the fault.
     [[noreturn]] void fail(const QString& what) const;
 
-private:
+  private:
     friend class Recordset;
     friend class detail::Statement;
     struct Internals;
@@ -98,9 +98,15 @@ struct Criterion {
     Kind kind;
     QVariant value;
 };
-inline Criterion IdentIs(const QString& ident) { return {Criterion::Kind::IdentEquals, ident}; }
-inline Criterion CityFrom(const QString& city) { return {Criterion::Kind::CityAtOrAfter, city}; }
-inline Criterion IdIs(qint64 id) { return {Criterion::Kind::IdEquals, id}; }
+inline Criterion IdentIs(const QString& ident) {
+    return {Criterion::Kind::IdentEquals, ident};
+}
+inline Criterion CityFrom(const QString& city) {
+    return {Criterion::Kind::CityAtOrAfter, city};
+}
+inline Criterion IdIs(qint64 id) {
+    return {Criterion::Kind::IdEquals, id};
+}
 
 // A cursor over the rows of one table in the order of its statement. The order is fixed when
 // the cursor is opened (a row whose City is revised keeps its place until requery; a row added
@@ -108,7 +114,7 @@ inline Criterion IdIs(qint64 id) { return {Criterion::Kind::IdEquals, id}; }
 // Rows deleted since opening are skipped by the moves; the cursor may stand on one only right
 // after remove(), until it moves.
 class Recordset {
-public:
+  public:
     // SELECT * FROM table [WHERE where] ORDER BY orderBy (ID when empty), where's values bound
     // from params. Stands on the first row. Throws DbError.
     Recordset(Db& db, const QString& table, const QString& where = {},
@@ -146,17 +152,17 @@ public:
     // field, for ID, and for a value that does not fit the column (a text for a number).
     void setField(const QString& name, const QVariant& value);
 
-    void addNew();    // then setField..., then update: inserts a row, the engine assigns ID
-    void edit();      // then setField..., then update: changes the current row
+    void addNew();  // then setField..., then update: inserts a row, the engine assigns ID
+    void edit();    // then setField..., then update: changes the current row
     // Writes the pending row and returns its ID. The current row stays where it was; a new row
     // joins the end of the cursor order. On failure (DbError) the pending values are kept.
     qint64 update();
     void cancelUpdate();
     bool editPending() const;
-    void remove();    // deletes the current row
-    void requery();   // runs the statement again and stands on the first row
+    void remove();   // deletes the current row
+    void requery();  // runs the statement again and stands on the first row
 
-private:
+  private:
     struct Impl;
     Impl& impl() const;  // throws DbError when moved from or the database is closed
     std::unique_ptr<Impl> d_;

@@ -9,20 +9,19 @@ namespace {
 using enum ColumnType;
 
 constexpr Column kAirportColumns[] = {
-    {"ID", Key, 0},          {"Ident", Text, 4},       {"City", Text, 25},
-    {"State", Text, 20},     {"Lat", Text, 8},         {"Long", Text, 9},
-    {"Std", Single, 0},      {"Day", Single, 0},       {"ZoneCode", Text, 3},
-    {"Comments", Text, 400},
+    {"ID", Key, 0},        {"Ident", Text, 4},      {"City", Text, 25}, {"State", Text, 20},
+    {"Lat", Text, 8},      {"Long", Text, 9},       {"Std", Single, 0}, {"Day", Single, 0},
+    {"ZoneCode", Text, 3}, {"Comments", Text, 400},
 };
 
 constexpr Column kFboColumns[] = {
-    {"ID", Key, 0},           {"AirportID", Integer, 0}, {"Name", Text, 25},
-    {"PhoneNumber", Text, 25}, {"Freq", Text, 7},        {"Default", YesNo, 0},
+    {"ID", Key, 0},    {"AirportID", Integer, 0}, {"Name", Text, 25}, {"PhoneNumber", Text, 25},
+    {"Freq", Text, 7}, {"Default", YesNo, 0},
 };
 
 constexpr Column kServiceColumns[] = {
-    {"ID", Key, 0},            {"AirportID", Integer, 0}, {"Name", Text, 25},
-    {"PhoneNumber", Text, 25}, {"Default", YesNo, 0},
+    {"ID", Key, 0},        {"AirportID", Integer, 0}, {"Name", Text, 25}, {"PhoneNumber", Text, 25},
+    {"Default", YesNo, 0},
 };
 
 const std::array<Table, 6> kTables = {{
@@ -37,11 +36,16 @@ const std::array<Table, 6> kTables = {{
 QString columnSql(const Column& c) {
     QString sql = Quoted(c.name) + u' ';
     switch (c.type) {
-        case Key: return sql + "INTEGER PRIMARY KEY AUTOINCREMENT";
-        case Integer: return sql + "INTEGER NOT NULL";
-        case Text: return sql + "TEXT COLLATE NOCASE";
-        case Single: return sql + "REAL";
-        case YesNo: return sql + "INTEGER NOT NULL DEFAULT 0 CHECK (" + Quoted(c.name) + " IN (0, 1))";
+        case Key:
+            return sql + "INTEGER PRIMARY KEY AUTOINCREMENT";
+        case Integer:
+            return sql + "INTEGER NOT NULL";
+        case Text:
+            return sql + "TEXT COLLATE NOCASE";
+        case Single:
+            return sql + "REAL";
+        case YesNo:
+            return sql + "INTEGER NOT NULL DEFAULT 0 CHECK (" + Quoted(c.name) + " IN (0, 1))";
     }
     return sql;
 }
@@ -54,7 +58,9 @@ const Column* Table::find(QStringView column) const {
     return nullptr;
 }
 
-std::span<const Table> Tables() { return kTables; }
+std::span<const Table> Tables() {
+    return kTables;
+}
 
 const Table* FindTable(QStringView name) {
     for (const Table& t : kTables)
@@ -62,16 +68,21 @@ const Table* FindTable(QStringView name) {
     return nullptr;
 }
 
-const Table& Airports() { return kTables[0]; }
+const Table& Airports() {
+    return kTables[0];
+}
 
-QString Quoted(const char* column) { return u'"' + QLatin1StringView(column) + u'"'; }
+QString Quoted(const char* column) {
+    return u'"' + QLatin1StringView(column) + u'"';
+}
 
 QStringList CreateStatements() {
     QStringList out;
     for (const Table& t : kTables) {
         QStringList cols;
         for (const Column& c : t.columns) cols << columnSql(c);
-        out << QStringLiteral("CREATE TABLE %1 (%2)").arg(QLatin1StringView(t.name), cols.join(", "));
+        out << QStringLiteral("CREATE TABLE %1 (%2)")
+                   .arg(QLatin1StringView(t.name), cols.join(", "));
     }
     // Ident is not unique in the engine: the airport window checks a new identifier itself, and
     // an identifier changed after that check is stored as the user typed it.

@@ -13,7 +13,7 @@ struct sqlite3_stmt;
 namespace tx::detail {
 
 class Statement {
-public:
+  public:
     // Throws DbError when the database is closed or the text does not compile.
     Statement(const Db& db, const QString& sql);
     ~Statement();
@@ -36,7 +36,7 @@ public:
     std::string_view utf8(int i) const;  // valid until the next step
     QVariant value(int i) const;         // by the stored value's type
 
-private:
+  private:
     const Db* db_;
     sqlite3_stmt* st_ = nullptr;
     bool* busy_ = nullptr;  // the cache's in-use mark of a borrowed statement

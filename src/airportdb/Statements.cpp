@@ -4,11 +4,16 @@ namespace tx {
 
 QString TableName(ServiceTable t) {
     switch (t) {
-        case ServiceTable::FBOs: return QStringLiteral("tblFBOs");
-        case ServiceTable::CrewHotels: return QStringLiteral("tblCrewHotels");
-        case ServiceTable::PaxHotels: return QStringLiteral("tblPaxHotels");
-        case ServiceTable::Limos: return QStringLiteral("tblLimos");
-        case ServiceTable::Catering: return QStringLiteral("tblCatering");
+        case ServiceTable::FBOs:
+            return QStringLiteral("tblFBOs");
+        case ServiceTable::CrewHotels:
+            return QStringLiteral("tblCrewHotels");
+        case ServiceTable::PaxHotels:
+            return QStringLiteral("tblPaxHotels");
+        case ServiceTable::Limos:
+            return QStringLiteral("tblLimos");
+        case ServiceTable::Catering:
+            return QStringLiteral("tblCatering");
     }
     return {};
 }
@@ -39,17 +44,21 @@ void MakeDefault(Db& db, ServiceTable t, qint64 airportId, qint64 rowId) {
                    {airportId});
         // The row must be one of this airport's: otherwise the airport would be left without
         // a default (and another airport could get a second one), so nothing is changed.
-        if (db.execute(QStringLiteral("UPDATE %1 SET \"Default\" = 1 WHERE ID = ?1 AND AirportID = ?2")
-                           .arg(table),
-                       {rowId, airportId}) != 1)
-            throw DbError(QStringLiteral("%1: row %2 is not a service of airport %3; no default changed")
-                              .arg(table)
-                              .arg(rowId)
-                              .arg(airportId));
+        if (db.execute(
+                QStringLiteral("UPDATE %1 SET \"Default\" = 1 WHERE ID = ?1 AND AirportID = ?2")
+                    .arg(table),
+                {rowId, airportId}) != 1)
+            throw DbError(
+                QStringLiteral("%1: row %2 is not a service of airport %3; no default changed")
+                    .arg(table)
+                    .arg(rowId)
+                    .arg(airportId));
     });
 }
 
-Recordset OpenServiceTable(Db& db, ServiceTable t) { return Recordset(db, TableName(t)); }
+Recordset OpenServiceTable(Db& db, ServiceTable t) {
+    return Recordset(db, TableName(t));
+}
 
 void DeleteServicesOf(Db& db, qint64 airportId) {
     db.transaction([&] {

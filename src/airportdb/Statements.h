@@ -11,14 +11,14 @@ inline constexpr ServiceTable kServiceTables[] = {ServiceTable::FBOs, ServiceTab
                                                   ServiceTable::Catering};
 QString TableName(ServiceTable t);  // "tblFBOs", "tblCrewHotels", ...
 
-Recordset OpenAirports(Db& db);  // S1, ordered by City (then ID)
-Recordset OpenAirportsWithIdent(Db& db, const QString& ident);       // S2
-Recordset OpenServices(Db& db, ServiceTable t, qint64 airportId);    // S3, ascending ID
-Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId);      // S4
+Recordset OpenAirports(Db& db);                                    // S1, ordered by City (then ID)
+Recordset OpenAirportsWithIdent(Db& db, const QString& ident);     // S2
+Recordset OpenServices(Db& db, ServiceTable t, qint64 airportId);  // S3, ascending ID
+Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId);    // S4
 // S5 then S6 in one transaction. Throws DbError, changing nothing, when rowId is not a row of
 // that airport in that table.
 void MakeDefault(Db& db, ServiceTable t, qint64 airportId, qint64 rowId);
-Recordset OpenServiceTable(Db& db, ServiceTable t);                  // S7
-void DeleteServicesOf(Db& db, qint64 airportId);  // S8 on the five tables, one transaction
+Recordset OpenServiceTable(Db& db, ServiceTable t);  // S7
+void DeleteServicesOf(Db& db, qint64 airportId);     // S8 on the five tables, one transaction
 
 }  // namespace tx

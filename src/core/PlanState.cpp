@@ -17,6 +17,8 @@ Leg& PlanState::leg(int i) {
     return legs_[static_cast<std::size_t>(i)];
 }
 
-const Leg& PlanState::leg(int i) const { return const_cast<PlanState*>(this)->leg(i); }
+const Leg& PlanState::leg(int i) const {
+    return const_cast<PlanState*>(this)->leg(i);
+}
 
 }  // namespace tx

@@ -95,7 +95,7 @@ class PlanState : public Settings,
                   public TimeZoneTable,
                   public WorkingValues,
                   public LookupValues {
-public:
+  public:
     static constexpr int Slots = 26;  // slots 0..25; legs live in 1..MaxLegs
     static constexpr int MaxLegs = 20;
 
@@ -122,7 +122,7 @@ public:
     // The program's directory: where data.mdb, the settings and the aircraft files live.
     QString ProgramDir;
 
-private:
+  private:
     std::array<Leg, Slots> legs_;
 };
 

@@ -12,10 +12,10 @@ namespace tx {
 namespace {
 
 // 0x80..0x9F of Windows-1252; 0 marks the five unassigned codes, read as Latin-1 controls.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 }  // namespace
 
@@ -147,7 +147,9 @@ SeqWriter& SeqWriter::plain(const QString& text) {
     return *this;
 }
 
-SeqWriter& SeqWriter::number(double x) { return plain(NumText(x)); }
+SeqWriter& SeqWriter::number(double x) {
+    return plain(NumText(x));
+}
 
 SeqWriter& SeqWriter::endRecord() {
     out_.append(QStringLiteral("\r\n"));
@@ -164,7 +166,8 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
         f.cancelWriting();
         throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
     }
-    if (!f.commit()) throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
+    if (!f.commit())
+        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
 }
 
 }  // namespace tx

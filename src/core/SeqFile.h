@@ -9,7 +9,7 @@ namespace tx {
 
 // A file that cannot be read or written as the system expects; the text names what is wrong.
 class FileError : public std::runtime_error {
-public:
+  public:
     explicit FileError(const QString& what) : std::runtime_error(what.toStdString()) {}
     QString message() const { return QString::fromStdString(what()); }
 };
@@ -22,18 +22,18 @@ QByteArray EncodeCp1252(const QString& text);  // characters outside the code pa
 // double quote, an unquoted field runs to the next comma or line end without its trailing
 // blanks. Reading past the end of the file is an error.
 class SeqReader {
-public:
+  public:
     // name is used in error messages only.
     SeqReader(const QByteArray& bytes, const QString& name);
     static SeqReader fromFile(const QString& path);  // throws FileError when unreadable
 
-    QString text();           // the next field as text
-    double number();          // the next field, which must be a number
-    int integer16();          // the next field, a number that fits a 16-bit integer
-    bool atEnd() const;       // no field left (only blanks and line ends remain)
+    QString text();      // the next field as text
+    double number();     // the next field, which must be a number
+    int integer16();     // the next field, a number that fits a 16-bit integer
+    bool atEnd() const;  // no field left (only blanks and line ends remain)
     int fieldsRead() const { return fields_; }
 
-private:
+  private:
     [[noreturn]] void fail(const QString& why) const;
     QString data_;
     QString name_;
@@ -43,7 +43,7 @@ private:
 
 // Builds records: fields separated by commas, each record ended by CR LF.
 class SeqWriter {
-public:
+  public:
     SeqWriter& quoted(const QString& text);  // "text"
     SeqWriter& plain(const QString& text);   // text as it stands
     SeqWriter& number(double x);             // plain decimal, no sign blank
@@ -52,7 +52,7 @@ public:
     SeqWriter& line(const QString& text) { return plain(text).endRecord(); }
     QByteArray bytes() const { return EncodeCp1252(out_); }
 
-private:
+  private:
     void separate();
     QString out_;
     bool inRecord_ = false;

@@ -54,7 +54,9 @@ bool IsNumber(const QString& text) {
     return !t.isEmpty() && numberLength(t, 0) == t.size();
 }
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+    return std::floor(x);
+}
 
 QString NumText(double x) {
     if (x == 0.0 || !std::isfinite(x)) x = 0.0;  // no "-0"
@@ -75,13 +77,21 @@ QString Str(double x) {
     return t.startsWith(u'-') ? t : u' ' + t;
 }
 
-QString RightAlign(const QString& text, int n) { return Right(QString(n, u' ') + text, n); }
+QString RightAlign(const QString& text, int n) {
+    return Right(QString(n, u' ') + text, n);
+}
 
-QString PadCut(const QString& text, int n) { return Left(text + QString(n, u' '), n); }
+QString PadCut(const QString& text, int n) {
+    return Left(text + QString(n, u' '), n);
+}
 
-QString Left(const QString& text, int n) { return n <= 0 ? QString() : text.left(n); }
+QString Left(const QString& text, int n) {
+    return n <= 0 ? QString() : text.left(n);
+}
 
-QString Right(const QString& text, int n) { return n <= 0 ? QString() : text.right(n); }
+QString Right(const QString& text, int n) {
+    return n <= 0 ? QString() : text.right(n);
+}
 
 QString Mid(const QString& text, int start, int length) {
     if (start < 1 || start > text.size()) return QString();
@@ -100,7 +110,9 @@ QString RTrim(const QString& text) {
     return text.left(n);
 }
 
-QString Trim(const QString& text) { return LTrim(RTrim(text)); }
+QString Trim(const QString& text) {
+    return LTrim(RTrim(text));
+}
 
 QString TwoDigits(long long n) {
     const QString t = QString::number(n);

@@ -9,7 +9,7 @@
 namespace tx {
 
 class FakePlatform : public Platform {
-public:
+  public:
     struct Message {
         QString text, title;
         Buttons buttons;

@@ -11,10 +11,14 @@ namespace {
 
 QMessageBox::StandardButton toQt(Platform::Answer a) {
     switch (a) {
-        case Platform::Answer::Yes: return QMessageBox::Yes;
-        case Platform::Answer::No: return QMessageBox::No;
-        case Platform::Answer::Cancel: return QMessageBox::Cancel;
-        case Platform::Answer::OK: break;
+        case Platform::Answer::Yes:
+            return QMessageBox::Yes;
+        case Platform::Answer::No:
+            return QMessageBox::No;
+        case Platform::Answer::Cancel:
+            return QMessageBox::Cancel;
+        case Platform::Answer::OK:
+            break;
     }
     return QMessageBox::Ok;
 }
@@ -28,25 +32,42 @@ Platform::Answer DesktopPlatform::messageBox(QWidget* parent, const QString& tex
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
-        case Icon::None: break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Icon::None:
+            break;
     }
     switch (buttons) {
-        case Buttons::OK: box.setStandardButtons(QMessageBox::Ok); break;
-        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::OK:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
     box.setDefaultButton(toQt(defaultButton));
     switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Cancel: return Answer::Cancel;
-        default: break;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            break;
     }
     // Closing the box with Escape or the window button: Cancel where offered, else No or OK.
     if (buttons == Buttons::YesNoCancel) return Answer::Cancel;
@@ -54,9 +75,13 @@ Platform::Answer DesktopPlatform::messageBox(QWidget* parent, const QString& tex
     return Answer::OK;
 }
 
-void DesktopPlatform::beep() { QApplication::beep(); }
+void DesktopPlatform::beep() {
+    QApplication::beep();
+}
 
-QDate DesktopPlatform::today() { return QDate::currentDate(); }
+QDate DesktopPlatform::today() {
+    return QDate::currentDate();
+}
 
 Platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
                                           Buttons buttons, Icon icon, Answer defaultButton) {

@@ -8,7 +8,7 @@ class QWidget;
 namespace tx {
 
 class Platform {
-public:
+  public:
     enum class Buttons { OK, YesNo, YesNoCancel };
     enum class Icon { None, Information, Warning, Critical, Question };
     enum class Answer { OK, Yes, No, Cancel };
@@ -26,7 +26,7 @@ public:
 
 // The real thing: QMessageBox, QApplication::beep, QDate::currentDate.
 class DesktopPlatform : public Platform {
-public:
+  public:
     Answer messageBox(QWidget* parent, const QString& text, const QString& title, Buttons buttons,
                       Icon icon, Answer defaultButton) override;
     void beep() override;

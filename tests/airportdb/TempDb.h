@@ -39,9 +39,9 @@ struct TempDb {
         return sqlite3_last_insert_rowid(db.handle());
     }
     qint64 service(const QString& table, qint64 airportId, const QString& name, bool isDefault) {
-        db.execute(QString("INSERT INTO %1 (AirportID, Name, \"Default\") VALUES (?1, ?2, ?3)")
-                       .arg(table),
-                   {airportId, name, isDefault});
+        db.execute(
+            QString("INSERT INTO %1 (AirportID, Name, \"Default\") VALUES (?1, ?2, ?3)").arg(table),
+            {airportId, name, isDefault});
         return sqlite3_last_insert_rowid(db.handle());
     }
 };

@@ -12,8 +12,9 @@ namespace {
 
 // Inserted in this ID order; the cursor steps through them by City without regard to case,
 // equal cities by ID.
-const QStringList kAirports = {"KORD Chicago", "KABI Abilene", "KSFO san francisco", "EGLL London",
-                               "KMDW Chicago", "KALB albany", "LFPG Paris", "KCOE Coeur d'Alene"};
+const QStringList kAirports = {"KORD Chicago", "KABI Abilene",      "KSFO san francisco",
+                               "EGLL London",  "KMDW Chicago",      "KALB albany",
+                               "LFPG Paris",   "KCOE Coeur d'Alene"};
 const QString kCityOrder = "KABI,KALB,KORD,KMDW,KCOE,EGLL,LFPG,KSFO";
 
 QString here(const Recordset& rs) {
@@ -22,7 +23,9 @@ QString here(const Recordset& rs) {
     return rs.field("Ident").toString();
 }
 
-QString find(Recordset& rs, const tx::Criterion& c) { return rs.findFirst(c) ? here(rs) : u"-"_s; }
+QString find(Recordset& rs, const tx::Criterion& c) {
+    return rs.findFirst(c) ? here(rs) : u"-"_s;
+}
 
 // Moves by letters (F first, L last, N next, P previous) and tells where the cursor then stands.
 QString play(Recordset& rs, const QString& moves) {
@@ -49,7 +52,7 @@ class CursorTest : public QObject {
     std::unique_ptr<TempDb> t;
     QHash<QString, qint64> id;
 
-private slots:
+  private slots:
     void init() {
         t = std::make_unique<TempDb>();
         for (const QString& a : kAirports) id[a.left(4)] = t->airport(a.left(4), a.mid(5));
@@ -60,21 +63,39 @@ private slots:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("where");
         QTest::addColumn<int>("count");
-        QTest::newRow("just opened") << "" << "" << "KABI" << 1;
-        QTest::newRow("two next") << "" << "NN" << "KORD" << 3;
-        QTest::newRow("back to first keeps the count") << "" << "NNF" << "KABI" << 3;
-        QTest::newRow("stays before the first") << "" << "PP" << "BOF" << 1;
-        QTest::newRow("from BOF next is the first") << "" << "PN" << "KABI" << 1;
-        QTest::newRow("last") << "" << "L" << "KSFO" << 8;
-        QTest::newRow("stays past the last") << "" << "LNN" << "EOF" << 8;
-        QTest::newRow("from EOF previous is the last") << "" << "LNP" << "KSFO" << 8;
-        QTest::newRow("no rows") << "NONE" << "FLNP" << "none" << 0;
+        QTest::newRow("just opened") << ""
+                                     << ""
+                                     << "KABI" << 1;
+        QTest::newRow("two next") << ""
+                                  << "NN"
+                                  << "KORD" << 3;
+        QTest::newRow("back to first keeps the count") << ""
+                                                       << "NNF"
+                                                       << "KABI" << 3;
+        QTest::newRow("stays before the first") << ""
+                                                << "PP"
+                                                << "BOF" << 1;
+        QTest::newRow("from BOF next is the first") << ""
+                                                    << "PN"
+                                                    << "KABI" << 1;
+        QTest::newRow("last") << ""
+                              << "L"
+                              << "KSFO" << 8;
+        QTest::newRow("stays past the last") << ""
+                                             << "LNN"
+                                             << "EOF" << 8;
+        QTest::newRow("from EOF previous is the last") << ""
+                                                       << "LNP"
+                                                       << "KSFO" << 8;
+        QTest::newRow("no rows") << "NONE"
+                                 << "FLNP"
+                                 << "none" << 0;
     }
     void moves() {
         QFETCH(QString, ident);
         QFETCH(QString, moves);
-        Recordset rs = ident.isEmpty() ? tx::OpenAirports(t->db)
-                                       : tx::OpenAirportsWithIdent(t->db, ident);
+        Recordset rs =
+            ident.isEmpty() ? tx::OpenAirports(t->db) : tx::OpenAirportsWithIdent(t->db, ident);
         QTEST(play(rs, moves), "where");
         QTEST(rs.recordCount(), "count");
         if (rs.bof() || rs.eof()) QVERIFY_THROWS_EXCEPTION(DbError, rs.field("Ident"));
@@ -183,11 +204,12 @@ private slots:
     }
 
     void typedValues() {
-        Recordset rs = tx::OpenAirports(t->db);  // on KABI
+        Recordset rs = tx::OpenAirports(t->db);                                          // on KABI
         write(rs, false, {{"Std", "-3.3"}, {"City", "'; DROP TABLE tblAirports; --"}});  // as typed
         // Std holds the single-precision number nearest to -3.3, not -3.3 itself.
-        QCOMPARE(Scalar(t->db, "SELECT Std <> -3.3 AND abs(Std + 3.3) < 1e-6 FROM tblAirports "
-                               "WHERE City = '''; DROP TABLE tblAirports; --'"),
+        QCOMPARE(Scalar(t->db,
+                        "SELECT Std <> -3.3 AND abs(Std + 3.3) < 1e-6 FROM tblAirports "
+                        "WHERE City = '''; DROP TABLE tblAirports; --'"),
                  u"1"_s);
         QCOMPARE(find(rs, tx::CityFrom("'; drop")), u"KABI"_s);
         QCOMPARE(rs.field("ID"), QVariant(id["KABI"]));

@@ -31,7 +31,7 @@ class MkdbTest : public QObject {
     QTemporaryDir out;
     tx::Db db;
 
-private slots:
+  private slots:
     void initTestCase() {
         QCOMPARE(tx::mkdb::BuildDatabase(kFixture, out.filePath("data.mdb")).services, 8);
         db.open(out.filePath("data.mdb"));
@@ -49,9 +49,12 @@ private slots:
         QTest::newRow("empty comments") << airport.arg("Comments IS NULL", "KABI") << "1";
         QTest::newRow("short frequency padded") << fbo.arg("Freq", "Signature") << "130.10 ";
         QTest::newRow("long frequency cut") << fbo.arg("Freq", "Million") << "122.950";
-        QTest::newRow("name cut") << "SELECT Name FROM tblPaxHotels" << "Best Western Plus Airport";
-        QTest::newRow("cut, trimmed") << "SELECT Name FROM tblLimos" << "Capital Region Limo Svc";
-        QTest::newRow("defaults") << "SELECT group_concat(\"Default\", '') FROM tblFBOs" << "100";
+        QTest::newRow("name cut") << "SELECT Name FROM tblPaxHotels"
+                                  << "Best Western Plus Airport";
+        QTest::newRow("cut, trimmed") << "SELECT Name FROM tblLimos"
+                                      << "Capital Region Limo Svc";
+        QTest::newRow("defaults") << "SELECT group_concat(\"Default\", '') FROM tblFBOs"
+                                  << "100";
         QTest::newRow("services joined to their airports")
             << "SELECT group_concat(Ident) FROM (SELECT a.Ident FROM tblCatering c "
                "JOIN tblAirports a ON a.ID = c.AirportID ORDER BY c.ID)"
@@ -74,9 +77,12 @@ private slots:
         QTest::newRow("empty city") << kord(1, "") << "airports.tsv:2: City is empty";
         QTest::newRow("latitude layout") << kord(3, "N4158.6") << "airports.tsv:2: Lat";
         QTest::newRow("a field missing") << kord().left(12) << "airports.tsv:4: 2 fields";
-        QTest::newRow("wrong header") << "Ident"_ba << "airports.tsv:1: the first line";
-        QTest::newRow("unknown ident") << "FBOs\tXX\tX\t1\t\t0"_ba << "services.tsv:3: no airport";
-        QTest::newRow("second default") << "FBOs\tKORD\tX\t1\t\t1"_ba << "services.tsv:3: a second";
+        QTest::newRow("wrong header") << "Ident"_ba
+                                      << "airports.tsv:1: the first line";
+        QTest::newRow("unknown ident") << "FBOs\tXX\tX\t1\t\t0"_ba
+                                       << "services.tsv:3: no airport";
+        QTest::newRow("second default") << "FBOs\tKORD\tX\t1\t\t1"_ba
+                                        << "services.tsv:3: a second";
         QTest::newRow("services file missing") << QByteArray() << "services.tsv: cannot be read";
     }
     void commandLine() {

@@ -11,18 +11,19 @@ using tx::ServiceTable;
 class StatementsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // A file made with the text: CREATE on a new SQLite file, ALTER on an airport database,
     // anything else written as it is, nothing at all when empty.
     void openRefuses_data() {
         QTest::addColumn<QByteArray>("make");
         QTest::addColumn<QString>("fault");
         QTest::newRow("missing file") << QByteArray() << "does not exist";
-        QTest::newRow("a text file") << "Ident\tCity\n"_ba << "(file is not a database)";
-        QTest::newRow("another SQLite file")
-            << "CREATE TABLE notes (body)"_ba << "table tblAirports is missing";
-        QTest::newRow("a column missing")
-            << "ALTER TABLE tblFBOs DROP Freq"_ba << "table tblFBOs has no column Freq";
+        QTest::newRow("a text file") << "Ident\tCity\n"_ba
+                                     << "(file is not a database)";
+        QTest::newRow("another SQLite file") << "CREATE TABLE notes (body)"_ba
+                                             << "table tblAirports is missing";
+        QTest::newRow("a column missing") << "ALTER TABLE tblFBOs DROP Freq"_ba
+                                          << "table tblFBOs has no column Freq";
         QTest::newRow("City compared with case")
             << "ALTER TABLE tblAirports RENAME City TO Town; ALTER TABLE tblAirports ADD City"_ba
             << "column City of tblAirports";
@@ -70,11 +71,16 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("defaults");  // afterwards
-        QTest::newRow("another row") << "A" << "a2" << false << "a2,b1";
-        QTest::newRow("the default again") << "A" << "a1" << false << "a1,b1";
-        QTest::newRow("other airport's own") << "B" << "b2" << false << "a1,b2";
-        QTest::newRow("row of another airport") << "A" << "b2" << true << "a1,b1";
-        QTest::newRow("row that does not exist") << "A" << "none" << true << "a1,b1";
+        QTest::newRow("another row") << "A"
+                                     << "a2" << false << "a2,b1";
+        QTest::newRow("the default again") << "A"
+                                           << "a1" << false << "a1,b1";
+        QTest::newRow("other airport's own") << "B"
+                                             << "b2" << false << "a1,b2";
+        QTest::newRow("row of another airport") << "A"
+                                                << "b2" << true << "a1,b1";
+        QTest::newRow("row that does not exist") << "A"
+                                                 << "none" << true << "a1,b1";
     }
     void makeDefault() {
         QFETCH(QString, airport);
@@ -89,8 +95,9 @@ private slots:
             auto make = [&] { tx::MakeDefault(t.db, table, ids[airport], ids[row]); };
             if (refused) QVERIFY_THROWS_EXCEPTION(DbError, make());
             if (!refused) make();
-            QTEST(Scalar(t.db, u"SELECT group_concat(Name) FROM (SELECT Name FROM %1 WHERE "
-                               u"\"Default\" ORDER BY Name)"_s.arg(name)),
+            QTEST(Scalar(t.db,
+                         u"SELECT group_concat(Name) FROM (SELECT Name FROM %1 WHERE "
+                         u"\"Default\" ORDER BY Name)"_s.arg(name)),
                   "defaults");
             QVERIFY(sqlite3_get_autocommit(t.db.handle()));  // no transaction left open
         }

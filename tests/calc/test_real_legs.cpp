@@ -8,8 +8,8 @@
 
 #include "calc/CalcTest.h"
 #include "calc/LegComputation.h"
-#include "calc/LegTexts.h"
 #include "calc/LegEnds.h"
+#include "calc/LegTexts.h"
 #include "calc/SunTimes.h"
 #include "calc/TimeZones.h"
 #include "core/Text.h"

@@ -7,33 +7,33 @@ using namespace tx;
 
 class TestSeqFile : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void fields_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("one per line, CR LF") << QByteArray("\"a\"\r\n\"b\"\r\n")
-                                             << QStringList{"a", "b"};
-        QTest::newRow("one per line, LF only") << QByteArray("\"a\"\n\"b\"\n")
-                                               << QStringList{"a", "b"};
-        QTest::newRow("commas on one line") << QByteArray("\"a\",\"b\",12\r\n")
-                                            << QStringList{"a", "b", "12"};
+        QTest::newRow("one per line, CR LF")
+            << QByteArray("\"a\"\r\n\"b\"\r\n") << QStringList{"a", "b"};
+        QTest::newRow("one per line, LF only")
+            << QByteArray("\"a\"\n\"b\"\n") << QStringList{"a", "b"};
+        QTest::newRow("commas on one line")
+            << QByteArray("\"a\",\"b\",12\r\n") << QStringList{"a", "b", "12"};
         QTest::newRow("quoted comma and blanks kept")
             << QByteArray("\"Anytown, ST  \",x\r\n") << QStringList{"Anytown, ST  ", "x"};
-        QTest::newRow("blanks before a field skipped") << QByteArray("   \"a\",   b\r\n")
-                                                       << QStringList{"a", "b"};
-        QTest::newRow("unquoted trailing blanks dropped") << QByteArray("Sample Jet   \r\n 250 \r\n")
-                                                          << QStringList{"Sample Jet", "250"};
+        QTest::newRow("blanks before a field skipped")
+            << QByteArray("   \"a\",   b\r\n") << QStringList{"a", "b"};
+        QTest::newRow("unquoted trailing blanks dropped")
+            << QByteArray("Sample Jet   \r\n 250 \r\n") << QStringList{"Sample Jet", "250"};
         QTest::newRow("quoted text over a line break")
             << QByteArray("\"line one\r\nline two\",\"x\"\r\n")
             << QStringList{"line one\r\nline two", "x"};
         QTest::newRow("empty quoted field") << QByteArray("\"\",\"\"\r\n") << QStringList{"", ""};
-        QTest::newRow("empty line is an empty field") << QByteArray("a\r\n\r\nb\r\n")
-                                                      << QStringList{"a", "", "b"};
+        QTest::newRow("empty line is an empty field")
+            << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
         QTest::newRow("no line end at the end") << QByteArray("a,b") << QStringList{"a", "b"};
-        QTest::newRow("text after closing quote dropped") << QByteArray("\"a\"zz,b\r\n")
-                                                          << QStringList{"a", "b"};
-        QTest::newRow("Windows-1252 decoded") << QByteArray("\"Z\xfcrich \x80\"\r\n")
-                                              << QStringList{QString::fromUtf8("Zürich €")};
+        QTest::newRow("text after closing quote dropped")
+            << QByteArray("\"a\"zz,b\r\n") << QStringList{"a", "b"};
+        QTest::newRow("Windows-1252 decoded")
+            << QByteArray("\"Z\xfcrich \x80\"\r\n") << QStringList{QString::fromUtf8("Zürich €")};
     }
     void fields() {
         QFETCH(QByteArray, bytes);
@@ -113,7 +113,8 @@ private slots:
         for (int b = 0x20; b <= 0xFF; ++b)
             if (b != '"') all.append(DecodeCp1252(QByteArray(1, char(b))));
         QCOMPARE(DecodeCp1252(EncodeCp1252(all)), all);
-        QCOMPARE(EncodeCp1252(QString::fromUtf8("Łódź")), QByteArray("?\xf3" "d?"));
+        QCOMPARE(EncodeCp1252(QString::fromUtf8("Łódź")), QByteArray("?\xf3"
+                                                                     "d?"));
     }
 
     void atomicWriteKeepsOldFileOnFailure() {

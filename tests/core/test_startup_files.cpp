@@ -24,8 +24,7 @@ QByteArray read(const QString& dir, const QString& name) {
 QByteArray zones(int rows) {
     QByteArray b = "\"Zones\",\"a\",\"b\",\"c\",\"d\",\"12/31/2027\",\"e\",\"f\",\"g\"," +
                    QByteArray::number(rows) + "\r\n";
-    for (int r = 1; r <= rows; ++r)
-        b += "\"Z" + QByteArray::number(r) + "\",3.14,11.07\r\n";
+    for (int r = 1; r <= rows; ++r) b += "\"Z" + QByteArray::number(r) + "\",3.14,11.07\r\n";
     return b;
 }
 
@@ -55,20 +54,22 @@ class TestStartupFiles : public QObject {
         return s;
     }
 
-private slots:
+  private slots:
     void settingsOneLineOrOnePerLine_data() {
         QTest::addColumn<QByteArray>("bytes");
-        const QList<QByteArray> f = {"Acme Air",    "1 Main St", "Anytown, CO", "555-0100",
-                                     "r5",          "10",        "ops@example.com",
-                                     "r8",          "r9",        "r10",        "r11"};
+        const QList<QByteArray> f = {
+            "Acme Air",        "1 Main St", "Anytown, CO", "555-0100", "r5", "10",
+            "ops@example.com", "r8",        "r9",          "r10",      "r11"};
         QByteArray perLine, oneLine;
         for (const QByteArray& x : f) perLine += "\"" + x + "\"\r\n";
         for (int i = 0; i < f.size(); ++i) oneLine += (i ? "," : "") + ("\"" + f[i] + "\"");
         QTest::newRow("one per line") << perLine;
         QTest::newRow("one line") << oneLine + "\r\n";
-        QTest::newRow("two lines, LF") << perLine.left(0) + "\"Acme Air\",\"1 Main St\",\"Anytown, "
-                                          "CO\",\"555-0100\",\"r5\",\"10\"\n\"ops@example.com\","
-                                          "\"r8\",\"r9\",\"r10\",\"r11\"\n";
+        QTest::newRow("two lines, LF")
+            << perLine.left(0) +
+                   "\"Acme Air\",\"1 Main St\",\"Anytown, "
+                   "CO\",\"555-0100\",\"r5\",\"10\"\n\"ops@example.com\","
+                   "\"r8\",\"r9\",\"r10\",\"r11\"\n";
     }
     void settingsOneLineOrOnePerLine() {
         QFETCH(QByteArray, bytes);
@@ -87,7 +88,8 @@ private slots:
     void settingsWriterKeepsReservedFields() {
         const QByteArray original =
             "\"Acme Air\"\r\n\"1 Main St\"\r\n\"Anytown, CO\"\r\n\"555-0100\"\r\n\"keep 5\"\r\n"
-            "\"10\"\r\n\"ops@example.com\"\r\n\"keep 8\"\r\n\"\"\r\n\"keep, 10\"\r\n\"keep 11\"\r\n";
+            "\"10\"\r\n\"ops@example.com\"\r\n\"keep 8\"\r\n\"\"\r\n\"keep, 10\"\r\n\"keep "
+            "11\"\r\n";
         put(dir_.path(), "TARVEX.DAT", original);
         PlanState s = state();
         ReadSettingsFile(s);
@@ -208,15 +210,19 @@ private slots:
         QTest::addColumn<QByteArray>("defAC");
         QTest::addColumn<QString>("acFile");
         QTest::addColumn<QString>("type");
-        QTest::newRow("aircraft loads") << QByteArray("GOOD.AC\r\n") << "GOOD.AC" << "Sample Jet";
-        QTest::newRow("named file missing") << QByteArray("NONE.AC\r\n") << "" << "";
-        QTest::newRow("named file damaged") << QByteArray("BAD.AC\r\n") << "" << "";
+        QTest::newRow("aircraft loads") << QByteArray("GOOD.AC\r\n") << "GOOD.AC"
+                                        << "Sample Jet";
+        QTest::newRow("named file missing") << QByteArray("NONE.AC\r\n") << ""
+                                            << "";
+        QTest::newRow("named file damaged") << QByteArray("BAD.AC\r\n") << ""
+                                            << "";
     }
     void startFiles() {
         QFETCH(QByteArray, defAC);
         QFETCH(QString, acFile);
         QFETCH(QString, type);
-        put(dir_.path(), "TARVEX.DAT", "\"n\",\"a\",\"c\",\"p\",\"\",\"10\",\"e\",\"\",\"\",\"\",\"\"");
+        put(dir_.path(), "TARVEX.DAT",
+            "\"n\",\"a\",\"c\",\"p\",\"\",\"10\",\"e\",\"\",\"\",\"\",\"\"");
         put(dir_.path(), "TZONES.DAT", zones(2));
         put(dir_.path(), "TXDefAC.DAT", defAC);
         put(dir_.path(), "GOOD.AC", currentLayout(5));

@@ -6,7 +6,7 @@ using namespace tx;
 
 class TestText : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void val_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
@@ -28,14 +28,22 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("withSign");
-        QTest::newRow("whole") << 85.0 << "85" << " 85";
-        QTest::newRow("zero") << 0.0 << "0" << " 0";
-        QTest::newRow("negative zero has no sign") << -0.0 << "0" << " 0";
-        QTest::newRow("negative") << -3.0 << "-3" << "-3";
-        QTest::newRow("half keeps its zero") << 0.5 << "0.5" << " 0.5";
-        QTest::newRow("date") << 7.04 << "7.04" << " 7.04";
-        QTest::newRow("trailing zero dropped") << 3.10 << "3.1" << " 3.1";
-        QTest::newRow("binary noise hidden") << 3.31 + 0.01 << "3.32" << " 3.32";
+        QTest::newRow("whole") << 85.0 << "85"
+                               << " 85";
+        QTest::newRow("zero") << 0.0 << "0"
+                              << " 0";
+        QTest::newRow("negative zero has no sign") << -0.0 << "0"
+                                                   << " 0";
+        QTest::newRow("negative") << -3.0 << "-3"
+                                  << "-3";
+        QTest::newRow("half keeps its zero") << 0.5 << "0.5"
+                                             << " 0.5";
+        QTest::newRow("date") << 7.04 << "7.04"
+                              << " 7.04";
+        QTest::newRow("trailing zero dropped") << 3.10 << "3.1"
+                                               << " 3.1";
+        QTest::newRow("binary noise hidden") << 3.31 + 0.01 << "3.32"
+                                             << " 3.32";
         QTest::newRow("15 significant digits") << 1.0 / 3.0 << "0.333333333333333"
                                                << " 0.333333333333333";
     }
@@ -56,7 +64,8 @@ private slots:
         QTest::newRow("left short text") << Left("ab", 5) << "ab";
         QTest::newRow("right last four") << Right("W10432.5", 4) << "32.5";
         QTest::newRow("mid") << Mid("N3951.2", 2, 2) << "39";
-        QTest::newRow("mid from 4, 77 chars of a short text") << Mid(" 1  05Mar", 4, 77) << " 05Mar";
+        QTest::newRow("mid from 4, 77 chars of a short text")
+            << Mid(" 1  05Mar", 4, 77) << " 05Mar";
         QTest::newRow("trim keeps inner blanks") << Trim("  a b ") << "a b";
         QTest::newRow("two digits") << TwoDigits(5) << "05";
     }

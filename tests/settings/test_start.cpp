@@ -17,7 +17,7 @@ class TestStart : public QObject {
         f.write(bytes);
     }
 
-private slots:
+  private slots:
     void mandatoryFiles_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");  // empty: the file is removed
@@ -29,8 +29,10 @@ private slots:
         QTest::newRow("settings cut short")
             << "TARVEX.DAT" << QByteArray("\"Owner\",\"Street\"\r\n") << "TARVEX.DAT";
         QTest::newRow("zones missing") << "TZONES.DAT" << QByteArray() << "TZONES.DAT";
-        QByteArray tooMany = "\"a\",\"b\",\"c\",\"d\",\"e\",\"12/31/2027\",\"g\",\"h\",\"i\",49\r\n";
-        for (int r = 1; r <= 49; ++r) tooMany += "\"Z" + QByteArray::number(r) + "\",4.01,10.28\r\n";
+        QByteArray tooMany =
+            "\"a\",\"b\",\"c\",\"d\",\"e\",\"12/31/2027\",\"g\",\"h\",\"i\",49\r\n";
+        for (int r = 1; r <= 49; ++r)
+            tooMany += "\"Z" + QByteArray::number(r) + "\",4.01,10.28\r\n";
         QTest::newRow("zones with 49 rows") << "TZONES.DAT" << tooMany << "48";
     }
     void mandatoryFiles() {

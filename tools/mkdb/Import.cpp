@@ -32,7 +32,8 @@ struct TsvFile {
     std::vector<Row> rows;
 
     [[noreturn]] void fail(int line, const QString& why) const {
-        throw InputError(QStringLiteral("%1:%2: %3").arg(QDir::toNativeSeparators(path)).arg(line).arg(why));
+        throw InputError(
+            QStringLiteral("%1:%2: %3").arg(QDir::toNativeSeparators(path)).arg(line).arg(why));
     }
 };
 
@@ -42,7 +43,8 @@ TsvFile readTsv(const QString& path, const QStringList& header) {
     TsvFile file{path, {}};
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        throw InputError(QDir::toNativeSeparators(path) + ": cannot be read (" + f.errorString() + ")");
+        throw InputError(QDir::toNativeSeparators(path) + ": cannot be read (" + f.errorString() +
+                         ")");
     QByteArray bytes = f.readAll();
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
 
@@ -57,7 +59,8 @@ TsvFile readTsv(const QString& path, const QStringList& header) {
         if (decode.hasError()) file.fail(lineNo, "the line is not valid UTF-8");
         if (!headerSeen) {
             if (text.split(u'\t') != header)
-                file.fail(lineNo, "the first line must be the header \"" + header.join("<TAB>") + "\"");
+                file.fail(lineNo,
+                          "the first line must be the header \"" + header.join("<TAB>") + "\"");
             headerSeen = true;
             continue;
         }
@@ -103,7 +106,8 @@ QString coordinateFault(const QString& text, bool latitude) {
     const QString what = latitude ? QStringLiteral("Lat") : QStringLiteral("Long");
     const QString sample = latitude ? QStringLiteral("N34-22.3") : QStringLiteral("W173-55.4");
     if (!m.hasMatch()) return what + " \"" + text + "\" is not laid out like " + sample;
-    if (m.captured(1).toInt() > (latitude ? 90 : 180)) return what + " \"" + text + "\": degrees out of range";
+    if (m.captured(1).toInt() > (latitude ? 90 : 180))
+        return what + " \"" + text + "\": degrees out of range";
     if (m.captured(2).toInt() >= 60) return what + " \"" + text + "\": minutes out of range";
     return {};
 }
@@ -121,7 +125,8 @@ std::optional<QString> unescapeComments(const QString& text, QString* fault) {
         else if (next == u'\\')
             out += u'\\';
         else {
-            *fault = "Comments: a backslash must be followed by n (line break) or another backslash";
+            *fault =
+                "Comments: a backslash must be followed by n (line break) or another backslash";
             return std::nullopt;
         }
         ++i;
@@ -146,9 +151,11 @@ std::vector<Airport> checkAirports(const TsvFile& file, QHash<QString, int>& ind
             return v;
         };
         auto offset = [&](int i, const char* name) {
-            if (!IsNumber(f[i])) fail(QLatin1StringView(name) + " \"" + f[i] + "\" is not a number");
+            if (!IsNumber(f[i]))
+                fail(QLatin1StringView(name) + " \"" + f[i] + "\" is not a number");
             const double x = Val(f[i]);
-            if (std::fabs(x) > 14) fail(QLatin1StringView(name) + " \"" + f[i] + "\" is not a GMT offset in hours");
+            if (std::fabs(x) > 14)
+                fail(QLatin1StringView(name) + " \"" + f[i] + "\" is not a GMT offset in hours");
             return float(x);
         };
 
@@ -157,7 +164,9 @@ std::vector<Airport> checkAirports(const TsvFile& file, QHash<QString, int>& ind
         if (a.ident != a.ident.toUpper() || hasBlank(a.ident))
             fail("Ident \"" + a.ident + "\" must be upper case without blanks");
         if (lineOf.contains(a.ident))
-            fail(QStringLiteral("Ident %1 appears twice (also on line %2)").arg(a.ident).arg(lineOf[a.ident]));
+            fail(QStringLiteral("Ident %1 appears twice (also on line %2)")
+                     .arg(a.ident)
+                     .arg(lineOf[a.ident]));
         a.city = text(1, "City", true);
         a.state = text(2, "State", false);
         a.lat = f[3];
@@ -229,11 +238,13 @@ void write(const QString& path, const std::vector<Airport>& airports,
         ids.reserve(airports.size());
         {
             detail::Statement insert(
-                db, QStringLiteral("INSERT INTO tblAirports (Ident, City, State, Lat, \"Long\", Std, "
-                                   "Day, ZoneCode, Comments) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+                db, QStringLiteral(
+                        "INSERT INTO tblAirports (Ident, City, State, Lat, \"Long\", Std, "
+                        "Day, ZoneCode, Comments) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
             for (const Airport& a : airports) {
-                insert.bindAll({a.ident, a.city, a.state, a.lat, a.lon, double(a.std), double(a.day),
-                                a.zone, a.comments ? QVariant(*a.comments) : QVariant()});
+                insert.bindAll({a.ident, a.city, a.state, a.lat, a.lon, double(a.std),
+                                double(a.day), a.zone,
+                                a.comments ? QVariant(*a.comments) : QVariant()});
                 insert.run();
                 ids.push_back(sqlite3_last_insert_rowid(db.handle()));
             }
@@ -241,10 +252,12 @@ void write(const QString& path, const std::vector<Airport>& airports,
         for (const Service& s : services) {
             const bool fbo = s.table == u"tblFBOs";
             const QString sql =
-                fbo ? QStringLiteral("INSERT INTO tblFBOs (AirportID, Name, PhoneNumber, Freq, "
-                                     "\"Default\") VALUES (?1, ?2, ?3, ?4, ?5)")
-                    : QStringLiteral("INSERT INTO %1 (AirportID, Name, PhoneNumber, \"Default\") "
-                                     "VALUES (?1, ?2, ?3, ?4)")
+                fbo ? QStringLiteral(
+                          "INSERT INTO tblFBOs (AirportID, Name, PhoneNumber, Freq, "
+                          "\"Default\") VALUES (?1, ?2, ?3, ?4, ?5)")
+                    : QStringLiteral(
+                          "INSERT INTO %1 (AirportID, Name, PhoneNumber, \"Default\") "
+                          "VALUES (?1, ?2, ?3, ?4)")
                           .arg(s.table);
             QVariantList values = {ids[size_t(s.airport)], s.name, s.phone};
             if (fbo) values << s.freq;
@@ -262,8 +275,8 @@ Counts BuildDatabase(const QString& dataDir, const QString& outFile) {
     const TsvFile airportFile =
         readTsv(dir.filePath("airports.tsv"),
                 {"Ident", "City", "State", "Lat", "Long", "Std", "Day", "ZoneCode", "Comments"});
-    const TsvFile serviceFile = readTsv(dir.filePath("services.tsv"),
-                                        {"Table", "Ident", "Name", "PhoneNumber", "Freq", "Default"});
+    const TsvFile serviceFile = readTsv(
+        dir.filePath("services.tsv"), {"Table", "Ident", "Name", "PhoneNumber", "Freq", "Default"});
     QHash<QString, int> index;
     const std::vector<Airport> airports = checkAirports(airportFile, index);
     const std::vector<Service> services = checkServices(serviceFile, index);

@@ -16,7 +16,7 @@ namespace tx::mkdb {
 
 // A fault in an input file; the text names the file and the line.
 class InputError : public std::runtime_error {
-public:
+  public:
     explicit InputError(const QString& what) : std::runtime_error(what.toStdString()) {}
 };
 
