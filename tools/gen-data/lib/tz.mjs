@@ -68,10 +68,10 @@ export function dayOfYear(year, month, day) {
  *   note                 // text explaining a simplification, or ''
  * }
  * `offsetOf(zone, ms)` gives the offset in minutes; it defaults to the tz database.
- * The date of a change is the local date of the change in the lower (standard)
- * offset: a change at local midnight thus falls on the day that is entirely
- * on the new offset when daylight time begins, and on the last day that is
- * entirely on daylight time when it ends.
+ * The date of a change is the local date just after it, in the new offset:
+ * daylight time thus begins on the first day whose clock runs on it from
+ * midnight (a change at 23:00 standard time is 00:00 of the next day), and
+ * ends on the last day that is entirely on daylight time.
  */
 export function yearRule(zone, year, offsetOf = offsetMinutes) {
   // local year bounds: widest offsets are -12h .. +14h
@@ -79,8 +79,8 @@ export function yearRule(zone, year, offsetOf = offsetMinutes) {
   const to = Date.UTC(year + 1, 0, 1) + 12 * 3_600_000;
   const all = transitions(zone, from, to, offsetOf);
   const startOff = offsetOf(zone, from);
-  // keep changes whose local date (in the lower of the two offsets) is in `year`
-  const localDate = (tr) => new Date(tr.at + Math.min(tr.from, tr.to) * MINUTE);
+  // keep changes whose local date (in the new offset) is in `year`
+  const localDate = (tr) => new Date(tr.at + tr.to * MINUTE);
   const inYear = all.filter((tr) => localDate(tr).getUTCFullYear() === year);
   let first = startOff;
   for (const tr of all) if (localDate(tr).getUTCFullYear() < year) first = tr.to;

@@ -108,14 +108,20 @@ function steps(base, changes) {
   };
 }
 
-test('a change at local midnight is dated by the standard offset', () => {
-  // offset -240 / -180; daylight from Sunday 00:00 standard (04:00 GMT) on
-  // Sept 5 to Sunday 00:00 daylight (03:00 GMT) on April 4
-  const f = steps(-180, [[at(4, 4, 3), -240], [at(9, 5, 4), -180]]);
-  const r = yearRule('X', 2027, f);
-  assert.deepEqual([r.std, r.day], [-4, -3]);
-  assert.deepEqual(r.start, { month: 9, day: 5 });
-  assert.deepEqual(r.end, { month: 4, day: 3 }); // 23:00 standard on Saturday April 3
+test('a change is dated by the local date in the new offset', () => {
+  // [what, offsets before/after in minutes, GMT hour of each change, first day, last day]
+  const rows = [
+    // Sunday 00:00 standard (04:00 GMT) Sept 5 forward; Sunday 00:00 daylight (03:00 GMT)
+    // April 4 back to 23:00 standard on Saturday April 3
+    ['at local midnight', -180, [[at(4, 4, 3), -240], [at(9, 5, 4), -180]], [9, 5], [4, 3]],
+    // 23:00 standard Saturday March 27 is 00:00 daylight March 28; 00:00 daylight
+    // Sunday October 31 goes back to 23:00 standard October 30
+    ['at 23:00 standard', -120, [[at(3, 28, 1), -60], [at(10, 31, 1), -120]], [3, 28], [10, 30]],
+  ];
+  for (const [what, base, changes, [sm, sd], [em, ed]] of rows) {
+    const r = yearRule('X', 2027, steps(base, changes));
+    assert.deepEqual([r.start, r.end], [{ month: sm, day: sd }, { month: em, day: ed }], what);
+  }
 });
 
 test('an offset lowered for a month becomes a period across the turn of the year', () => {
