@@ -6,7 +6,8 @@
 // growing radius around the airport are tried, and the first zone found that
 // belongs to the country is taken. When none does, the country's zone is
 // used if the country has a single one (or several that keep the same
-// clock); otherwise the first answer stays.
+// clock); otherwise the first answer stays. Airports of a zone whose aviation
+// keeps another zone's clock then take that zone (AVIATION_ZONE).
 
 import { createRequire } from 'node:module';
 import { offsetMinutes } from './tz.mjs';
@@ -17,6 +18,10 @@ const ct = require('countries-and-timezones');
 
 const RINGS = [0.05, 0.1, 0.15, 0.2, 0.3, 0.4, 0.5, 0.75, 1.0, 1.5]; // degrees of latitude
 const BEARINGS = 24;
+
+// Aviation in Xinjiang runs on Beijing time (GMT+8, no daylight time), not on
+// the region's own GMT+6.
+const AVIATION_ZONE = { 'Asia/Urumqi': 'Asia/Shanghai' };
 
 /** True / false when the zone is / is not one of the country's; null when either is unknown. */
 export function zoneInCountry(zone, cc) {
@@ -36,6 +41,11 @@ export function zoneInCountry(zone, cc) {
  * `lookup(lat, lon)` defaults to the boundary data; `year` is the plan year.
  */
 export function zoneFor(lat, lon, cc, lookup = tzlookup, year = 2027) {
+  const found = countryZone(lat, lon, cc, lookup, year);
+  return { ...found, zone: AVIATION_ZONE[found.zone] ?? found.zone };
+}
+
+function countryZone(lat, lon, cc, lookup, year) {
   const first = lookup(lat, lon);
   const ok = zoneInCountry(first, cc);
   if (ok === null) return { zone: first, how: 'unchecked' };

@@ -225,6 +225,9 @@ test('airports worked out by hand', () => {
 
   const ktm = get('VNKT');
   assert.deepEqual([ktm[5], ktm[6]], ['5.75', '5.75']);
+
+  const urc = get('ZWWW'); // Xinjiang: airports keep Beijing time
+  assert.deepEqual([urc[2], urc[5], urc[6], urc[7]], ['China', '8', '8', '']);
 });
 
 test('services.tsv: sample services', () => {

@@ -163,6 +163,9 @@ test('zones of another country are replaced by a nearby zone of the airport coun
   assert.deepEqual(zoneFor(39.86, -104.67, 'US', () => 'America/Denver'), { zone: 'America/Denver', how: 'lookup' });
   // sea zones belong to no country
   assert.equal(zoneFor(0, 0, 'VN', () => 'Etc/GMT').how, 'country');
+  // aviation in Xinjiang keeps Beijing time, however the zone was found
+  assert.deepEqual(zoneFor(43.9, 87.5, 'CN', () => 'Asia/Urumqi'), { zone: 'Asia/Shanghai', how: 'lookup' });
+  assert.deepEqual(zoneFor(43.9, 87.5, 'CN', (la) => (la === 43.9 ? 'Asia/Almaty' : 'Asia/Urumqi')).zone, 'Asia/Shanghai');
 });
 
 test('the sequential reader follows the program rules', () => {
