@@ -5,8 +5,8 @@
 #include "airportdb/Db.h"
 #include "core/PlanState.h"
 #include "platform/Platform.h"
-#include "settings/AppWindows.h"
-#include "settings/Start.h"
+#include "windows/AppWindows.h"
+#include "windows/start/Start.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -10,9 +10,9 @@
 #include <chrono>
 
 #include "GeneratedDb.h"
-#include "output/TripPlanning.h"
 #include "platform/FakePlatform.h"
-#include "settings/AppWindows.h"
+#include "windows/AppWindows.h"
+#include "windows/tripplanning/TripPlanning.h"
 
 namespace {
 

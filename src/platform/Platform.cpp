@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "platform/FakePlatform.h"
-
 namespace tx {
 
 namespace {
@@ -81,14 +79,6 @@ void DesktopPlatform::beep() {
 
 QDate DesktopPlatform::today() {
     return QDate::currentDate();
-}
-
-Platform::Answer FakePlatform::messageBox(QWidget*, const QString& text, const QString& title,
-                                          Buttons buttons, Icon icon, Answer defaultButton) {
-    messages.append({text, title, buttons, icon, defaultButton});
-    if (!answers.isEmpty()) return answers.takeFirst();
-    if (buttons == Buttons::OK) return Answer::OK;
-    return defaultButton == Answer::OK ? Answer::Yes : defaultButton;
 }
 
 }  // namespace tx

@@ -1,8 +1,8 @@
 // The airports cursor: order, moves, end conditions, record count, find first, writing.
 #include <QtTest>
 
-#include "TempDb.h"
 #include "airportdb/Statements.h"
+#include "support/TempDb.h"
 
 using namespace Qt::StringLiterals;
 using tx::DbError;

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "Import.h"
-#include "TempDb.h"
+#include "support/TempDb.h"
 
 using namespace Qt::StringLiterals;
 

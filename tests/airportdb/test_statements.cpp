@@ -1,8 +1,8 @@
 // Opening the database file, and the statements other than the airports cursor.
 #include <QtTest>
 
-#include "TempDb.h"
 #include "airportdb/Statements.h"
+#include "support/TempDb.h"
 
 using namespace Qt::StringLiterals;
 using tx::DbError;

@@ -4,12 +4,12 @@
 // zenith, 90 deg 50 min; within a couple of minutes of published tables).
 #include <QtTest>
 
-#include "calc/CalcTest.h"
 #include "calc/GreatCircle.h"
 #include "calc/LegComputation.h"
 #include "calc/SunTimes.h"
 #include "calc/TimeZones.h"
 #include "core/Text.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 using namespace Qt::StringLiterals;

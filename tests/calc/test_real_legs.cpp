@@ -6,7 +6,6 @@
 // them, and the plan totals.
 #include <QtTest>
 
-#include "calc/CalcTest.h"
 #include "calc/LegComputation.h"
 #include "calc/LegEnds.h"
 #include "calc/LegTexts.h"
@@ -14,6 +13,7 @@
 #include "calc/TimeZones.h"
 #include "core/Text.h"
 #include "planning/StoredWinds.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 using namespace Qt::StringLiterals;

@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "calc/CalcTest.h"
 #include "planning/StoredWinds.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 using namespace Qt::StringLiterals;

@@ -7,9 +7,9 @@
 #include <QtTest>
 
 #include "airportdb/Statements.h"
-#include "output/TripPlanning.h"
-#include "settings/AppWindows.h"
-#include "settings/Start.h"
+#include "windows/AppWindows.h"
+#include "windows/start/Start.h"
+#include "windows/tripplanning/TripPlanning.h"
 
 namespace tx::test {
 

@@ -1,0 +1,86 @@
+#include "windows/AppWindows.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include "windows/start/Disc.h"
+#include "windows/start/Intro.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+namespace tx {
+
+AppWindows::AppWindows(PlanState& state, AirportDatabase& database, Platform& p)
+    : WindowSwitch(state, database, p), quit([] { QCoreApplication::quit(); }) {}
+
+AppWindows::~AppWindows() {
+    delete intro_.data();
+}
+
+Intro* AppWindows::intro() const {
+    return intro_.data();
+}
+
+void AppWindows::PlaceWindows() {
+    // The help and airport-information windows take the same place once they exist.
+    if (tripPlanning_) tripPlanning_->move(static_cast<int>(WinLeft), static_cast<int>(WinTop));
+}
+
+void AppWindows::StoreWindowPlace(const QWidget* leaving) {
+    WinTop = static_cast<float>(leaving->y());
+    WinLeft = static_cast<float>(leaving->x());
+}
+
+void AppWindows::ShowStartWindows() {
+    LoadDisc();
+    auto* splash = new Intro(*this);
+    intro_ = splash;
+    splash->show();
+}
+
+Disc& AppWindows::LoadDisc() {
+    if (!disc_) disc_ = std::make_unique<Disc>(*this);
+    return *disc_;
+}
+
+TripPlanning& AppWindows::LoadTripPlanning() {
+    if (!tripPlanning_) tripPlanning_ = std::make_unique<TripPlanning>(*this);
+    return *tripPlanning_;
+}
+
+QWidget& AppWindows::load(Window w) {
+    switch (w) {
+        case Window::Disclaimer:
+            return LoadDisc();
+        case Window::TripPlanning:
+            break;
+    }
+    return LoadTripPlanning();
+}
+
+QWidget& AppWindows::Show(Window next) {
+    QWidget& w = load(next);
+    w.show();
+    return w;
+}
+
+QWidget& AppWindows::SwitchTo(Window next, QWidget* leaving) {
+    StoreWindowPlace(leaving);
+    QWidget& w = load(next);
+    PlaceWindows();
+    w.show();
+    leaving->hide();
+    return w;
+}
+
+void AppWindows::EndProgram() {
+    if (ended_) return;
+    ended_ = true;
+    adb.AirportsRs.reset();
+    adb.db.close();
+    if (intro_) intro_->hide();
+    if (disc_) disc_->hide();
+    if (tripPlanning_) tripPlanning_->hide();
+    if (quit) quit();
+}
+
+}  // namespace tx

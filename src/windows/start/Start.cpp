@@ -1,0 +1,38 @@
+#include "windows/start/Start.h"
+
+#include <QTextStream>
+
+#include "core/SeqFile.h"
+#include "core/StartupFiles.h"
+
+namespace tx {
+
+namespace {
+
+bool refuse(Platform& platform, const QString& what) {
+    const QString text = QStringLiteral("Tarvex cannot start.\n\n%1").arg(what);
+    QTextStream(stderr) << text << '\n';
+    platform.messageBox(nullptr, text, QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                        Platform::Icon::Critical, Platform::Answer::OK);
+    return false;
+}
+
+}  // namespace
+
+bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
+    s.Today = platform.today();
+    try {
+        adb.db.open(ProgramFile(s, QStringLiteral("data.mdb")));
+    } catch (const DbError& e) {
+        return refuse(platform, e.message());
+    }
+    try {
+        LoadStartFiles(s);
+    } catch (const FileError& e) {
+        adb.db.close();
+        return refuse(platform, e.message());
+    }
+    return true;
+}
+
+}  // namespace tx

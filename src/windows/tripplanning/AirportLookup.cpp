@@ -1,0 +1,297 @@
+// Airport lookup while planning: an identifier found in tblAirports with its record and its
+// five service lists loaded, or an airport found by city and browsed in city order.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/Text.h"
+#include "windows/WindowSwitch.h"
+#include "windows/kit/KeyCodes.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+namespace tx {
+
+namespace {
+
+const QString kSearchPrompt = QStringLiteral("  Enter Search data.");
+const QString kSearchStartPrompt = QStringLiteral("  Enter Search data, then press <ENTER>  ");
+
+QString textOf(const Recordset& rs, const char* field) {
+    return rs.field(QString::fromLatin1(field)).toString();
+}
+
+// The line of a service row in its list: name and phone in 25 columns each, the FBO's frequency
+// in 7 more.
+QString listLine(const Recordset& row, bool withFreq) {
+    QString line = PadCut(textOf(row, "Name"), 25) + u' ' + PadCut(textOf(row, "PhoneNumber"), 25);
+    if (withFreq) line += u' ' + PadCut(textOf(row, "Freq"), 7);
+    return line;
+}
+
+}  // namespace
+
+void TripPlanning::reportDbError(const DbError& e) {
+    app_.platform.messageBox(this, e.message(), QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                             Platform::Icon::Critical);
+}
+
+std::array<TripPlanning::ServiceList, 5> TripPlanning::serviceSlots() {
+    return {{{ServiceTable::FBOs, cboFBOs, &PlanFBOIDs, &s_.CurFBO},
+             {ServiceTable::CrewHotels, cboCrewHotels, &PlanCrewHotelIDs, &s_.CurCrewHotel},
+             {ServiceTable::PaxHotels, cboPaxHotels, &PlanPaxHotelIDs, &s_.CurPaxHotel},
+             {ServiceTable::Limos, cboLimos, &PlanLimoIDs, &s_.CurLimo},
+             {ServiceTable::Catering, cboCatering, &PlanCateringIDs, &s_.CurCatering}}};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Looking up an identifier and loading the airport
+
+void TripPlanning::LookUpIdent(Recordset& rs) {
+    // Blanks around the typed identifier do not count; the stored one must match it exactly.
+    const QString ident = Trim(IdentToFind);
+    s_.LookupResult = QStringLiteral("Not Found");
+    try {
+        if (!rs.findFirst(IdentIs(ident)) || textOf(rs, "Ident") != ident) return;
+        s_.RecIdent = textOf(rs, "Ident");
+        LoadAirport(rs);
+        s_.LookupResult = QStringLiteral("Found");
+    } catch (const DbError& e) {
+        reportDbError(e);
+    }
+}
+
+void TripPlanning::LoadAirport(Recordset& rs) {
+    s_.RecAirportID = static_cast<std::int32_t>(rs.field(QStringLiteral("ID")).toLongLong());
+    s_.RecIdent = textOf(rs, "Ident");
+    s_.RecCity = textOf(rs, "City");
+    s_.RecState = textOf(rs, "State");
+    s_.RecLat = textOf(rs, "Lat");
+    s_.RecLong = textOf(rs, "Long");
+    s_.RecStd = SingleText(rs.field(QStringLiteral("Std")).toFloat());
+    s_.RecDay = SingleText(rs.field(QStringLiteral("Day")).toFloat());
+    s_.RecZoneCode = textOf(rs, "ZoneCode");
+    s_.RecComments = textOf(rs, "Comments");
+
+    const QString shown = s_.RecCity + QStringLiteral(", ") + s_.RecState;
+    const QString trimmed = RTrim(s_.RecCity) + QStringLiteral(", ") + RTrim(s_.RecState);
+    Leg& leg = s_.cur();
+    if (s_.LookupSide == u"Departure") {
+        txtDepCity->setText(shown);
+        leg.DepCityState = trimmed;
+        leg.DepCityStateF = trimmed;
+    } else {
+        txtDestCity->setText(shown);
+        leg.DestCityState = trimmed;
+    }
+
+    HasServices = QStringLiteral("False");
+    for (const ServiceList& list : serviceSlots()) fillServiceList(list, s_.RecAirportID);
+}
+
+// S3 into one list, at most 50 rows; the default row (or the first) is then chosen, which makes
+// it the airport's default if it is not yet.
+void TripPlanning::fillServiceList(const ServiceList& list, qint64 airportId) {
+    Recordset rows = OpenServices(app_.adb.db, list.table, airportId);
+    list.box->clear();
+    if (rows.eof()) return;
+    rows.moveLast();
+    rows.moveFirst();
+    const bool fbo = list.table == ServiceTable::FBOs;
+    int defaultIndex = -1;
+    QString firstName, firstPhone, firstFreq;
+    for (; !rows.eof() && list.box->count() < kMaxServiceRows; rows.moveNext()) {
+        HasServices = QStringLiteral("True");
+        const QString line = listLine(rows, fbo);
+        if (fbo && list.box->count() == 0) {
+            firstName = textOf(rows, "Name");
+            firstPhone = textOf(rows, "PhoneNumber");
+            firstFreq = textOf(rows, "Freq");
+        }
+        if (rows.field(QStringLiteral("Default")).toBool()) {
+            *list.defaultLine = line;
+            defaultIndex = list.box->count();
+            if (fbo) {
+                s_.RecFBOName = textOf(rows, "Name");
+                s_.RecFBOPhone = textOf(rows, "PhoneNumber");
+                s_.RecFBOFreq = textOf(rows, "Freq");
+            }
+        }
+        list.box->addItem(line);
+        (*list.ids)[static_cast<size_t>(list.box->count())] =
+            static_cast<std::int32_t>(rows.field(QStringLiteral("ID")).toLongLong());
+    }
+    // Without a default among the rows listed, the first becomes the airport's default FBO: its
+    // name and phone are the ones the leg then names.
+    if (fbo && defaultIndex < 0) {
+        s_.RecFBOName = firstName;
+        s_.RecFBOPhone = firstPhone;
+        s_.RecFBOFreq = firstFreq;
+    }
+    list.box->setCurrentIndex(std::max(defaultIndex, 0));
+    serviceChosen(list);  // a selection made here raises no click of its own
+}
+
+// ---------------------------------------------------------------------------------------------
+// The city search
+
+void TripPlanning::SearchCity(Recordset& rs) {
+    const QString text = SearchBox ? Trim(SearchBox->text()) : QString();
+    // A text that sorts after every city finds nothing: the last airport in city order is shown.
+    if (!rs.findFirst(CityFrom(text))) rs.moveLast();
+    ShowFoundAirport(rs);
+}
+
+void TripPlanning::ShowFoundAirport(Recordset& rs) {
+    if (rs.bof() || rs.eof()) return;  // an airport database without airports
+    const QString cityState =
+        Trim(textOf(rs, "City")) + QStringLiteral(", ") + Trim(textOf(rs, "State"));
+    const QString ident = textOf(rs, "Ident");
+    Leg& leg = s_.cur();
+    if (s_.LookupSide == u"Departure") {
+        txtDepCity->show();
+        txtDepSearch->hide();
+        txtDepID->setText(ident);  // empties the city box
+        leg.DepCityStateF = cityState;
+        txtDepCity->setText(cityState);
+        leg.DepID = txtDepID->text();
+    } else {
+        txtDestCity->show();
+        txtDestSearch->hide();
+        txtDestID->setText(ident);
+        leg.DestCityStateF = cityState;
+        txtDestCity->setText(cityState);
+        leg.DestID = txtDestID->text();
+    }
+}
+
+// After a failed lookup: the search box of the side, emptied, in place of its city box.
+void TripPlanning::startCitySearch(bool departure) {
+    QLineEdit* search = departure ? txtDepSearch : txtDestSearch;
+    QLineEdit* city = departure ? txtDepCity : txtDestCity;
+    lblNotes->setText(kSearchStartPrompt);
+    search->clear();
+    search->show();
+    search->setFocus();
+    city->hide();
+}
+
+void TripPlanning::txtDepCity_GotFocus() {
+    s_.LookupSide = QStringLiteral("Departure");
+    txtDepSearch->show();
+    txtDepSearch->setFocus();
+    txtDepCity->hide();
+}
+
+void TripPlanning::txtDestCity_GotFocus() {
+    s_.LookupSide = QStringLiteral("Destination");
+    txtDestSearch->show();
+    txtDestSearch->setFocus();
+    txtDestCity->hide();
+}
+
+void TripPlanning::txtDepCity_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    txtDepID->setFocus();
+}
+
+void TripPlanning::txtDepSearch_GotFocus() {
+    lblNotes->setText(kSearchPrompt);
+}
+
+void TripPlanning::txtDestSearch_GotFocus() {
+    lblNotes->setText(kSearchPrompt);
+}
+
+void TripPlanning::txtDepSearch_LostFocus() {
+    lblNotes->setText(QString());
+}
+
+void TripPlanning::txtDestSearch_LostFocus() {
+    lblNotes->setText(QString());
+}
+
+void TripPlanning::txtDepSearch_KeyPress(int& KeyAscii) {
+    SearchBox = txtDepSearch;
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    searchReturn(true);
+}
+
+void TripPlanning::txtDestSearch_KeyPress(int& KeyAscii) {
+    SearchBox = txtDestSearch;
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    searchReturn(false);
+}
+
+void TripPlanning::searchReturn(bool departure) {
+    if (app_.adb.AirportsRs) {
+        try {
+            SearchCity(*app_.adb.AirportsRs);
+        } catch (const DbError& e) {
+            reportDbError(e);
+        }
+    }
+    (departure ? cmdDepPrev : cmdDestPrev)->show();
+    (departure ? cmdDepNext : cmdDestNext)->show();
+    QLineEdit* ident = departure ? txtDepID : txtDestID;
+    (departure ? txtDepCity : txtDestCity)->setEnabled(true);
+    ident->setEnabled(true);
+    ident->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Browsing in city order
+
+void TripPlanning::browse(bool departure, bool forward) {
+    if (std::optional<Recordset>& rs = app_.adb.AirportsRs) {
+        try {
+            if (forward) {
+                rs->moveNext();
+                if (rs->eof()) {
+                    rs->moveLast();
+                    app_.platform.beep();
+                    app_.platform.messageBox(
+                        this,
+                        QStringLiteral(
+                            "You are at the end of the recordset and can go no further."),
+                        QStringLiteral("Sorry."), Platform::Buttons::OK);
+                } else {
+                    ShowFoundAirport(*rs);
+                }
+            } else {
+                rs->movePrevious();
+                if (rs->bof()) {
+                    rs->moveFirst();
+                    app_.platform.beep();
+                    app_.platform.messageBox(this,
+                                             QStringLiteral("You are at the beginning of the "
+                                                            "recordset and can go no further."),
+                                             QStringLiteral("Sorry."), Platform::Buttons::OK);
+                } else {
+                    ShowFoundAirport(*rs);
+                }
+            }
+        } catch (const DbError& e) {
+            reportDbError(e);
+        }
+    }
+    (departure ? txtDepID : txtDestID)->setFocus();
+}
+
+void TripPlanning::cmdDepPrev_Click() {
+    browse(true, false);
+}
+void TripPlanning::cmdDepNext_Click() {
+    browse(true, true);
+}
+void TripPlanning::cmdDestPrev_Click() {
+    browse(false, false);
+}
+void TripPlanning::cmdDestNext_Click() {
+    browse(false, true);
+}
+
+}  // namespace tx

@@ -1,0 +1,435 @@
+// Opening the main window and the first four steps of a leg: leg number, take-off or landing,
+// date and local time; stepping back, cancelling and the maximum-legs notice. The airports, the
+// wind, the fuel reserve and the completion of the leg are in src/planning.
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+
+#include "airportdb/Statements.h"
+#include "calc/TimeZones.h"
+#include "core/Text.h"
+#include "planning/EntryRules.h"
+#include "windows/WindowSwitch.h"
+#include "windows/kit/KeyCodes.h"
+#include "windows/kit/WindowSize.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+namespace tx {
+
+namespace {
+
+const QString kLegPrompt = QStringLiteral("  ( Displays Leg Number. )");
+const QString kTorLPrompt = QStringLiteral("  Designate either <T>akeoff or <L>anding.");
+const QString kDatePrompt =
+    QStringLiteral("  ( <MM/DD>, Example: enter  July 4 = 07/04, or as 0704 )");
+const QString kTimePrompt = QStringLiteral("  ( Example:  1:05am = 0105,  1:05pm = 1305 )");
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Opening the window
+
+void TripPlanning::Form_Load() {
+    try {
+        app_.adb.AirportsRs.emplace(OpenAirports(app_.adb.db));
+        app_.adb.AirportsRs->requery();
+    } catch (const DbError& e) {
+        app_.platform.messageBox(this, e.message(), QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                                 Platform::Icon::Critical);
+    }
+
+    CentreOnScreen(this);
+    setWindowTitle(s_.VersionText);
+
+    s_.ViewMode = QStringLiteral("TX");
+    lblACType[2]->setText(s_.ACType);
+    lblACType[3]->setText(s_.ACType);
+    lblTXDist->setText(QString());
+    lblTXTime->setText(QString());
+
+    s_.CurLeg = 1;
+    s_.NumLegs = 0;
+    s_.SelLeg = 1;
+    txtLeg->setText(QStringLiteral("1"));
+    txtTorL->setText(QStringLiteral("T"));
+    txtFuelReserve->setText(NumText(s_.ACReserve));
+
+    DisablePlanMenus();
+    for (QAction* a : {mnuFilNew, mnuFilSave->menuAction(), mnuEdit->menuAction(), mnuEdiEdit})
+        a->setEnabled(false);
+
+    for (QWidget* w : {txtDepSearch, txtDestSearch}) w->hide();
+    for (QWidget* w : {cmdDepPrev, cmdDepNext, cmdDestPrev, cmdDestNext}) w->hide();
+    for (QWidget* w : {framePlanning, framePilot, frameSummary, framePilotComments,
+                       frameSumComments, frameLegComments, frameChFRes, frameTXName, frameTXRetDel,
+                       frameACChange, frameTaxiDefault, frameFBOs})
+        w->hide();
+    lblMaxLegs->hide();
+
+    setPlanningCaption(s_.CurLeg);
+    cmdEnterComments->setVisible(true);
+    cmdEnterComments->setEnabled(false);
+    cmdContinuePlanning->setText(QStringLiteral("&Begin Planning"));
+}
+
+void TripPlanning::setPlanningCaption(double legNumber) {
+    framePlanning->setTitle(QStringLiteral("Leg # ") + Str(legNumber));
+}
+
+QString TripPlanning::prevLegLine() const {
+    if (s_.CurLeg == 1) return QString();
+    return Mid(s_.leg(s_.CurLeg - 1).PlanLine, 4, 77);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Starting a leg
+
+void TripPlanning::cmdContinuePlanning_Click() {
+    s_.ViewMode = QStringLiteral("TX");
+    DisableMenus();
+    ListLegFlag.clear();
+
+    s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
+    txtLeg->setText(NumText(s_.CurLeg));
+    txtTorL->setText(QStringLiteral("T"));
+
+    const Leg& prev = s_.leg(s_.CurLeg - 1);
+    const Leg& leg = s_.cur();
+    txtDate->setText(prev.DateEntry);
+    txtTime->setText(QString());
+    lblTime->setText(QStringLiteral("Local Dep. Time :"));
+
+    txtDepID->setText(prev.DestID);
+    txtDepCity->setText(prev.DestCityStateF);
+    txtDestID->setText(leg.DestID);
+    txtDestCity->setText(leg.DestCityStateF);
+
+    txtWind->setText(LTrim(leg.WindText));
+    txtFuelReserve->setText(leg.ReserveText.isEmpty() ? NumText(s_.ACReserve)
+                                                      : LTrim(leg.ReserveText));
+
+    framePlanning->setVisible(true);
+    setPlanningCaption(s_.NumLegs + 1);
+    cmdContinuePlanning->hide();
+    cmdExitTX->hide();
+    cmdEnterComments->hide();
+    txtLeg->setEnabled(true);
+    txtLeg->setFocus();
+
+    lblPrevLeg->setText(prevLegLine());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Step 1: the leg number
+
+void TripPlanning::txtLeg_GotFocus() {
+    cmdBack->setEnabled(false);
+    EntryStep = QStringLiteral("1");
+    lblNotes->setText(kLegPrompt);
+    DisableLaterFields();
+    if (s_.ACFileName.isEmpty())
+        app_.platform.messageBox(this,
+                                 QStringLiteral("You must select an AIRCRAFT.  Click <Cancel> "
+                                                "below then ") +
+                                     QStringLiteral("select <Settings>, then <Select/Change "
+                                                    "Aircraft>."),
+                                 QStringLiteral("Warning!"), Platform::Buttons::OK,
+                                 Platform::Icon::Warning);
+    DisableServiceLists();
+    if (s_.cur().TorL.isEmpty()) {
+        s_.cur().TorL = QStringLiteral("T");
+        txtLeg->setText(QStringLiteral("T"));
+    }
+    if (s_.CurLeg != 1 && s_.CurLeg > s_.NumLegs) {
+        txtTorL->setText(QStringLiteral("T"));
+        s_.cur().TorL = QStringLiteral("T");
+    }
+    if (s_.cur().TorL == u"T") {
+        txtTorL->setText(QStringLiteral("T"));
+        lblDate->setText(QStringLiteral("Departure Date :"));
+        lblTime->setText(QStringLiteral("Local Dep. Time :"));
+    } else {
+        txtTorL->setText(QStringLiteral("L"));
+        lblDate->setText(QStringLiteral("Arrival Date :"));
+        lblTime->setText(QStringLiteral("Local Arr. Time :"));
+    }
+    SelectAllText(txtLeg);
+}
+
+void TripPlanning::txtLeg_Change() {
+    if (Val(txtLeg->text()) == 0) txtLeg->setText(NumText(s_.NumLegs + 1));
+}
+
+void TripPlanning::txtLeg_KeyPress(int& KeyAscii) {
+    if (KeyAscii == keys::kReturn) {
+        KeyAscii = 0;
+        const QString text = txtLeg->text();
+        if (Val(text) > PlanState::MaxLegs) {
+            app_.platform.beep();
+            txtLeg->setText(NumText(s_.NumLegs));
+            SelectAllText(txtLeg);
+            TimerMaxLegs->start();
+            lblMaxLegs->show();
+            return;
+        }
+        cmdBack->setVisible(true);
+        txtTorL->setEnabled(true);
+        txtLeg->setEnabled(false);
+        if (!isEnterableLeg(text, s_.NumLegs)) {
+            txtLeg->setText(QString());  // refilled with the next leg number
+            txtLeg->setEnabled(true);
+            txtLeg->setFocus();
+        } else {
+            s_.CurLeg = static_cast<std::int16_t>(Val(text));
+            Leg& leg = s_.cur();
+            txtTorL->setText(leg.TorL);
+            if (txtTorL->text() != u"T") {
+                txtTime->setText(leg.ArrTimeEntry);
+                lblTime->setText(QStringLiteral("Local Arrival Time :"));
+            } else {
+                txtTime->setText(leg.DepTimeEntry);
+                lblTime->setText(QStringLiteral("Local Dep. Time :"));
+            }
+            const Leg& prev = s_.leg(s_.CurLeg - 1);
+            txtDate->setText(s_.CurLeg == 1 || !leg.DateEntry.isEmpty() ? leg.DateEntry
+                                                                        : prev.DateEntry);
+            // A leg always departs from the previous leg's destination.
+            if (s_.CurLeg >= 2 && (leg.DepID.isEmpty() || leg.DepID != prev.DestID)) {
+                leg.DepID = prev.DestID;
+                leg.DepCityStateF = prev.DestCityStateF;
+            }
+            txtDepID->setText(leg.DepID);
+            txtDepCity->setText(leg.DepCityStateF);
+            txtDestID->setText(leg.DestID);
+            txtDestCity->setText(leg.DestCityStateF);
+            txtWind->setText(LTrim(leg.WindText));
+            txtFuelReserve->setText(leg.ReserveText.isEmpty() ? NumText(s_.ACReserve)
+                                                              : LTrim(leg.ReserveText));
+            txtTorL->setFocus();
+            txtLeg->setEnabled(false);
+        }
+        lblPrevLeg->setText(prevLegLine());
+    }
+    // The caption follows the box; a typed character is not in the text yet.
+    setPlanningCaption(Val(txtLeg->text()));
+}
+
+void TripPlanning::TimerMaxLegs_Timer() {
+    TimerMaxLegs->stop();
+    lblMaxLegs->hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Step 2: take-off or landing
+
+void TripPlanning::txtTorL_GotFocus() {
+    cmdBack->setEnabled(true);
+    EntryStep = QStringLiteral("2");
+    lblNotes->setText(kTorLPrompt);
+    if (s_.cur().TorL.isEmpty()) txtTorL->setText(QStringLiteral("T"));
+    SelectAllText(txtTorL);
+}
+
+void TripPlanning::txtTorL_Change() {
+    const QString text = LTrim(txtTorL->text().toUpper());
+    Leg& leg = s_.cur();
+    if (text.startsWith(u'T')) {
+        txtTorL->setText(QStringLiteral("T"));
+        txtTime->setText(leg.DepTimeEntry);
+        lblDate->setText(QStringLiteral("Departure Date :"));
+        lblTime->setText(QStringLiteral("Local Dep. Time :"));
+    } else if (text.startsWith(u'L')) {
+        txtTorL->setText(QStringLiteral("L"));
+        txtTime->setText(leg.ArrTimeEntry);
+        lblDate->setText(QStringLiteral("Arrival Date :"));
+        lblTime->setText(QStringLiteral("Local Arr. Time :"));
+    } else {
+        txtTorL->setText(QStringLiteral("T"));  // whose change settles the rest
+    }
+    leg.TorL = txtTorL->text();
+}
+
+void TripPlanning::txtTorL_LostFocus() {
+    lblNotes->setText(QString());
+    const QString text = txtTorL->text();
+    if (text == u"T" || text == u"L")
+        s_.cur().TorL = text;
+    else
+        txtTorL->setText(QString());
+}
+
+void TripPlanning::txtTorL_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    txtTorL_LostFocus();
+    txtTorL->setEnabled(false);
+    txtDate->setEnabled(true);
+    txtDate->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Step 3: the date
+
+void TripPlanning::txtDate_GotFocus() {
+    EntryStep = QStringLiteral("3");
+    lblNotes->setText(kDatePrompt);
+    SelectAllText(txtDate);
+}
+
+void TripPlanning::txtDate_LostFocus() {
+    lblNotes->setText(QString());
+}
+
+void TripPlanning::txtDate_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    const QString text = txtDate->text();
+    if (text.size() < 4) {
+        txtDate->setText(QString());
+        return;
+    }
+    const QString mm = Left(text, 2);
+    const QString dd = Right(text, 2);
+    Leg& leg = s_.cur();
+    // Written before the checks: a refused date leaves it there.
+    leg.LegDate = typedLegDate(text);
+    s_.Today = app_.platform.today();
+    if (!isAcceptedDate(Val(leg.LegDate), s_.Today)) {
+        txtDate->setText(QString());
+        txtDate->setEnabled(true);
+        txtTime->setEnabled(false);
+        txtDate->setFocus();
+        return;
+    }
+    txtDate->setText(mm + u'/' + dd);
+    leg.DateEntry = txtDate->text();
+    DateFill(s_);
+    txtDate->setEnabled(false);
+    txtTime->setEnabled(true);
+    txtTime->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Step 4: the local time
+
+void TripPlanning::txtTime_GotFocus() {
+    EntryStep = QStringLiteral("4");
+    lblNotes->setText(kTimePrompt);
+    SelectAllText(txtTime);
+}
+
+void TripPlanning::txtTime_LostFocus() {
+    lblNotes->setText(QString());
+    Leg& leg = s_.cur();
+    if (leg.TorL == u"T") {
+        leg.DepTimeEntry = txtTime->text();
+        leg.ArrTimeEntry.clear();
+    } else {
+        leg.ArrTimeEntry = txtTime->text();
+        leg.DepTimeEntry.clear();
+    }
+}
+
+void TripPlanning::txtTime_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    txtDepID->setEnabled(true);
+    txtDepCity->setEnabled(true);
+    txtTime->setEnabled(false);
+    if (txtTime->text().isEmpty()) txtTime->setText(QStringLiteral("0000"));
+    if (isAcceptedTime(txtTime->text())) {
+        txtTime_LostFocus();
+        txtDepID->setFocus();
+    } else {
+        txtTime->setText(QString());
+        txtTime->setEnabled(true);
+        txtTime->setFocus();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Back one step and cancel
+
+void TripPlanning::cmdBack_Click() {
+    DisableEntryFields();
+    QLineEdit* to = nullptr;
+    switch (EntryStep.toInt()) {
+        case 1:
+            app_.platform.beep();
+            to = txtLeg;
+            break;
+        case 2:
+            to = txtLeg;
+            break;
+        case 3:
+            to = txtTorL;
+            break;
+        case 4:
+            to = txtDate;
+            break;
+        case 5:
+            to = txtTime;
+            break;
+        case 6:
+            to = txtDepID;
+            break;
+        case 7:
+            to = txtDestID;
+            break;
+        case 8:
+            to = txtWind;
+            break;
+        default:
+            return;
+    }
+    to->setEnabled(true);
+    to->setFocus();
+}
+
+void TripPlanning::cmdLegCancel_Click() {
+    framePlanning->hide();
+    cmdEnterComments->show();
+    cmdEnterComments->setEnabled(false);
+    cmdExitTX->show();
+    EnableMenus();
+    cmdContinuePlanning->show();
+    cmdContinuePlanning->setEnabled(true);
+    if (s_.ViewMode == u"TX")
+        cmdContinuePlanning->setFocus();
+    else if (s_.ViewMode == u"Pilot")
+        mnuViePilot_Click();
+    else
+        mnuVieSummary_Click();
+}
+
+// The two format views open from the View menu; they are not built yet.
+void TripPlanning::mnuViePilot_Click() {}
+void TripPlanning::mnuVieSummary_Click() {}
+
+// ---------------------------------------------------------------------------------------------
+// Leaving the program
+
+void TripPlanning::cmdExitTX_Click() {
+    ExitMode = QStringLiteral("EExit");
+    AskSaveAndExit();
+}
+
+void TripPlanning::mnuFilExit_Click() {
+    ExitMode = QStringLiteral("EExit");
+    AskSaveAndExit();
+}
+
+void TripPlanning::AskSaveAndExit() {
+    // A plan with legs will be offered for saving first; until plan files can be written, every
+    // plan ends the program as an empty one does, so the user is never kept from leaving.
+    app_.EndProgram();
+}
+
+}  // namespace tx

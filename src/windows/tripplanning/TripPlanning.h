@@ -1,0 +1,432 @@
+#pragma once
+// The main planning window: the planning page with the leg list and the leg entry frame, the
+// menus, and every secondary dialog as a frame of its own over the page.
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "airportdb/Statements.h"
+#include "windows/kit/EventAdapter.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace tx {
+
+class WindowSwitch;
+class PlanState;
+struct Leg;
+
+class TripPlanning : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TripPlanning(WindowSwitch& app);
+    ~TripPlanning() override;
+
+    // ---- Menus ----
+    QMenu* mnufil;
+    QAction* mnuVieAirport;
+    QAction* mnuFileArray;
+    QAction* mnuFilNew;
+    QAction* mnuFileArray1;
+    std::array<QAction*, 2> mnuFilRetDel;  // 0 retrieve, 1 delete
+    QAction* mnuFileArray2;
+    QMenu* mnuFilSave;
+    std::array<QAction*, 2> mnuSaveArray;  // 0 pilot format, 1 summary format
+    QMenu* mnuFilPrint;
+    QAction* mnuFilPriPilot;
+    QAction* mnuFilPriSum;
+    QAction* mnuFilPriTX;
+    QAction* mnuFileArray3;
+    QMenu* mnuFilBackupdata;
+    QAction* mnuFilBackup;
+    QAction* mnuFilRestore;
+    QAction* mnufileAray4;
+    QAction* mnuFilExit;
+    QMenu* mnuEdit;
+    QAction* mnuEdiEdit;
+    QAction* mnuEditArray1;
+    QAction* mnuEdiInsert;
+    QAction* mnuEdiDel;
+    QMenu* mnuView;
+    QAction* mnuViePilot;
+    QAction* mnuVieSummary;
+    QMenu* mnuSettings;
+    QAction* mnuSetChange;
+    QAction* mnuSetReserve;
+    QAction* mnuSetBlock;
+    QAction* mnuHelp;  // a top menu without entries: it opens the help window itself
+
+    // ---- The planning page ----
+    QLabel* Label3;  // heading over lboTX
+    QListWidget* lboTX;
+    QLabel* lblTXTotals;
+    QLabel* lblTXDist;
+    QLabel* lblTXTime;
+    // A control array: 1 in the pilot frame, 2 on the planning page, 3 in the summary frame.
+    std::array<QLabel*, 4> lblACType{};
+    QPushButton* cmdContinuePlanning;
+    QPushButton* cmdEnterComments;
+    QPushButton* cmdExitTX;
+
+    // ---- The leg entry frame ----
+    QGroupBox* framePlanning;
+    QLabel* lblLeg;
+    QLineEdit* txtLeg;
+    QLabel* Label1;
+    QLineEdit* txtTorL;
+    QLabel* lblDate;
+    QLineEdit* txtDate;
+    QLabel* lblTime;
+    QLineEdit* txtTime;
+    QLabel* lblMaxLegs;
+    QLabel* lblDepName;
+    QLineEdit* txtDepID;
+    QLabel* lblDepCity;
+    QLineEdit* txtDepCity;
+    QLineEdit* txtDepSearch;
+    QPushButton* cmdDepPrev;
+    QPushButton* cmdDepNext;
+    QLabel* lblDestName;
+    QLineEdit* txtDestID;
+    QLabel* lblDestCity;
+    QLineEdit* txtDestCity;
+    QLineEdit* txtDestSearch;
+    QPushButton* cmdDestPrev;
+    QPushButton* cmdDestNext;
+    QLabel* lblWind;
+    QLineEdit* txtWind;
+    QLabel* lblFuelReserve;
+    QLineEdit* txtFuelReserve;
+    QLabel* Label28;
+    QGroupBox* Frame4;
+    QLabel* lblNotes;
+    QLabel* Label31;
+    QLabel* Label32;
+    QLabel* lblPrevLeg;
+    QPushButton* cmdBack;
+    QPushButton* cmdLegCancel;
+    QTimer* TimerMaxLegs;
+
+    // ---- Services frame ----
+    QGroupBox* frameFBOs;
+    QLabel* lblDepDestCity;
+    QLabel* Label24;
+    QLabel* lblFBOs;
+    QLabel* lblCrewHotels;
+    QLabel* lblPaxHotels;
+    QLabel* Label26;
+    QLabel* lblCatering;
+    QComboBox* cboFBOs;
+    QComboBox* cboCrewHotels;
+    QComboBox* cboPaxHotels;
+    QComboBox* cboLimos;
+    QComboBox* cboCatering;
+    QCheckBox* chkPlanFBO;
+    QCheckBox* chkPlanCr;
+    QCheckBox* chkPlanPax;
+    QCheckBox* chkPlanLimo;
+    QCheckBox* chkPlanCat;
+    QLabel* Label27;
+    QPushButton* cmdSelFBOok;
+
+    // ---- Planning-page comments ----
+    QGroupBox* frameLegComments;
+    QPlainTextEdit* txtLegComments;
+    QLabel* lblLegCommentsNote;
+    QPushButton* cmdSaveComments;
+    QPushButton* cmdEraseComments;
+    QPushButton* cmdCancelComments;
+
+    // ---- Pilot format ----
+    QGroupBox* framePilot;
+    QLabel* lblPilot1;
+    QLabel* lblPilot2;
+    QListWidget* lboPilot;
+    QLabel* lblPilTotalDist;
+    QLabel* lblPilTXDist;
+    QLabel* lblPilTotalTime;
+    QLabel* lblPilTXTime;
+    QLabel* lblPilLegHeading;
+    QLineEdit* txtTXLeg;
+    QLineEdit* txtDepAP;
+    QLineEdit* txtDestAP;
+    QLabel* lblPilDestInfo;
+    std::array<QLabel*, 5> lblPilService{};  // "FBO:" .. "Catering:"
+    QLineEdit* txtPilotFBO;
+    QLineEdit* txtPilotCrew;
+    QLineEdit* txtPilotPax;
+    QLineEdit* txtPilotLimo;
+    QLineEdit* txtPilotCatering;
+    QCheckBox* chkPilFBO;
+    QCheckBox* chkPilCr;
+    QCheckBox* chkPilPax;
+    QCheckBox* chkPilLimo;
+    QCheckBox* chkPilCat;
+    QPushButton* cmdPSave;
+    QPushButton* cmdPilotComments;
+    QPushButton* cmdPilPrint;
+    QPushButton* cmdSummaryFormat;
+    QPushButton* cmdPExitToPlanPage;
+    QGroupBox* framePilotComments;
+    QPlainTextEdit* txtPilotComments;
+    QPushButton* cmdPilotComOK;
+    QPushButton* cmdErasePComments;
+    QPushButton* cmdPilCancel;
+
+    // ---- Summary format ----
+    QGroupBox* frameSummary;
+    QListWidget* lboSummary;
+    QLabel* lblSumTotalDist;
+    QLabel* lblSumTXDist;
+    QLabel* lblSumTotalTime;
+    QLabel* lblSumTXTime;
+    std::array<QLabel*, 5> lblSumService{};
+    QLineEdit* txtSumFBO;
+    QLineEdit* txtSumCrew;
+    QLineEdit* txtSumPax;
+    QLineEdit* txtSumLimo;
+    QLineEdit* txtSumCatering;
+    QCheckBox* chkSumFBO;
+    QCheckBox* chkSumCr;
+    QCheckBox* chkSumPax;
+    QCheckBox* chkSumLimo;
+    QCheckBox* chkSumCat;
+    QPushButton* cmdSSave;
+    QPushButton* cmdSumComments;
+    QPushButton* cmdSumPrint;
+    QPushButton* cmdPilotFormat;
+    QPushButton* cmdSExitToPlanPage;
+    QGroupBox* frameSumComments;
+    QPlainTextEdit* txtSumComments;
+    QPushButton* cmdSumComOK;
+    QPushButton* cmdEraseSComments;
+    QPushButton* cmdSumCancel;
+
+    // ---- Plan file frames ----
+    QGroupBox* frameTXName;
+    QLabel* lblTXFileName;
+    QLineEdit* txtTXFileName;
+    QPushButton* cmdFilNamOK;
+    QPushButton* cmdFilNamCancel;
+    QGroupBox* frameTXRetDel;
+    QLabel* lblTXFiles;
+    QListWidget* flbTXRetrieve;
+    QPushButton* cmdRetDelTX;
+    QPushButton* cmdCanRetrieve;
+
+    // ---- Settings frames ----
+    QGroupBox* frameACChange;
+    QLabel* lblACFiles;
+    QListWidget* flbTXAircraft;
+    QPushButton* cmdACSelect;
+    QPushButton* cmdACCancel;
+    QGroupBox* frameChFRes;
+    QLabel* lblChFResNote;
+    QLabel* lblDefFRes;
+    QLineEdit* txtDefFRes;
+    QPushButton* cmdChFResOK;
+    QPushButton* cmdCancelFRes;
+    QGroupBox* frameTaxiDefault;
+    QLabel* lblTaxiNote;
+    QLabel* lblTaxiCaption;
+    QLabel* lblTaxiDefault;
+    QScrollBar* VScroll1;
+    QPushButton* cmdApplyDefault;
+    QPushButton* cmdOKDefault;
+    QPushButton* cmdExitTaxiDefault;
+
+    // ---- Values of the window ----
+    QString EntryStep;             // "1" .. "8": the entry box that last received the focus
+    std::int16_t FinishedLeg = 0;  // the leg just completed
+    double ReenteredLeg = 0;       // that leg when it lies before the last leg, else 0
+    QString ListLegFlag;           // "yes": the planning-page comment belongs to SelLeg
+    QString ExitMode;              // "EExit" once an exit command runs
+
+    // ---- Lookup values of the window ----
+    QString IdentToFind;             // the identifier to look up, upper-cased
+    QLineEdit* SearchBox = nullptr;  // the search box typed in last
+    QString HasServices;             // "True" once a service row of the airport was listed
+    QString ServicesSide;            // "Departure" or "Destination": whose services are shown
+    // The database ID of the service row at list position p (1..50) of each service list;
+    // position 0 is never written.
+    static constexpr int kMaxServiceRows = 50;
+    using ServiceIDs = std::array<std::int32_t, kMaxServiceRows + 1>;
+    ServiceIDs PlanFBOIDs{}, PlanCrewHotelIDs{}, PlanPaxHotelIDs{}, PlanLimoIDs{},
+        PlanCateringIDs{};
+
+    // ---- Window events and leg entry ----
+    void Form_Load();
+    void cmdContinuePlanning_Click();
+    void cmdBack_Click();
+    void cmdLegCancel_Click();
+    void TimerMaxLegs_Timer();
+    void txtLeg_GotFocus();
+    void txtLeg_KeyPress(int& KeyAscii);
+    void txtLeg_Change();
+    void txtTorL_GotFocus();
+    void txtTorL_KeyPress(int& KeyAscii);
+    void txtTorL_LostFocus();
+    void txtTorL_Change();
+    void txtDate_GotFocus();
+    void txtDate_KeyPress(int& KeyAscii);
+    void txtDate_LostFocus();
+    void txtTime_GotFocus();
+    void txtTime_KeyPress(int& KeyAscii);
+    void txtTime_LostFocus();
+
+    // ---- Steps 5 to 8: the airports, the wind, the fuel reserve and the completed leg ----
+    void txtDepID_GotFocus();
+    void txtDepID_KeyPress(int& KeyAscii);
+    void txtDepID_LostFocus();
+    void txtDepID_Change();
+    void txtDepCity_Click();
+    void txtDepCity_GotFocus();
+    void txtDepCity_KeyPress(int& KeyAscii);
+    void txtDestID_GotFocus();
+    void txtDestID_KeyPress(int& KeyAscii);
+    void txtDestID_LostFocus();
+    void txtDestID_Change();
+    void txtDestCity_Click();
+    void txtDestCity_GotFocus();
+    void txtWind_GotFocus();
+    void txtWind_KeyPress(int& KeyAscii);
+    void txtWind_LostFocus();
+    void txtFuelReserve_GotFocus();
+    void txtFuelReserve_KeyPress(int& KeyAscii);
+    void txtFuelReserve_LostFocus();
+
+    // ---- Airport lookup and city search ----
+    void LookUpIdent(Recordset& rs);
+    void LoadAirport(Recordset& rs);
+    void SearchCity(Recordset& rs);
+    void ShowFoundAirport(Recordset& rs);
+    void txtDepSearch_GotFocus();
+    void txtDepSearch_KeyPress(int& KeyAscii);
+    void txtDepSearch_LostFocus();
+    void txtDestSearch_GotFocus();
+    void txtDestSearch_KeyPress(int& KeyAscii);
+    void txtDestSearch_LostFocus();
+    void cmdDepPrev_Click();
+    void cmdDepNext_Click();
+    void cmdDestPrev_Click();
+    void cmdDestNext_Click();
+
+    // ---- Services frame ----
+    void cboFBOs_Click();
+    void cboCrewHotels_Click();
+    void cboPaxHotels_Click();
+    void cboLimos_Click();
+    void cboCatering_Click();
+    void chkPlanFBO_Click();
+    void chkPlanCr_Click();
+    void chkPlanPax_Click();
+    void chkPlanLimo_Click();
+    void chkPlanCat_Click();
+    void cmdSelFBOok_Click();
+
+    // ---- Planning-page comments and the leg list ----
+    void cmdEnterComments_Click();
+    void cmdSaveComments_Click();
+    void cmdEraseComments_Click();
+    void cmdCancelComments_Click();
+    void txtLegComments_KeyPress(int& KeyAscii);
+    void lboTX_Click();
+    void lboTX_KeyPress(int& KeyAscii);
+    void ShowLegDetails();
+
+    void cmdExitTX_Click();
+    void mnuFilExit_Click();
+    void mnuViePilot_Click();
+    void mnuVieSummary_Click();
+    void AskSaveAndExit();
+
+    // ---- Menus and control states ----
+    void EnableMenus();
+    void DisableMenus();
+    void ShowMenus();
+    void HideMenus();
+    void EnablePlanningPage();
+    void DisablePlanningPage();
+    void EnableServiceLists();
+    void DisableServiceLists();
+    void ClearServiceLists();
+    void EnablePageButtons();
+    void DisablePageButtons();
+    void DisableEntryFields();
+    void DisableLaterFields();
+    void EnablePlanMenus();
+    void DisablePlanMenus();
+    void CheckPilotFormat();
+    void CheckSummaryFormat();
+    static void SelectAllText(QLineEdit* box);
+
+    // The ten entry boxes in entry order, and the five service lists.
+    std::array<QLineEdit*, 10> entryBoxes() const;
+    std::array<QComboBox*, 5> serviceLists() const;
+
+  protected:
+    bool focusNextPrevChild(bool next) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildPlanningPage(QWidget* page);
+    void buildPlanningFrame(QWidget* parent);
+    void buildServicesFrame(QWidget* page);
+    void buildCommentFrame(QWidget* page);
+    void buildFormatFrames(QWidget* page);
+    void buildFileFrames(QWidget* page);
+    void buildSettingsFrames(QWidget* page);
+    void connectHandlers();
+    void connectAirportHandlers();
+    void connectServiceHandlers();
+    void connectWindReserveHandlers();
+    void connectCommentHandlers();
+    void placeFrames();
+    QString prevLegLine() const;
+    void setPlanningCaption(double legNumber);
+
+    // One service list: its table, combo box, ID table and default line.
+    struct ServiceList {
+        ServiceTable table;
+        QComboBox* box;
+        ServiceIDs* ids;
+        QString* defaultLine;
+    };
+    std::array<ServiceList, 5> serviceSlots();
+    void fillServiceList(const ServiceList& list, qint64 airportId);
+    void serviceChosen(const ServiceList& list);
+    void includeClicked(QCheckBox* box, std::optional<int> Leg::*flag);
+    void openServicesFrame();
+    void startCitySearch(bool departure);
+    void searchReturn(bool departure);
+    void browse(bool departure, bool forward);
+    void departureFound();
+    void destinationFound();
+    bool windLeavesGroundSpeed(double wind, double& groundSpeed);
+    void refuseWind(double wind, double groundSpeed);
+    void CompleteLeg(double reserve);
+    void refillLegList();
+    int commentLeg() const;
+    void closeCommentFrame();
+    void reportDbError(const DbError& e);
+
+    WindowSwitch& app_;
+    PlanState& s_;
+    EventAdapter events_;
+};
+
+}  // namespace tx

@@ -1,0 +1,94 @@
+// The splash and the disclaimer, and how they lead into the main planning window. Their names
+// and captions are checked with the main window's in test_trip_planning.
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QtTest>
+
+#include "support/TestProgram.h"
+#include "windows/AppWindows.h"
+#include "windows/start/Disc.h"
+#include "windows/start/Intro.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+using namespace tx;
+using namespace tx::test;
+
+class TestStartWindows : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestProgram> prog;
+
+  private slots:
+    void cleanup() { prog.reset(); }
+
+    void disclaimerFollowsSplashAfterThreeSeconds() {
+        prog = std::make_unique<TestProgram>();
+        QVERIFY(prog->started());
+        QElapsedTimer clock;
+        clock.start();
+        prog->app->ShowStartWindows();
+        QPointer<Intro> intro = prog->app->intro();
+        QVERIFY(intro && intro->isVisible());
+        Disc* disc = prog->app->disc();  // loaded, not shown
+        QVERIFY(disc && disc->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(disc->isVisible(), 6000);
+        QVERIFY2(clock.elapsed() >= 3000, qPrintable(QString::number(clock.elapsed())));
+        QTRY_VERIFY(!intro);  // unloaded
+        QVERIFY(!prog->app->tripPlanning());
+    }
+
+    void disclaimerAnswers_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("withAircraft");
+        QTest::newRow("Yes") << "Yes" << true;
+        QTest::newRow("Yes, no aircraft chosen") << "Yes" << false;
+        QTest::newRow("Exit") << "Exit" << true;
+        QTest::newRow("window closed") << "close" << true;
+    }
+    void disclaimerAnswers() {
+        QFETCH(QString, answer);
+        QFETCH(bool, withAircraft);
+        ProgramOptions o;
+        o.withAircraft = withAircraft;
+        prog = std::make_unique<TestProgram>(o);
+        QVERIFY(prog->started());
+        Disc& disc = prog->app->LoadDisc();
+        disc.show();
+        QVERIFY(QTest::qWaitForWindowActive(&disc));
+        disc.move(37, 53);
+        // Yes has the focus, Exit comes next.
+        QCOMPARE(QApplication::focusWidget(), disc.cmdDiscYes);
+        QTest::keyClick(disc.cmdDiscYes, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), disc.cmdDiscExit);
+        if (answer == "close")
+            disc.close();
+        else
+            QTest::mouseClick(answer == "Yes" ? disc.cmdDiscYes : disc.cmdDiscExit, Qt::LeftButton);
+        QVERIFY(disc.isHidden());
+        TripPlanning* planning = prog->app->tripPlanning();
+        QCOMPARE(prog->quitCalls, answer == "Yes" ? 0 : 1);
+        QCOMPARE(prog->adb.db.isOpen(), answer == "Yes");
+        QCOMPARE(planning && planning->isVisible(), answer == "Yes");
+        if (answer != "Yes") return;
+        QCOMPARE(planning->pos(), QPoint(37, 53));  // where the disclaimer stood
+        // Without an aircraft a warning comes at once, and again when a leg is begun.
+        QVERIFY(QTest::qWaitForWindowActive(planning));
+        QTest::mouseClick(planning->cmdContinuePlanning, Qt::LeftButton);
+        QCOMPARE(focusName(), QString("txtLeg"));
+        QStringList warnings;
+        for (const FakePlatform::Message& m : prog->platform.messages) {
+            QCOMPARE(m.buttons, Platform::Buttons::OK);
+            warnings << m.title + ": " + m.text;
+        }
+        QCOMPARE(warnings, withAircraft
+                               ? QStringList()
+                               : QStringList({"Warning!: Before continuing, you must "
+                                              "select an AIRCRAFT.  Select <Settings> "
+                                              "above then <Select/Change Aircraft>.",
+                                              "Warning!: You must select an AIRCRAFT.  "
+                                              "Click <Cancel> below then select "
+                                              "<Settings>, then <Select/Change Aircraft>."}));
+    }
+};
+
+QTEST_MAIN(TestStartWindows)
+#include "test_start_windows.moc"

@@ -1,0 +1,129 @@
+// The planning-page list of a planned trip: a click that shows a leg, the comment frame opened
+// for it with its refusal of double quotes, and Ctrl+C.
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "support/TestProgram.h"
+#include "windows/AppWindows.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+using namespace tx;
+using namespace tx::test;
+
+class TestLegList : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestProgram> prog;
+    TripPlanning* w = nullptr;
+
+    void clickRow(int row) {
+        const QRect r = w->lboTX->visualItemRect(w->lboTX->item(row));
+        QTest::mouseClick(w->lboTX->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    void openComments(int row) {
+        clickRow(row);
+        QTest::mouseClick(w->cmdEnterComments, Qt::LeftButton);
+        QVERIFY(w->frameLegComments->isVisible());
+        w->txtLegComments->moveCursor(QTextCursor::End);
+    }
+
+  private slots:
+    // Three legs Aspen - Paris and back as a finished plan leaves them, the second given by its
+    // landing time (each leg holds both times, so that the wrong one would show), and their lines.
+    void init() {
+        prog = std::make_unique<TestProgram>();
+        QVERIFY(prog->started());
+        w = prog->showPlanning();
+        QVERIFY(w);
+        PlanState& s = prog->s;
+        for (int k = 1; k <= 3; ++k) {
+            Leg& leg = s.leg(k);
+            leg.TorL = k == 2 ? "L" : "T";
+            leg.DateEntry = QString("07/0%1").arg(k + 3);
+            leg.DepTimeEntry = k == 2 ? "1342" : "0800";
+            leg.ArrTimeEntry = k == 2 ? "1600" : "0950";
+            leg.DepID = k == 2 ? "LFPB" : "KASE";
+            leg.DestID = k == 2 ? "KASE" : "LFPB";
+        }
+        s.NumLegs = 3;
+        w->lboTX->addItems({"One", "Two", "Three"});
+    }
+    void cleanup() {
+        w = nullptr;
+        prog.reset();
+    }
+
+    // A click shows the leg; the button opens that leg's comments, not those of the last leg. A
+    // typed double quote becomes a blank, a pasted one is refused at Save and then shown as a
+    // blank, with one warning each time. Cancel stores nothing; Erase empties the box.
+    void clickAndComments() {
+        PlanState& s = prog->s;
+        s.leg(1).LegComments = "Crew swap";
+        s.leg(2).LegComments = "Old note";
+        clickRow(1);
+        const auto shown = [&] {
+            return QStringList{w->txtLeg->text(),  w->txtTorL->text(),  w->txtTime->text(),
+                               w->txtDate->text(), w->txtDepID->text(), w->txtDestID->text()};
+        };
+        QCOMPARE(shown(), (QStringList{"2", "L", "1600", "07/05", "LFPB", "KASE"}));
+        QCOMPARE(s.leg(1).TorL, QString("T"));  // nothing stored in the leg being entered
+
+        openComments(0);
+        QCOMPARE(shown(), (QStringList{"1", "T", "0800", "07/04", "KASE", "LFPB"}));
+        QCOMPARE(w->txtLegComments->toPlainText(), QString("Crew swap"));
+        QVERIFY(!w->lboTX->isEnabled() && !w->cmdContinuePlanning->isEnabled());
+        QTest::keyClicks(w->txtLegComments, " at \"LFPB\"");
+        w->txtLegComments->insertPlainText(" gate \"B\"");
+        QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
+        QVERIFY(w->frameLegComments->isVisible());
+        QCOMPARE(w->txtLegComments->toPlainText(), QString("Crew swap at  LFPB  gate  B "));
+        QCOMPARE(s.leg(1).LegComments, QString("Crew swap"));
+        QCOMPARE(prog->platform.messages.size(), 3);
+        QCOMPARE(prog->platform.messages.last().text,
+                 QString("Do not use <quotes> in the text of the comments !!"));
+        QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
+        QCOMPARE(s.leg(1).LegComments, QString("Crew swap at  LFPB  gate  B "));
+        QVERIFY(w->frameLegComments->isHidden() && w->lboTX->isEnabled());
+        QCOMPARE(focusName(), QString("cmdContinuePlanning"));
+
+        openComments(1);
+        QTest::keyClicks(w->txtLegComments, " more");
+        QTest::mouseClick(w->cmdCancelComments, Qt::LeftButton);
+        QCOMPARE(s.leg(2).LegComments, QString("Old note"));
+        openComments(1);
+        QTest::mouseClick(w->cmdEraseComments, Qt::LeftButton);
+        QTest::keyClicks(w->txtLegComments, "New note");
+        QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
+        QCOMPARE(s.leg(2).LegComments, QString("New note"));
+    }
+
+    // The selected lines in list order, each ended by CR LF, after a CR LF of their own.
+    void copyRows_data() {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("two rows") << QList<int>{2, 0} << int(Qt::Key_C) << "\r\nOne\r\nThree\r\n";
+        QTest::newRow("Ctrl+I as well") << QList<int>{1} << int(Qt::Key_I) << "\r\nTwo\r\n";
+        QTest::newRow("nothing selected") << QList<int>{} << int(Qt::Key_C) << "\r\n";
+    }
+    void copyRows() {
+        QFETCH(QList<int>, selected);
+        QFETCH(int, key);
+        QFETCH(QString, clipboard);
+        w->lboTX->clearSelection();
+        for (int r : selected) w->lboTX->item(r)->setSelected(true);
+        QGuiApplication::clipboard()->setText("left over");
+        QTest::keyClick(w->lboTX, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    }
+};
+
+QTEST_MAIN(TestLegList)
+#include "test_leg_list.moc"

@@ -1,0 +1,299 @@
+// Whole legs typed into the main window: airports by identifier and by city, the services frame,
+// the wind and the fuel reserve, and the planning page filled by the completed legs.
+//
+// Aircraft TEST.AC (tests/support): rows 0..3, speeds 300 340 380 420 kt, fuel flows
+// 1800 1700 1600 1500 an hour, usable fuel 6000, reserve 1200; taxi 10 min, which the leg
+// computation takes as Int(10 / 60 * 10000) / 10000 = 0.1666 h. Daylight time: US 3.14..11.07,
+// EU 3.28..10.31, so every airport of a July leg is on daylight time.
+#include <sqlite3.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "airportdb/Statements.h"
+#include "support/TestProgram.h"
+#include "windows/AppWindows.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+using namespace tx;
+using namespace tx::test;
+
+class TestLegSteps : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestProgram> prog;
+    TripPlanning* w = nullptr;
+
+    // Starts the next leg with the page button, then types each entry followed by Return ("" takes
+    // what the box holds): leg number, T or L, date, time, departure, destination, wind, reserve.
+    void enterLeg(const QStringList& entries) {
+        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
+        for (const QString& entry : entries) typeAndReturn(entry);
+    }
+
+    static QString pad25(const QString& text) { return (text + QString(25, u' ')).left(25); }
+
+    void okServices() {
+        QCOMPARE(focusName(), QString("cmdSelFBOok"));
+        typeAndReturn({});  // a focused button takes Return
+        QVERIFY(w->frameFBOs->isHidden());
+    }
+
+    // Default flag of the service row with this name, read back from the database.
+    bool isDefault(ServiceTable t, const QString& name) {
+        Recordset rs(prog->adb.db, TableName(t), "Name = ?1", {name});
+        return !rs.eof() && rs.field("Default").toBool();
+    }
+
+  private slots:
+    void init() {
+        prog = std::make_unique<TestProgram>();
+        QVERIFY(prog->started());
+        w = prog->showPlanning();
+        QVERIFY(w);
+    }
+    void cleanup() {
+        w = nullptr;
+        prog.reset();
+    }
+
+    // Denver - Teterboro - London - Paris by keyboard, the last leg given by its landing time; the
+    // services of the first leg's two airports chosen on the way.
+    void threeLegTrip() {
+        const PlanState& s = prog->s;
+        const Leg& leg1 = s.leg(1);
+
+        // Leg 1, KDEN N39-51.7 W104-40.4 to KTEB N40-51.0 W074-03.6, takeoff 0800 on 07/04.
+        // cos d = sin 39.862 sin 40.850 + cos 39.862 cos 40.850 cos 30.613 = 0.918925,
+        // d = 23.2305 deg = 1393.83 -> 1394 n.mi., row 14 capped to 3 (420 kt, 1500/h).
+        // Initial course 77.58 -> sector 8; latitudes 39 and 40 -> (39 + 40) / 2 = 39.5, the
+        // high-latitude table: sector 8 holds 14, taken whole on a long leg.
+        enterLeg({"", "", "0704", "0800", "kden"});
+        // The first departure shows its services, without the printout flags: the stored default
+        // FBO (second of three), and a caterer without a default, which becomes the default.
+        QVERIFY(w->frameFBOs->isVisible() && w->chkPlanFBO->isHidden());
+        const QString frontRange =
+            pad25("Front Range Aviation") + ' ' + pad25("303-555-0102") + " 130.65 ";
+        QCOMPARE(leg1.DepFBO, frontRange);
+        QCOMPARE(leg1.DepFBONamePhone, QString("Front Range Aviation  303-555-0102"));
+        QVERIFY(isDefault(ServiceTable::Catering, "Sky Catering"));
+        // Another FBO picked is the airport's default at once; the leg keeps the one it left from.
+        QTest::keyClick(w->cboFBOs, Qt::Key_Down);
+        QVERIFY(isDefault(ServiceTable::FBOs, "Plains Air"));
+        QCOMPARE(leg1.DepFBO, frontRange);
+        okServices();
+
+        typeAndReturn("kteb");
+        // Neither FBO is a default: the first is made the default and named by the leg. The
+        // stored default crew hotel is chosen; no passenger hotel here, not Denver's.
+        QVERIFY(isDefault(ServiceTable::FBOs, "Meadowlands Jet Base"));
+        QCOMPARE(leg1.DestFBONamePhone, QString("Meadowlands Jet Base  201-555-0140"));
+        QCOMPARE(leg1.DestCrewHotel, pad25("Bergen Suites") + " 201-555-0151");
+        QCOMPARE(leg1.DestPaxHotel, QString(" "));
+        // Picking the current default writes nothing; another entry is written at once.
+        const int changes = sqlite3_total_changes(prog->adb.db.handle());
+        emit w->cboCrewHotels->activated(1);
+        QCOMPARE(sqlite3_total_changes(prog->adb.db.handle()), changes);
+        QTest::keyClick(w->cboCrewHotels, Qt::Key_Up);
+        QVERIFY(isDefault(ServiceTable::CrewHotels, "Harbor Crew Inn"));
+        // The FBO shows included, the empty flags unchecked and still empty: FBO left out of the
+        // printout, crew hotel put in.
+        QVERIFY(w->chkPlanFBO->isVisible() && w->chkPlanFBO->isChecked());
+        QVERIFY(!w->chkPlanCr->isChecked() && !leg1.InclCrewHotel.has_value());
+        QTest::keyClick(w->chkPlanFBO, Qt::Key_Space);
+        QTest::keyClick(w->chkPlanCr, Qt::Key_Space);
+        okServices();  // the wind proposed: 14
+        // Ground speed 14 + 420 = 434: 1394 / 434 = 3.2119 -> 3.21 h, still-air rows
+        // 3.21 * 420 / 100 = 13.48, rounded 13 -> row 3 again; burn 3.21 * 1500 = 4815; 03+13.
+        // Daylight offsets -6 and -4: arrival 8 + 6 + 3.21 - 4 + 0.1666 = 13.3766 -> 1323.
+        for (int k = 0; k < 2; ++k) typeAndReturn({});
+
+        // Leg 2, KTEB to EGLL N51-28.6 W000-27.6, takeoff 2030 on 07/04, wind typed as -25.
+        // cos d = 0.644742, d = 49.8537 deg = 2991.2 -> 2991 n.mi.; ground speed 395:
+        // 2991 / 395 = 7.5722 -> 7.57 h, burn 7.57 * 1500 = 11355, 07+34.
+        // Arrival 20.5 + 4 + 7.57 + 1 + 0.1666 = 33.2366: next day, 9.2366 -> 0914 "+D", and
+        // the leg date moves to 7.05, where London still keeps daylight time (+1).
+        enterLeg({"", "", "", "2030", ""});  // later departures show no services
+        typeAndReturn("egll");
+        // 55 caterers at London: the list holds the first 50, the last of them picked by its id.
+        QCOMPARE(w->cboCatering->count(), 50);
+        QTest::keyClick(w->cboCatering, Qt::Key_End);
+        QVERIFY(isDefault(ServiceTable::Catering, "Caterer 50"));
+        okServices();  // the wind proposed: 7, sector 5 of the high table
+        typeAndReturn("-25");
+        typeAndReturn({});
+
+        // Leg 3, EGLL to LFPB N48-58.2 E002-26.5, landing 1400 on 07/05.
+        // cos d = 0.998519, d = 3.1187 deg = 187.1 -> 187 n.mi., row 2 (380 kt, 1600/h);
+        // course 142.35 -> sector 14, which holds 0 (proposal 0 * 0.5 = 0).
+        // 187 / 380 = 0.4921 -> 0.49 h, rows 0.49 * 380 / 100 = 1.86 -> 2; burn
+        // 0.49 * 1600 = 784; 00+29. Offsets +1 and +2: takeoff 14 + 1 - 0.49 - 2 - 0.1666
+        // = 12.3434 -> 1221. Paris has no services: straight to the wind.
+        enterLeg({"", "l", "07/05", "1400", "", "lfpb", "", "800"});
+
+        const QStringList expected{
+            " 1  04Jul Denver(KDEN)         0800   Teterboro(KTEB)      1323    03+13   1394   "
+            "4815",
+            " 2  04Jul Teterboro(KTEB)      2030   London(EGLL)         0914+D  07+34   2991  "
+            "11355",
+            " 3  05Jul London(EGLL)         1221   Paris(LFPB)          1400    00+29    187    "
+            "784"};
+        QCOMPARE(w->lboTX->count(), 3);
+        for (int r = 0; r < 3; ++r) QCOMPARE(w->lboTX->item(r)->text(), expected[r]);
+        // 1394 + 2991 + 187 = 4572 n.mi.; 3 + 7 + 0 h and 13 + 34 + 29 = 76 min = 11+16.
+        QCOMPARE(w->lblTXDist->text(), QString("4572"));
+        QCOMPARE(w->lblTXTime->text(), QString(" 11+16"));
+
+        // Print flags: leg 1 as clicked, every flag still empty at completion becomes 1.
+        for (int k = 1; k <= 3; ++k) {
+            const Leg& leg = s.leg(k);
+            QList<int> flags;
+            for (const auto& v :
+                 {leg.InclFBO, leg.InclCrewHotel, leg.InclPaxHotel, leg.InclLimo, leg.InclCatering})
+                flags << v.value_or(-1);
+            QCOMPARE(flags, (QList<int>{k == 1 ? 0 : 1, 1, 1, 1, 1}));
+        }
+    }
+
+    void citySearch_data() {
+        QTest::addColumn<bool>("departure");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("browse");  // buttons clicked
+        QTest::addColumn<QString>("ident");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("legCity");  // the city as the leg lines take it: 15 at most
+        QTest::addColumn<QString>("sorry");    // the message's title and text
+        auto row = [](const char* name, bool departure, const char* search, QStringList browse,
+                      const char* ident, const char* city, const char* legCity, const char* sorry) {
+            QTest::newRow(name) << departure << QString(search) << browse << QString(ident)
+                                << QString(city) << QString(legCity) << QString(sorry);
+        };
+        // City order: Aspen, Denver, London, Martha's Vineyard, Paris, Sydney, Teterboro.
+        row("quote and capitals", true, "MARTHA'S", {}, "KMVY", "Martha's Vineyard, MA",
+            "Martha's Vineya", "");
+        row("next, prev, prev", true, "mar", {"cmdDepNext", "cmdDepPrev", "cmdDepPrev"}, "EGLL",
+            "London, United Kingdom", "London", "");
+        row("before the first", true, "a", {"cmdDepPrev"}, "KASE", "Aspen, CO", "Aspen",
+            "Sorry. You are at the beginning of the recordset and can go no further.");
+        // A text after every city shows the last; Next stays there.
+        row("destination beyond the last", false, "zz", {"cmdDestNext", "cmdDestPrev"}, "YSSY",
+            "Sydney, Australia", "Sydney",
+            "Sorry. You are at the end of the recordset and can go no further.");
+    }
+    void citySearch() {
+        QFETCH(bool, departure);
+        QFETCH(QString, search);
+        QFETCH(QStringList, browse);
+        QFETCH(QString, ident);
+        QFETCH(QString, city);
+        QFETCH(QString, legCity);
+        QFETCH(QString, sorry);
+        enterLeg({"", "", "0704", "0800"});
+        if (!departure) typeAndReturn("kase");
+        QLineEdit* id = departure ? w->txtDepID : w->txtDestID;
+        QLineEdit* cityBox = departure ? w->txtDepCity : w->txtDestCity;
+        QLineEdit* searchBox = departure ? w->txtDepSearch : w->txtDestSearch;
+
+        typeAndReturn("XQ1");  // not in the database: the search box in place of the city
+        QCOMPARE(focusName(), searchBox->objectName());
+        typeAndReturn(search);
+        for (const QString& button : browse)
+            QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(id->text(), ident);
+        QCOMPARE(cityBox->text(), city);
+        QVERIFY(cityBox->isVisible() && searchBox->isHidden());
+        const Leg& leg = prog->s.leg(1);
+        QString shown;
+        for (const FakePlatform::Message& m : prog->platform.messages)
+            shown += m.title + ' ' + m.text;
+        QCOMPARE(shown, sorry);
+        QCOMPARE(prog->platform.beeps, sorry.isEmpty() ? 0 : 1);
+
+        typeAndReturn({});  // confirming the shown identifier looks it up
+        QCOMPARE(departure ? leg.DepCity : leg.DestCity, legCity);
+    }
+
+    // KDEN - KASE: 109 n.mi. (row 1, 340 kt), course 250.04 -> sector 25, high table -57,
+    // proposed Int(-57 * 0.3) = -18.
+    void windRefusal() {
+        const PlanState& s = prog->s;
+        enterLeg({"", "", "0704", "0800", "kden"});
+        okServices();
+        typeAndReturn("kase");
+        // -340 leaves no ground speed: refused, nothing of the leg stored, the wind asked again.
+        typeAndReturn("-340");
+        QCOMPARE(prog->platform.messages.size(), 1);
+        QCOMPARE(prog->platform.messages[0].title, QString("Winds"));
+        QCOMPARE(s.Winds[25], -57.0);
+        QCOMPARE(s.DistIndex, 1);
+        QVERIFY(s.leg(1).WindText.isEmpty() && s.leg(1).BurnText.isEmpty());
+        // -339 leaves one knot: taken, and it stands for sector 25, so that shown again it is
+        // scaled as a stored wind: Int(-339 * 0.3) = Int(-101.7) = -102.
+        typeAndReturn("-339");
+        QCOMPARE(s.leg(1).WindText, QString("  -339"));
+        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
+        QCOMPARE(w->txtWind->text(), QString("-102"));
+    }
+
+    // Aspen to Aspen: the destination left in the leg equals the departure and is not offered, a
+    // reserve that is not a number is refused, and a leg of no distance is computed.
+    void sameAirportBothEnds() {
+        Leg& leg = prog->s.leg(1);
+        leg.DestID = "KASE";
+        leg.DestCityStateF = "Aspen, CO";
+        enterLeg({"", "", "0704", "0800", "kase"});  // no services at Aspen
+        QCOMPARE(w->txtDestID->text(), QString());
+        QVERIFY(leg.DestID.isEmpty() && leg.DestCityStateF.isEmpty());
+        typeAndReturn("KASE");
+        typeAndReturn({});
+        typeAndReturn("3a");
+        QCOMPARE(w->txtFuelReserve->selectedText(), QString("3a"));  // kept for correction
+        QCOMPARE(prog->platform.messages.size(), 1);
+        QCOMPARE(prog->platform.messages[0].title, QString("Fuel Reserve"));
+        QCOMPARE(int(prog->s.NumLegs), 0);
+        typeAndReturn("900");
+        QCOMPARE(leg.ReserveText, QString("    900"));
+        // 0 n.mi. and no flight time; arrival 8 + 6 + 0 - 6 + 0.1666 = 8.1666 -> 0810.
+        QCOMPARE(w->lboTX->item(0)->text(),
+                 QString(" 1  04Jul Aspen(KASE)          0800   Aspen(KASE)          0810    "
+                         "00+00      0      0"));
+    }
+
+    // Five legs alternating Denver - Aspen; leg 3 entered again, on July 3.
+    void reenterLegThreeOfFive() {
+        PlanState& s = prog->s;
+        for (int k = 1; k <= 5; ++k) {
+            s.leg(k).DepID = k % 2 ? "KDEN" : "KASE";
+            s.leg(k).DestID = k % 2 ? "KASE" : "KDEN";
+            s.leg(k).PlanLine = QString("%1 planned").arg(k, 2);
+        }
+        s.NumLegs = 5;
+        s.leg(3).DepID = "KTEB";  // put back to leg 2's destination
+        s.leg(3).DestID.clear();  // led to leg 4's departure
+        s.leg(3).LegComments = "Fuel stop";
+        prog->platform.answers = {Platform::Answer::Yes};
+        // Denver to Aspen, 109 n.mi. at -18 + 340 = 322 kt: 0.3385 -> 0.33 h, row 1 (1700/h):
+        // burn 561, 00+20; arrival 8 + 6 + 0.33 - 6 + 0.1666 = 8.4966 -> 0830.
+        enterLeg({"3", "", "0703", "0800", "", "", "", ""});
+        QCOMPARE(w->ReenteredLeg, 3.0);
+        QCOMPARE(int(s.NumLegs), 5);
+        QCOMPARE(w->txtLeg->text(), QString("6"));
+        QCOMPARE(w->lboTX->count(), 5);
+        QCOMPARE(w->lboTX->item(2)->text(),
+                 QString(" 3  03Jul Denver(KDEN)         0800   Aspen(KASE)          0830    "
+                         "00+20    109    561"));
+        QCOMPARE(w->lboTX->item(3)->text(), QString(" 4 planned"));
+        // Yes to the comments question: the comments of leg 3, not of the last leg.
+        QVERIFY(w->frameLegComments->isVisible());
+        QCOMPARE(w->txtLegComments->toPlainText(), QString("Fuel stop"));
+    }
+};
+
+QTEST_MAIN(TestLegSteps)
+#include "test_leg_steps.moc"
