@@ -349,29 +349,13 @@ void TripPlanning::buildPlanningFrame(QWidget* parent) {
 }
 
 void TripPlanning::connectHandlers() {
-    events_.GotFocus(txtLeg, this, &TripPlanning::txtLeg_GotFocus);
-    events_.KeyPress(txtLeg, this, &TripPlanning::txtLeg_KeyPress);
-    events_.Change(txtLeg, this, &TripPlanning::txtLeg_Change);
-    events_.GotFocus(txtTorL, this, &TripPlanning::txtTorL_GotFocus);
-    events_.KeyPress(txtTorL, this, &TripPlanning::txtTorL_KeyPress);
-    events_.LostFocus(txtTorL, this, &TripPlanning::txtTorL_LostFocus);
-    events_.Change(txtTorL, this, &TripPlanning::txtTorL_Change);
-    events_.GotFocus(txtDate, this, &TripPlanning::txtDate_GotFocus);
-    events_.KeyPress(txtDate, this, &TripPlanning::txtDate_KeyPress);
-    events_.LostFocus(txtDate, this, &TripPlanning::txtDate_LostFocus);
-    events_.GotFocus(txtTime, this, &TripPlanning::txtTime_GotFocus);
-    events_.KeyPress(txtTime, this, &TripPlanning::txtTime_KeyPress);
-    events_.LostFocus(txtTime, this, &TripPlanning::txtTime_LostFocus);
+    connectLegEntryHandlers();
     connectAirportHandlers();
     connectServiceHandlers();
     connectWindReserveHandlers();
     connectCommentHandlers();
 
-    events_.Click(cmdContinuePlanning, this, &TripPlanning::cmdContinuePlanning_Click);
-    events_.Click(cmdBack, this, &TripPlanning::cmdBack_Click);
-    events_.Click(cmdLegCancel, this, &TripPlanning::cmdLegCancel_Click);
     events_.Click(cmdExitTX, this, &TripPlanning::cmdExitTX_Click);
-    connect(TimerMaxLegs, &QTimer::timeout, this, &TripPlanning::TimerMaxLegs_Timer);
     connect(mnuFilExit, &QAction::triggered, this, &TripPlanning::mnuFilExit_Click);
     connect(mnuViePilot, &QAction::triggered, this, &TripPlanning::mnuViePilot_Click);
     connect(mnuVieSummary, &QAction::triggered, this, &TripPlanning::mnuVieSummary_Click);

@@ -391,6 +391,7 @@ class TripPlanning : public QMainWindow {
     void buildFileFrames(QWidget* page);
     void buildSettingsFrames(QWidget* page);
     void connectHandlers();
+    void connectLegEntryHandlers();
     void connectAirportHandlers();
     void connectServiceHandlers();
     void connectWindReserveHandlers();
