@@ -31,8 +31,10 @@ bool isAcceptedDate(double monthDay, const QDate& today) {
 }
 
 bool isAcceptedTime(const QString& text) {
-    const double v = Val(text);
-    return v >= 0 && v <= 2400;
+    // Digits only: a letter, a sign, a point or a blank inside is no time of day.
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9') return false;
+    return Val(text) <= 2400;
 }
 
 }  // namespace tx

@@ -18,7 +18,8 @@ QString typedLegDate(const QString& text);
 // 2000, 2004 ... 2104).
 bool isAcceptedDate(double monthDay, const QDate& today);
 
-// A local time the time box accepts (an empty box has become "0000" before): 0 to 2400.
+// A local time the time box accepts (an empty box has become "0000" before): digits only, 0 to
+// 2400; minutes above 59 are taken as typed.
 bool isAcceptedTime(const QString& text);
 
 }  // namespace tx

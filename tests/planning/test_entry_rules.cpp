@@ -67,7 +67,8 @@ class TestEntryRules : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("accepted");
         for (const char* t : {"0000", "0704", "0175", "2400"}) QTest::newRow(t) << t << true;
-        for (const char* t : {"2401", "-5", "9999"}) QTest::newRow(t) << t << false;
+        for (const char* t : {"2401", "-5", "9999", "abcd", "12.5", "1 30", "+100", "07h"})
+            QTest::newRow(t) << t << false;
     }
     void times() {
         QFETCH(QString, typed);

@@ -45,7 +45,9 @@ inline QPushButton* Button(QWidget* parent, const char* name, const QString& cap
                            const QString& toolTip = {}) {
     auto* b = named(new QPushButton(caption, parent), name);
     if (!toolTip.isEmpty()) b->setToolTip(toolTip);
-    b->setAutoDefault(false);
+    // A focused button is pressed with <Return> as well as with the space bar, so that every
+    // window can be used from the keyboard alone.
+    b->setAutoDefault(true);
     return b;
 }
 

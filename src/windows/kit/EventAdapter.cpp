@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -75,11 +76,35 @@ void EventAdapter::onClick(QWidget* control, std::function<void()> handler) {
     if (auto* b = qobject_cast<QAbstractButton*>(control))
         connect(b, &QAbstractButton::clicked, this, fire);
     else if (auto* v = qobject_cast<QAbstractItemView*>(control))
-        connect(v, &QAbstractItemView::clicked, this, fire);
+        connectListClick(v);
     else if (auto* c = qobject_cast<QComboBox*>(control))
         connect(c, &QComboBox::activated, this, fire);
     else
         h.clickByFilter = true;
+}
+
+// A list's Click runs on a mouse click on a row, and whenever the keyboard or code makes a row
+// current and selected (the arrow keys, Home, End, setCurrentRow). A row made current without
+// being selected (the list taking the focus) and the changes while the mouse is down (the click
+// follows) do not count.
+void EventAdapter::connectListClick(QAbstractItemView* v) {
+    QWidget* control = v;
+    listOfViewport_[v->viewport()] = control;
+    v->viewport()->installEventFilter(this);
+    auto fire = [this, control] { run(handlers_[control].click); };
+    connect(v, &QAbstractItemView::clicked, this, fire);
+    connect(v->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, control, v, fire](const QModelIndex& current) {
+                if (!handlers_[control].mouseDown && current.isValid() &&
+                    v->selectionModel()->isSelected(current))
+                    fire();
+            });
+}
+
+void EventAdapter::SetFocus(QWidget* control) {
+    const bool holds = holder_ == control;
+    control->setFocus();
+    if (holds) run(handlersOf(control).gotFocus);
 }
 
 void EventAdapter::onDblClick(QWidget* control, std::function<void()> handler) {
@@ -137,6 +162,13 @@ void EventAdapter::focusOut(QWidget* control) {
 }
 
 bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
+    if (auto list = listOfViewport_.find(watched); list != listOfViewport_.end()) {
+        if (event->type() == QEvent::MouseButtonPress)
+            handlers_[list->second].mouseDown = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            handlers_[list->second].mouseDown = false;
+        return false;
+    }
     auto it = handlers_.find(watched);
     if (it == handlers_.end()) return false;
     auto* control = static_cast<QWidget*>(watched);

@@ -16,14 +16,16 @@
 //            inactive gets its GotFocus (and the previous holder its LostFocus) on reactivation.
 // Change     every change of a text box's text or a scroll bar's value, typed or assigned by
 //            code. Assigning the text a box already holds is no change.
-// Click      buttons and check boxes when clicked; a list row clicked with the mouse; an entry
-//            picked in a combo box; any other control on a mouse release inside it.
+// Click      buttons and check boxes when clicked; a list row clicked with the mouse or made
+//            the current row by the keyboard or by code; an entry picked in a combo box; any
+//            other control on a mouse release inside it.
 // DblClick   a list row double-clicked; any other control on a mouse double click.
 #include <QObject>
 #include <QPointer>
 #include <functional>
 #include <unordered_map>
 
+class QAbstractItemView;
 class QKeyEvent;
 class QWidget;
 
@@ -65,6 +67,11 @@ class EventAdapter : public QObject {
         onDblClick(control, [window, handler] { (window->*handler)(); });
     }
 
+    // Gives a control the focus. A control that holds it already runs its GotFocus again: the
+    // handlers of the system give a box the focus anew to select its text, set its prompt and
+    // leave it the only box enabled.
+    void SetFocus(QWidget* control);
+
     // The control whose GotFocus came last without a LostFocus since (null when none).
     QWidget* focusHolder() const { return holder_; }
 
@@ -79,8 +86,10 @@ class EventAdapter : public QObject {
         std::function<void(int&)> keyPress;
         std::function<void()> gotFocus, lostFocus, change, click, dblClick;
         bool clickByFilter = false, dblClickByFilter = false;
+        bool mouseDown = false;  // a list's mouse button is down: its click is still to come
     };
     Handlers& handlersOf(QWidget* control);
+    void connectListClick(QAbstractItemView* list);
     void focusIn(QWidget* control);
     void focusOut(QWidget* control);
     // Runs a copy: a handler may replace itself or others while it runs.
@@ -89,6 +98,7 @@ class EventAdapter : public QObject {
     }
 
     std::unordered_map<QObject*, Handlers> handlers_;
+    std::unordered_map<QObject*, QWidget*> listOfViewport_;
     QPointer<QWidget> holder_;
     bool replaying_ = false;
 };

@@ -1,5 +1,6 @@
 #include "windows/start/Intro.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -91,9 +92,17 @@ void Intro::showEvent(QShowEvent* event) {
 }
 
 void Intro::IntroTimer_Timer() {
-    IntroTimer->stop();
-    app_.Show(WindowSwitch::Window::Disclaimer);
     close();
+}
+
+void Intro::closeEvent(QCloseEvent* event) {
+    // Closed by the timer or by the user: either way the disclaimer follows at once.
+    IntroTimer->stop();
+    if (!handedOver_) {
+        handedOver_ = true;
+        app_.Show(WindowSwitch::Window::Disclaimer);
+    }
+    QFrame::closeEvent(event);
 }
 
 }  // namespace tx

@@ -31,9 +31,11 @@ class Intro : public QFrame {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     WindowSwitch& app_;
+    bool handedOver_ = false;
 };
 
 }  // namespace tx

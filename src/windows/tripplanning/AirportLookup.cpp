@@ -172,28 +172,36 @@ void TripPlanning::startCitySearch(bool departure) {
     lblNotes->setText(kSearchStartPrompt);
     search->clear();
     search->show();
-    search->setFocus();
+    events_.SetFocus(search);
     city->hide();
 }
 
 void TripPlanning::txtDepCity_GotFocus() {
     s_.LookupSide = QStringLiteral("Departure");
     txtDepSearch->show();
-    txtDepSearch->setFocus();
+    events_.SetFocus(txtDepSearch);
     txtDepCity->hide();
 }
 
 void TripPlanning::txtDestCity_GotFocus() {
     s_.LookupSide = QStringLiteral("Destination");
     txtDestSearch->show();
-    txtDestSearch->setFocus();
+    events_.SetFocus(txtDestSearch);
     txtDestCity->hide();
 }
 
 void TripPlanning::txtDepCity_KeyPress(int& KeyAscii) {
     if (KeyAscii != keys::kReturn) return;
     KeyAscii = 0;
-    txtDepID->setFocus();
+    events_.SetFocus(txtDepID);
+}
+
+// Back and Cancel end a city search on either side: the city boxes come back, the search
+// boxes and the browse buttons go.
+void TripPlanning::endCitySearch() {
+    for (QWidget* w : {txtDepSearch, txtDestSearch}) w->hide();
+    for (QWidget* w : {cmdDepPrev, cmdDepNext, cmdDestPrev, cmdDestNext}) w->hide();
+    for (QWidget* w : {txtDepCity, txtDestCity}) w->show();
 }
 
 void TripPlanning::txtDepSearch_GotFocus() {
@@ -239,7 +247,7 @@ void TripPlanning::searchReturn(bool departure) {
     QLineEdit* ident = departure ? txtDepID : txtDestID;
     (departure ? txtDepCity : txtDestCity)->setEnabled(true);
     ident->setEnabled(true);
-    ident->setFocus();
+    events_.SetFocus(ident);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -278,7 +286,7 @@ void TripPlanning::browse(bool departure, bool forward) {
             reportDbError(e);
         }
     }
-    (departure ? txtDepID : txtDestID)->setFocus();
+    events_.SetFocus(departure ? txtDepID : txtDestID);
 }
 
 void TripPlanning::cmdDepPrev_Click() {

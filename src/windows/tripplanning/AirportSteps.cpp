@@ -134,7 +134,7 @@ void TripPlanning::departureFound() {
         txtDepID->setEnabled(false);
         txtDepCity->setEnabled(false);
         txtDestID->setEnabled(true);
-        txtDestID->setFocus();
+        events_.SetFocus(txtDestID);
         return;
     }
     // The departure of the first leg offers its services too.
@@ -146,7 +146,7 @@ void TripPlanning::departureFound() {
     }
     txtDestID->setEnabled(true);
     lblNotes->setText(QString());
-    txtDestID->setFocus();
+    events_.SetFocus(txtDestID);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -252,7 +252,7 @@ void TripPlanning::destinationFound() {
     lblNotes->setText(QString());
     txtDestSearch->setText(QString());
     txtWind->setEnabled(true);
-    txtWind->setFocus();
+    events_.SetFocus(txtWind);
 }
 
 }  // namespace tx

@@ -109,7 +109,7 @@ void TripPlanning::cmdEnterComments_Click() {
                        static_cast<QWidget*>(cmdEnterComments), static_cast<QWidget*>(cmdExitTX)})
         w->setEnabled(false);
     txtLegComments->setPlainText(s_.leg(s_.SelLeg).LegComments);
-    txtLegComments->setFocus();
+    events_.SetFocus(txtLegComments);
 }
 
 void TripPlanning::txtLegComments_KeyPress(int& KeyAscii) {
@@ -117,13 +117,13 @@ void TripPlanning::txtLegComments_KeyPress(int& KeyAscii) {
     KeyAscii = keys::kBlank;
     app_.platform.messageBox(this, kNoQuotes, QStringLiteral("Tarvex"), Platform::Buttons::OK,
                              Platform::Icon::Warning);
-    txtLegComments->setFocus();
+    events_.SetFocus(txtLegComments);
 }
 
 // Back to the page: the frame closed, the list and the page buttons usable again.
 void TripPlanning::closeCommentFrame() {
     cmdContinuePlanning->setEnabled(true);
-    cmdContinuePlanning->setFocus();
+    events_.SetFocus(cmdContinuePlanning);
     frameLegComments->hide();
     lboTX->setEnabled(true);
     cmdExitTX->setEnabled(true);
@@ -138,7 +138,7 @@ void TripPlanning::cmdSaveComments_Click() {
         txtLegComments->setPlainText(text);
         app_.platform.messageBox(this, kNoQuotes, QStringLiteral("Tarvex"), Platform::Buttons::OK,
                                  Platform::Icon::Warning);
-        txtLegComments->setFocus();
+        events_.SetFocus(txtLegComments);
         return;
     }
     const int target = commentLeg();
@@ -153,7 +153,7 @@ void TripPlanning::cmdSaveComments_Click() {
 void TripPlanning::cmdEraseComments_Click() {
     txtLegComments->clear();
     s_.leg(commentLeg()).LegComments.clear();
-    txtLegComments->setFocus();
+    events_.SetFocus(txtLegComments);
 }
 
 void TripPlanning::cmdCancelComments_Click() {

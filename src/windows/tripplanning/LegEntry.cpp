@@ -97,10 +97,17 @@ void TripPlanning::Form_Load() {
     cmdEnterComments->setVisible(true);
     cmdEnterComments->setEnabled(false);
     cmdContinuePlanning->setText(QStringLiteral("&Begin Planning"));
+    cmdContinuePlanning->setFocus();  // Return begins planning
 }
 
 void TripPlanning::setPlanningCaption(double legNumber) {
     framePlanning->setTitle(QStringLiteral("Leg # ") + Str(legNumber));
+}
+
+// The destination's "City, State" as the boxes show it: until the leg is completed only the
+// lookup's form is there.
+QString TripPlanning::destCityText(const Leg& leg) {
+    return leg.DestCityStateF.isEmpty() ? leg.DestCityState : leg.DestCityStateF;
 }
 
 QString TripPlanning::prevLegLine() const {
@@ -129,7 +136,7 @@ void TripPlanning::cmdContinuePlanning_Click() {
     txtDepID->setText(prev.DestID);
     txtDepCity->setText(prev.DestCityStateF);
     txtDestID->setText(leg.DestID);
-    txtDestCity->setText(leg.DestCityStateF);
+    txtDestCity->setText(destCityText(leg));
 
     txtWind->setText(LTrim(leg.WindText));
     txtFuelReserve->setText(leg.ReserveText.isEmpty() ? NumText(s_.ACReserve)
@@ -141,7 +148,7 @@ void TripPlanning::cmdContinuePlanning_Click() {
     cmdExitTX->hide();
     cmdEnterComments->hide();
     txtLeg->setEnabled(true);
-    txtLeg->setFocus();
+    events_.SetFocus(txtLeg);
 
     lblPrevLeg->setText(prevLegLine());
 }
@@ -184,7 +191,9 @@ void TripPlanning::txtLeg_GotFocus() {
 }
 
 void TripPlanning::txtLeg_Change() {
-    if (Val(txtLeg->text()) == 0) txtLeg->setText(NumText(s_.NumLegs + 1));
+    if (Val(txtLeg->text()) != 0) return;
+    txtLeg->setText(NumText(s_.NumLegs + 1));
+    SelectAllText(txtLeg);  // the next key replaces the refill
 }
 
 void TripPlanning::txtLeg_KeyPress(int& KeyAscii) {
@@ -203,9 +212,12 @@ void TripPlanning::txtLeg_KeyPress(int& KeyAscii) {
         txtTorL->setEnabled(true);
         txtLeg->setEnabled(false);
         if (!isEnterableLeg(text, s_.NumLegs)) {
-            txtLeg->setText(QString());  // refilled with the next leg number
+            // Refilled with the next leg number, which is then the leg open; the box's focus
+            // rule leaves it the only box enabled.
+            s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
+            txtLeg->setText(QString());
             txtLeg->setEnabled(true);
-            txtLeg->setFocus();
+            events_.SetFocus(txtLeg);
         } else {
             s_.CurLeg = static_cast<std::int16_t>(Val(text));
             Leg& leg = s_.cur();
@@ -228,11 +240,11 @@ void TripPlanning::txtLeg_KeyPress(int& KeyAscii) {
             txtDepID->setText(leg.DepID);
             txtDepCity->setText(leg.DepCityStateF);
             txtDestID->setText(leg.DestID);
-            txtDestCity->setText(leg.DestCityStateF);
+            txtDestCity->setText(destCityText(leg));
             txtWind->setText(LTrim(leg.WindText));
             txtFuelReserve->setText(leg.ReserveText.isEmpty() ? NumText(s_.ACReserve)
                                                               : LTrim(leg.ReserveText));
-            txtTorL->setFocus();
+            events_.SetFocus(txtTorL);
             txtLeg->setEnabled(false);
         }
         lblPrevLeg->setText(prevLegLine());
@@ -274,6 +286,7 @@ void TripPlanning::txtTorL_Change() {
         txtTorL->setText(QStringLiteral("T"));  // whose change settles the rest
     }
     leg.TorL = txtTorL->text();
+    SelectAllText(txtTorL);  // the next key replaces the letter
 }
 
 void TripPlanning::txtTorL_LostFocus() {
@@ -291,7 +304,7 @@ void TripPlanning::txtTorL_KeyPress(int& KeyAscii) {
     txtTorL_LostFocus();
     txtTorL->setEnabled(false);
     txtDate->setEnabled(true);
-    txtDate->setFocus();
+    events_.SetFocus(txtDate);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -325,7 +338,7 @@ void TripPlanning::txtDate_KeyPress(int& KeyAscii) {
         txtDate->setText(QString());
         txtDate->setEnabled(true);
         txtTime->setEnabled(false);
-        txtDate->setFocus();
+        events_.SetFocus(txtDate);
         return;
     }
     txtDate->setText(mm + u'/' + dd);
@@ -333,7 +346,7 @@ void TripPlanning::txtDate_KeyPress(int& KeyAscii) {
     DateFill(s_);
     txtDate->setEnabled(false);
     txtTime->setEnabled(true);
-    txtTime->setFocus();
+    events_.SetFocus(txtTime);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -360,24 +373,24 @@ void TripPlanning::txtTime_LostFocus() {
 void TripPlanning::txtTime_KeyPress(int& KeyAscii) {
     if (KeyAscii != keys::kReturn) return;
     KeyAscii = 0;
+    if (txtTime->text().isEmpty()) txtTime->setText(QStringLiteral("0000"));
+    if (!isAcceptedTime(txtTime->text())) {
+        txtTime->setText(QString());
+        events_.SetFocus(txtTime);
+        return;
+    }
     txtDepID->setEnabled(true);
     txtDepCity->setEnabled(true);
     txtTime->setEnabled(false);
-    if (txtTime->text().isEmpty()) txtTime->setText(QStringLiteral("0000"));
-    if (isAcceptedTime(txtTime->text())) {
-        txtTime_LostFocus();
-        txtDepID->setFocus();
-    } else {
-        txtTime->setText(QString());
-        txtTime->setEnabled(true);
-        txtTime->setFocus();
-    }
+    txtTime_LostFocus();
+    events_.SetFocus(txtDepID);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Back one step and cancel
 
 void TripPlanning::cmdBack_Click() {
+    endCitySearch();
     DisableEntryFields();
     QLineEdit* to = nullptr;
     switch (EntryStep.toInt()) {
@@ -410,10 +423,11 @@ void TripPlanning::cmdBack_Click() {
             return;
     }
     to->setEnabled(true);
-    to->setFocus();
+    events_.SetFocus(to);
 }
 
 void TripPlanning::cmdLegCancel_Click() {
+    endCitySearch();
     framePlanning->hide();
     cmdEnterComments->show();
     cmdEnterComments->setEnabled(false);
@@ -422,7 +436,7 @@ void TripPlanning::cmdLegCancel_Click() {
     cmdContinuePlanning->show();
     cmdContinuePlanning->setEnabled(true);
     if (s_.ViewMode == u"TX")
-        cmdContinuePlanning->setFocus();
+        events_.SetFocus(cmdContinuePlanning);
     else if (s_.ViewMode == u"Pilot")
         mnuViePilot_Click();
     else

@@ -63,7 +63,7 @@ void TripPlanning::openServicesFrame() {
     frameFBOs->show();
     frameFBOs->raise();
     cmdSelFBOok->setEnabled(true);
-    cmdSelFBOok->setFocus();
+    events_.SetFocus(cmdSelFBOok);
 }
 
 void TripPlanning::cmdSelFBOok_Click() {
@@ -74,7 +74,7 @@ void TripPlanning::cmdSelFBOok_Click() {
     DisableServiceLists();
     QLineEdit* next = ServicesSide == u"Departure" ? txtDestID : txtWind;
     next->setEnabled(true);
-    next->setFocus();
+    events_.SetFocus(next);
     for (QCheckBox* c : {chkPlanFBO, chkPlanCr, chkPlanPax, chkPlanLimo, chkPlanCat}) c->show();
     frameFBOs->hide();
 }
@@ -97,6 +97,12 @@ void TripPlanning::serviceChosen(const ServiceList& list) {
                                 ? name + u' ' + PadCut(phone, 25) + u' ' +
                                       row.field(QStringLiteral("Freq")).toString()
                                 : name + u' ' + phone;
+        // The destination keeps the FBO chosen here, its name and phone included.
+        if (list.table == ServiceTable::FBOs && ServicesSide == u"Destination") {
+            s_.RecFBOName = row.field(QStringLiteral("Name")).toString();
+            s_.RecFBOPhone = phone;
+            s_.cur().DestFBONamePhone = s_.RecFBOName + QStringLiteral("  ") + s_.RecFBOPhone;
+        }
         if (!row.field(QStringLiteral("Default")).toBool())
             MakeDefault(app_.adb.db, list.table, s_.RecAirportID, id);
     } catch (const DbError& e) {
@@ -125,7 +131,7 @@ void TripPlanning::cboCatering_Click() {
 
 void TripPlanning::includeClicked(QCheckBox* box, std::optional<int> Leg::*flag) {
     s_.cur().*flag = box->isChecked() ? 1 : 0;
-    cmdSelFBOok->setFocus();
+    events_.SetFocus(cmdSelFBOok);
 }
 
 void TripPlanning::chkPlanFBO_Click() {

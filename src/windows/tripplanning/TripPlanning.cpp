@@ -12,6 +12,7 @@
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/Controls.h"
+#include "windows/kit/MenuBar.h"
 #include "windows/kit/WindowSize.h"
 
 namespace tx {
@@ -25,6 +26,7 @@ TripPlanning::TripPlanning(WindowSwitch& app)
     resize(kMainWindowSize);
 
     buildMenus();
+    LockBarWithItsMenus(menuBar());
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("planningPage"));
     setCentralWidget(page);
@@ -35,9 +37,6 @@ TripPlanning::TripPlanning(WindowSwitch& app)
     buildFileFrames(page);
     buildSettingsFrames(page);
     connectHandlers();
-    // A focused button is pressed with <Return> as well as with the space bar, so a leg can be
-    // planned from the keyboard alone.
-    for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(true);
     Form_Load();
 }
 

@@ -398,6 +398,7 @@ class TripPlanning : public QMainWindow {
     void connectCommentHandlers();
     void placeFrames();
     QString prevLegLine() const;
+    static QString destCityText(const Leg& leg);
     void setPlanningCaption(double legNumber);
 
     // One service list: its table, combo box, ID table and default line.
@@ -413,6 +414,7 @@ class TripPlanning : public QMainWindow {
     void includeClicked(QCheckBox* box, std::optional<int> Leg::*flag);
     void openServicesFrame();
     void startCitySearch(bool departure);
+    void endCitySearch();
     void searchReturn(bool departure);
     void browse(bool departure, bool forward);
     void departureFound();

@@ -16,6 +16,7 @@
 #include "planning/StoredWinds.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/KeyCodes.h"
+#include "windows/kit/Messages.h"
 #include "windows/tripplanning/TripPlanning.h"
 
 namespace tx {
@@ -72,13 +73,20 @@ void TripPlanning::refuseWind(double wind, double groundSpeed) {
             .arg(NumText(Int(wind)), NumText(groundSpeed)),
         QStringLiteral("Winds"), Platform::Buttons::OK, Platform::Icon::Warning);
     txtWind->setEnabled(true);
-    txtWind->setFocus();
+    events_.SetFocus(txtWind);
     SelectAllText(txtWind);
 }
 
 void TripPlanning::txtWind_KeyPress(int& KeyAscii) {
     if (KeyAscii != keys::kReturn) return;
     KeyAscii = 0;
+    // Without an aircraft there is no speed or burn: the leg waits here for one.
+    if (s_.ACFileName.isEmpty()) {
+        app_.platform.messageBox(this, messages::kSelectAircraft, QStringLiteral("Warning!"),
+                                 Platform::Buttons::OK, Platform::Icon::Warning);
+        events_.SetFocus(txtWind);
+        return;
+    }
     const double wind = Val(txtWind->text());
     double groundSpeed = 0;
     if (!windLeavesGroundSpeed(wind, groundSpeed)) {
@@ -92,7 +100,7 @@ void TripPlanning::txtWind_KeyPress(int& KeyAscii) {
         s_.Winds[static_cast<size_t>(s_.CourseSector)] = wind;
     txtWind->setText(NumText(wind));
     s_.cur().WindText = RightAlign(Str(wind), 6);
-    txtFuelReserve->setFocus();
+    events_.SetFocus(txtFuelReserve);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -119,7 +127,7 @@ void TripPlanning::txtFuelReserve_KeyPress(int& KeyAscii) {
                                      NumText(s_.ACReserve) + u'.',
                                  QStringLiteral("Fuel Reserve"), Platform::Buttons::OK,
                                  Platform::Icon::Warning);
-        txtFuelReserve->setFocus();
+        events_.SetFocus(txtFuelReserve);
         SelectAllText(txtFuelReserve);
         return;
     }
@@ -197,7 +205,7 @@ void TripPlanning::CompleteLeg(double reserve) {
     cmdContinuePlanning->setText(QStringLiteral("&Continue Planning"));
     cmdContinuePlanning->show();
     cmdContinuePlanning->setEnabled(true);
-    cmdContinuePlanning->setFocus();
+    events_.SetFocus(cmdContinuePlanning);
     cmdEnterComments->show();
     cmdEnterComments->setEnabled(false);
     cmdExitTX->show();
@@ -213,7 +221,7 @@ void TripPlanning::CompleteLeg(double reserve) {
             a->setEnabled(true);
         if (s_.ViewMode == u"TX") {
             cmdContinuePlanning->setEnabled(true);
-            cmdContinuePlanning->setFocus();
+            events_.SetFocus(cmdContinuePlanning);
         } else if (s_.ViewMode == u"Pilot") {
             mnuViePilot_Click();
         } else {
@@ -227,7 +235,7 @@ void TripPlanning::CompleteLeg(double reserve) {
     txtLegComments->setPlainText(s_.leg(FinishedLeg).LegComments);
     frameLegComments->show();
     frameLegComments->raise();
-    txtLegComments->setFocus();
+    events_.SetFocus(txtLegComments);
 }
 
 }  // namespace tx

@@ -36,10 +36,23 @@ class TestStartWindows : public QObject {
         QVERIFY(!prog->app->tripPlanning());
     }
 
+    // Closing the splash early goes on to the disclaimer at once.
+    void closingTheSplashShowsTheDisclaimer() {
+        prog = std::make_unique<TestProgram>();
+        QVERIFY(prog->started());
+        prog->app->ShowStartWindows();
+        QPointer<Intro> intro = prog->app->intro();
+        QVERIFY(intro);
+        intro->close();
+        QVERIFY(prog->app->disc()->isVisible());
+        QTRY_VERIFY(!intro);
+    }
+
     void disclaimerAnswers_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("withAircraft");
         QTest::newRow("Yes") << "Yes" << true;
+        QTest::newRow("Return on Yes") << "Return" << true;
         QTest::newRow("Yes, no aircraft chosen") << "Yes" << false;
         QTest::newRow("Exit") << "Exit" << true;
         QTest::newRow("window closed") << "close" << true;
@@ -59,10 +72,15 @@ class TestStartWindows : public QObject {
         QCOMPARE(QApplication::focusWidget(), disc.cmdDiscYes);
         QTest::keyClick(disc.cmdDiscYes, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), disc.cmdDiscExit);
-        if (answer == "close")
+        if (answer == "close") {
             disc.close();
-        else
+        } else if (answer == "Return") {
+            QTest::keyClick(disc.cmdDiscExit, Qt::Key_Tab);
+            QTest::keyClick(disc.cmdDiscYes, Qt::Key_Return);
+            answer = "Yes";
+        } else {
             QTest::mouseClick(answer == "Yes" ? disc.cmdDiscYes : disc.cmdDiscExit, Qt::LeftButton);
+        }
         QVERIFY(disc.isHidden());
         TripPlanning* planning = prog->app->tripPlanning();
         QCOMPARE(prog->quitCalls, answer == "Yes" ? 0 : 1);
@@ -72,6 +90,7 @@ class TestStartWindows : public QObject {
         QCOMPARE(planning->pos(), QPoint(37, 53));  // where the disclaimer stood
         // Without an aircraft a warning comes at once, and again when a leg is begun.
         QVERIFY(QTest::qWaitForWindowActive(planning));
+        QCOMPARE(focusName(), QString("cmdContinuePlanning"));
         QTest::mouseClick(planning->cmdContinuePlanning, Qt::LeftButton);
         QCOMPARE(focusName(), QString("txtLeg"));
         QStringList warnings;

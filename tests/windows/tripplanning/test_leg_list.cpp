@@ -74,6 +74,10 @@ class TestLegList : public QObject {
         };
         QCOMPARE(shown(), (QStringList{"2", "L", "1600", "07/05", "LFPB", "KASE"}));
         QCOMPARE(s.leg(1).TorL, QString("T"));  // nothing stored in the leg being entered
+        // The arrow keys select as a click does.
+        QTest::keyClick(w->lboTX, Qt::Key_Down);
+        QCOMPARE(shown()[0], QString("3"));
+        QCOMPARE(int(s.SelLeg), 3);
 
         openComments(0);
         QCOMPARE(shown(), (QStringList{"1", "T", "0800", "07/04", "KASE", "LFPB"}));
@@ -97,11 +101,14 @@ class TestLegList : public QObject {
         QTest::keyClicks(w->txtLegComments, " more");
         QTest::mouseClick(w->cmdCancelComments, Qt::LeftButton);
         QCOMPARE(s.leg(2).LegComments, QString("Old note"));
+        // The frame's own mnemonics win over the locked menus: Alt+E erases, Alt+S saves.
         openComments(1);
-        QTest::mouseClick(w->cmdEraseComments, Qt::LeftButton);
+        QTest::keyClick(w->txtLegComments, Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(w->txtLegComments->toPlainText(), QString());  // a mnemonic clicks shortly
         QTest::keyClicks(w->txtLegComments, "New note");
-        QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
-        QCOMPARE(s.leg(2).LegComments, QString("New note"));
+        QTest::keyClick(w->txtLegComments, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(s.leg(2).LegComments, QString("New note"));
+        QVERIFY(w->frameLegComments->isHidden());
     }
 
     // The selected lines in list order, each ended by CR LF, after a CR LF of their own.

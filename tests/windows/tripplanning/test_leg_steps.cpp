@@ -102,6 +102,9 @@ class TestLegSteps : public QObject {
         QCOMPARE(sqlite3_total_changes(prog->adb.db.handle()), changes);
         QTest::keyClick(w->cboCrewHotels, Qt::Key_Up);
         QVERIFY(isDefault(ServiceTable::CrewHotels, "Harbor Crew Inn"));
+        // Another FBO picked is the one the leg reports, name and phone included.
+        QTest::keyClick(w->cboFBOs, Qt::Key_Down);
+        QCOMPARE(leg1.DestFBONamePhone, QString("Hudson Air Services  201-555-0141"));
         // The FBO shows included, the empty flags unchecked and still empty: FBO left out of the
         // printout, crew hotel put in.
         QVERIFY(w->chkPlanFBO->isVisible() && w->chkPlanFBO->isChecked());
@@ -217,6 +220,53 @@ class TestLegSteps : public QObject {
 
         typeAndReturn({});  // confirming the shown identifier looks it up
         QCOMPARE(departure ? leg.DepCity : leg.DestCity, legCity);
+    }
+
+    // Back or Cancel during a city search ends it: the search box and the browse buttons go.
+    // Continue then offers the kept destination with its city.
+    void backAndCancelEndTheSearch_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Back in the search box") << QStringList{"XQ1"} << "cmdBack";
+        QTest::newRow("Cancel in the search box") << QStringList{"XQ1"} << "cmdLegCancel";
+        QTest::newRow("Back after a search") << QStringList{"XQ1", "den"} << "cmdBack";
+        QTest::newRow("Cancel after a search") << QStringList{"XQ1", "den"} << "cmdLegCancel";
+        QTest::newRow("Cancel at the wind") << QStringList{"kden"} << "cmdLegCancel";
+    }
+    void backAndCancelEndTheSearch() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, button);
+        enterLeg(QStringList{"", "", "0704", "0800", "kase"} + steps);
+        QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
+        for (QWidget* gone :
+             std::initializer_list<QWidget*>{w->txtDestSearch, w->cmdDestPrev, w->cmdDestNext})
+            QVERIFY2(gone->isHidden(), qPrintable(gone->objectName()));
+        if (button == "cmdBack" || steps == QStringList{"XQ1"}) return;
+        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
+        QCOMPARE(w->txtDestID->text(), QString("KDEN"));
+        QCOMPARE(w->txtDestCity->text(), QString("Denver, CO"));
+    }
+
+    // Without an aircraft the leg stops at the wind with the warning; the plan stays empty.
+    void noAircraftStopsAtTheWind() {
+        ProgramOptions o;
+        o.withAircraft = false;
+        prog = std::make_unique<TestProgram>(o);
+        QVERIFY(prog->started());
+        w = prog->showPlanning();
+        QVERIFY(w);
+        enterLeg({"", "", "0704", "0800", "kase", "kden"});
+        okServices();
+        prog->platform.messages.clear();
+        typeAndReturn({});
+        QCOMPARE(prog->platform.messages.size(), 1);
+        QCOMPARE(prog->platform.messages[0].title, QString("Warning!"));
+        QVERIFY(
+            prog->platform.messages[0].text.startsWith("Before continuing, you must select an "
+                                                       "AIRCRAFT."));
+        QCOMPARE(focusName(), QString("txtWind"));
+        QCOMPARE(int(prog->s.NumLegs), 0);
+        QVERIFY(prog->s.leg(1).PlanLine.isEmpty() && w->lboTX->count() == 0);
     }
 
     // KDEN - KASE: 109 n.mi. (row 1, 340 kt), course 250.04 -> sector 25, high table -57,

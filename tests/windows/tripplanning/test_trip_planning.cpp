@@ -198,11 +198,14 @@ class TestTripPlanning : public QObject {
 
     // Steps from the leg box (see run), the box that then has the focus and the boxes enabled.
     void stateTable_data() {
+        QTest::addColumn<int>("numLegs");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("enabled");
         auto row = [](const char* name, const QString& steps, const char* focus,
-                      const char* enabled) { QTest::newRow(name) << steps << focus << enabled; };
+                      const char* enabled, int numLegs = 0) {
+            QTest::newRow(name) << numLegs << steps << focus << enabled;
+        };
         row("leg", "", "txtLeg", "txtLeg");
         row("T/L", ".", "txtTorL", "txtTorL");
         row("date", ". .", "txtDate", "txtDate");
@@ -214,16 +217,22 @@ class TestTripPlanning : public QObject {
         row("back from departure", ". . 0704 1430 B", "txtTime", "txtTime");
         row("back twice", ". . 0704 1430 B B", "txtDate", "txtDate");
         row("back then forward", ". . 0704 B .", "txtTime", "txtTime");
+        // After a refusal only the refused box is live, and the leg shown is the leg open.
+        row("leg refused after back", "2 B 9", "txtLeg", "txtLeg", 3);
+        row("date refused", ". . 13/01", "txtDate", "txtDate");
+        row("time refused", ". . 0704 2401", "txtTime", "txtTime");
+        row("letters as a time", ". . 0704 abcd", "txtTime", "txtTime");
         const QStringList toDeparture{".", ".", "0704", "1430"};
         for (int n = 0; n <= 4; ++n)
             row(qPrintable(QString("cancel at step %1").arg(n + 1)),
                 toDeparture.mid(0, n).join(' ') + " C", "cmdContinuePlanning", "");
     }
     void stateTable() {
+        QFETCH(int, numLegs);
         QFETCH(QString, steps);
         QFETCH(QString, focus);
         QFETCH(QString, enabled);
-        QVERIFY(open());
+        QVERIFY(open(numLegs));
         run(steps);
         QCOMPARE(focusName(), focus);
         QVERIFY(prog->platform.messages.isEmpty());
@@ -243,6 +252,10 @@ class TestTripPlanning : public QObject {
         QCOMPARE(w->lblNotes->text(), kPrompts.value(focus));
         auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(box && box->selectedText() == box->text());
+        if (focus == "txtLeg") {
+            QCOMPARE(w->txtLeg->text(), QString::number(prog->s.CurLeg));
+            QCOMPARE(w->framePlanning->title(), "Leg #  " + w->txtLeg->text());
+        }
     }
 
     // Keys typed into the leg box ("\r" is Return), the number it then shows, and whether the
@@ -252,8 +265,12 @@ class TestTripPlanning : public QObject {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("notice");
+        QTest::addColumn<QString>("caption");  // a key press sets it from the text before the key
         auto row = [](const char* name, int numLegs, const char* keys, const char* shown,
-                      bool notice) { QTest::newRow(name) << numLegs << keys << shown << notice; };
+                      bool notice, const char* caption = nullptr) {
+            QTest::newRow(name) << numLegs << keys << shown << notice
+                                << QString(caption ? caption : shown);
+        };
         row("0, refilled at once", 3, "0", "4", false);
         row("letter, refilled at once", 3, "x", "4", false);
         row("deleted, refilled at once", 3, "\b", "4", false);
@@ -263,12 +280,14 @@ class TestTripPlanning : public QObject {
         row("fraction", 3, "2.5\r", "4", false);
         row("leg 21 of a full plan", 20, "\r", "20", true);
         row("21 typed", 3, "21\r", "3", true);
+        row("deleted, then a digit replaces the refill", 3, "\b2", "2", false, "4");
     }
     void legNumbers() {
         QFETCH(int, numLegs);
         QFETCH(QString, keys);
         QFETCH(QString, shown);
         QFETCH(bool, notice);
+        QFETCH(QString, caption);
         QVERIFY(open(numLegs));
         QElapsedTimer clock;
         clock.start();
@@ -283,7 +302,7 @@ class TestTripPlanning : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT(w->lblMaxLegs->isHidden(), 4000);
             QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
         } else {
-            QCOMPARE(w->framePlanning->title(), "Leg #  " + shown);
+            QCOMPARE(w->framePlanning->title(), "Leg #  " + caption);
         }
         run(".");  // the number shown is then taken
         QCOMPARE(focusName(), QString("txtTorL"));
@@ -292,7 +311,7 @@ class TestTripPlanning : public QObject {
     void torlTyping_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
-        for (const QString row : {"l L", "x T", "\b T", "l\b T"})
+        for (const QString row : {"l L", "x T", "\b T", "l\b T", "\bl L"})
             QTest::newRow(qPrintable(QString(row).replace('\b', "<Backspace>")))
                 << words(row)[0] << words(row)[1];
     }
@@ -333,6 +352,7 @@ class TestTripPlanning : public QObject {
         row("2400", in2027, ". . 0704 2400", "txtDepID", "07/04|2400|");
         row("2401", in2027, ". . 0704 2401", "txtTime", "07/04||");
         row("empty time", in2027, ". . 0704 .", "txtDepID", "07/04|0000|");
+        row("letters", in2027, ". . 0704 abcd", "txtTime", "07/04||");
         row("landing time", in2027, ". l 0704 1305", "txtDepID", "07/04||1305");
     }
     void entryRules() {
