@@ -201,8 +201,6 @@ class TestReports : public QObject {
         QTest::addColumn<int>("length");
         QTest::addColumn<QStringList>("want");
         QTest::newRow("58 characters, same line") << 58 << QStringList{QString(58, 'N') + kR20};
-        QTest::newRow("59 characters, next line")
-            << 59 << QStringList{QString(59, 'N'), S(58) + kR20};
         QTest::newRow("60 characters, next line")
             << 60 << QStringList{QString(60, 'N'), S(58) + kR20};
     }
