@@ -32,19 +32,52 @@ QString DecodeCp1252(const QByteArray& bytes) {
     return out;
 }
 
+namespace {
+
+// The code-page byte of one character, or 0 when the code page has none.
+char cp1252Byte(char16_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0))
+        return static_cast<char>(u);
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == u) return static_cast<char>(0x80 + i);
+    return 0;
+}
+
+// A character the code page lacks, as its plain letters: accents dropped (ő -> o, ǆ -> dz),
+// stroked letters without a decomposition by table (Ł -> L); anything else is '?'.
+QByteArray plainLetters(QStringView ch) {
+    static constexpr char16_t kStroked[][2] = {{0x0141, 'L'}, {0x0142, 'l'}, {0x0110, 'D'},
+                                               {0x0111, 'd'}, {0x0126, 'H'}, {0x0127, 'h'},
+                                               {0x0131, 'i'}, {0x0166, 'T'}, {0x0167, 't'}};
+    for (const auto& s : kStroked)
+        if (ch.size() == 1 && ch[0].unicode() == s[0])
+            return QByteArray(1, static_cast<char>(s[1]));
+    QByteArray out;
+    const QString parts = ch.toString().normalized(QString::NormalizationForm_KD);
+    for (QChar p : parts) {
+        if (p.isMark()) continue;
+        const char b = cp1252Byte(p.unicode());
+        if (b == 0 || !p.isLetter()) return QByteArrayLiteral("?");
+        out.append(b);
+    }
+    return out.isEmpty() ? QByteArrayLiteral("?") : out;
+}
+
+}  // namespace
+
 QByteArray EncodeCp1252(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    for (QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u <= 0x9F)) {
-            out.append(static_cast<char>(u));
-            continue;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (const char b = cp1252Byte(u); b != 0 || u == 0) {
+            out.append(b);
+        } else {
+            // A character beyond 16 bits is two units, folded as one.
+            const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            out.append(plainLetters(QStringView(text).mid(i, n)));
+            i += n - 1;
         }
-        char mapped = '?';
-        for (int i = 0; i < 32; ++i)
-            if (kHigh[i] == u) mapped = static_cast<char>(0x80 + i);
-        out.append(mapped);
     }
     return out;
 }
@@ -137,7 +170,8 @@ void SeqWriter::separate() {
 
 SeqWriter& SeqWriter::quoted(const QString& text) {
     separate();
-    out_.append(u'"').append(text).append(u'"');
+    // A quote inside would end the field early and shift every field after it.
+    out_.append(u'"').append(QString(text).replace(u'"', u'\'')).append(u'"');
     return *this;
 }
 

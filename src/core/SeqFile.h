@@ -15,7 +15,9 @@ class FileError : public std::runtime_error {
 };
 
 QString DecodeCp1252(const QByteArray& bytes);
-QByteArray EncodeCp1252(const QString& text);  // characters outside the code page become '?'
+// Characters outside the code page are written as their plain letters (accents dropped:
+// Ł -> L, ő -> o); what has no plain letter becomes '?'.
+QByteArray EncodeCp1252(const QString& text);
 
 // Reads fields with the sequential-input rules: fields are separated by commas or line ends,
 // blanks before a field are skipped, a field that begins with a double quote runs to the next
@@ -44,9 +46,10 @@ class SeqReader {
 // Builds records: fields separated by commas, each record ended by CR LF.
 class SeqWriter {
   public:
-    SeqWriter& quoted(const QString& text);  // "text"
-    SeqWriter& plain(const QString& text);   // text as it stands
-    SeqWriter& number(double x);             // plain decimal, no sign blank
+    // "text"; a double quote inside is written as an apostrophe, as it would end the field.
+    SeqWriter& quoted(const QString& text);
+    SeqWriter& plain(const QString& text);  // text as it stands
+    SeqWriter& number(double x);            // plain decimal, no sign blank
     SeqWriter& endRecord();
     // One bare line (a record of one plain field).
     SeqWriter& line(const QString& text) { return plain(text).endRecord(); }

@@ -93,6 +93,7 @@ class TestSeqFile : public QObject {
         const QString comment = QString::fromUtf8("Gate 3, ask for Zoë\r\nLate arrival");
         out.quoted("T").quoted("").quoted(comment).number(-3.5).plain("").number(7.04).endRecord();
         out.line(" 48");
+        out.quoted("say \"hi\"").endRecord();  // a quote would end the field early
         const QByteArray bytes = out.bytes();
         QCOMPARE(bytes.left(4), QByteArray("\"T\","));
         QVERIFY(bytes.contains(",-3.5,,7.04\r\n 48\r\n"));
@@ -105,6 +106,7 @@ class TestSeqFile : public QObject {
         QCOMPARE(in.text(), QString());
         QCOMPARE(in.number(), 7.04);
         QCOMPARE(in.integer16(), 48);
+        QCOMPARE(in.text(), QString("say 'hi'"));
         QVERIFY(in.atEnd());
     }
 
@@ -113,8 +115,10 @@ class TestSeqFile : public QObject {
         for (int b = 0x20; b <= 0xFF; ++b)
             if (b != '"') all.append(DecodeCp1252(QByteArray(1, char(b))));
         QCOMPARE(DecodeCp1252(EncodeCp1252(all)), all);
-        QCOMPARE(EncodeCp1252(QString::fromUtf8("Łódź")), QByteArray("?\xf3"
-                                                                     "d?"));
+        // Outside the code page: the plain letter, accents and strokes dropped; else '?'.
+        const QByteArray folded = EncodeCp1252(QString::fromUtf8("Łódź Őry ǆ → 😀"));
+        QCOMPARE(folded, QByteArray("L\xf3"
+                                    "dz Ory dz ? ?"));
     }
 
     void atomicWriteKeepsOldFileOnFailure() {

@@ -1,0 +1,209 @@
+#include "planfile/PlanFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <variant>
+#include <vector>
+
+#include "core/Text.h"
+
+namespace tx {
+
+namespace {
+
+// One field of a leg record: a text, a number that may be unset, a print flag, or one of the
+// reserved texts (by index).
+struct ReservedText {
+    int index;
+};
+using Field = std::variant<QString Leg::*, std::optional<double> Leg::*, std::optional<int> Leg::*,
+                           ReservedText>;
+
+template <class... F>
+struct Overload : F... {
+    using F::operator()...;
+};
+
+// The 18 records of a leg, in file order; reading, writing and clearing all follow this table.
+const std::array<std::vector<Field>, 18>& LegLayout() {
+    static const std::array<std::vector<Field>, 18> layout = {{
+        {&Leg::TorL, &Leg::DateEntry, &Leg::DateText, &Leg::DepID, &Leg::DepZoneOffset},
+        {&Leg::DepStd, &Leg::DepDay, &Leg::DepZoneCode, &Leg::DepDSTStart, &Leg::DepDSTEnd},
+        {&Leg::DestStd, &Leg::DestDay, &Leg::DestZoneCode, &Leg::DestDSTStart, &Leg::DestDSTEnd},
+        {&Leg::WindText, &Leg::DestID, &Leg::DestZoneOffset, &Leg::BurnText, &Leg::ReserveText},
+        {&Leg::DepSunrise, &Leg::DepSunset, &Leg::DistText, &Leg::GMTDepText, &Leg::LocalDepText,
+         &Leg::DepDayMark},
+        {&Leg::DepTimeEntry, &Leg::ArrTimeEntry},
+        {&Leg::FltTimeText, &Leg::GMTArrText, &Leg::LocalArrText, &Leg::DayMark,
+         &Leg::TotalReqText},
+        {&Leg::DestSunrise, &Leg::DestSunset},
+        {&Leg::DepCityStateF, &Leg::DepCity, &Leg::DepState},
+        {&Leg::DestCityStateF, &Leg::DestCity, &Leg::DestState},
+        {&Leg::DepFBONamePhone, &Leg::DestFBONamePhone},
+        {&Leg::DestFBO, &Leg::DestCrewHotel, &Leg::DestPaxHotel, &Leg::DestLimo,
+         &Leg::DestCatering},
+        {&Leg::InclFBO, &Leg::InclCrewHotel, &Leg::InclPaxHotel, &Leg::InclLimo,
+         &Leg::InclCatering},
+        {&Leg::PlanLine, &Leg::PilotLine1, &Leg::PilotLine2, &Leg::DepDayChangeText,
+         &Leg::DayChangeText},
+        {&Leg::SumLine1, &Leg::SumLine2, &Leg::SumLine3, &Leg::SumLine4},
+        {&Leg::SumLine5, &Leg::SumLine6, &Leg::SumLine7},
+        {&Leg::LegComments, &Leg::DepFBO},
+        {ReservedText{0}, ReservedText{1}, ReservedText{2}, ReservedText{3}},
+    }};
+    return layout;
+}
+
+constexpr int kTrailerReserved = 5;
+
+// A number field: empty is unset; anything else must be a number.
+std::optional<double> ReadNumber(SeqReader& in, const QString& file) {
+    const QString t = in.text();
+    if (Trim(t).isEmpty()) return std::nullopt;
+    if (!IsNumber(t))
+        throw FileError(QStringLiteral("%1: \"%2\" stands where a number belongs (field %3)")
+                            .arg(file, t)
+                            .arg(in.fieldsRead()));
+    return Val(t);
+}
+
+std::optional<int> ReadFlag(SeqReader& in, const QString& file) {
+    const std::optional<double> v = ReadNumber(in, file);
+    if (v && *v != std::floor(*v))
+        throw FileError(QStringLiteral("%1: the print flag %2 is not a whole number (field %3)")
+                            .arg(file, NumText(*v))
+                            .arg(in.fieldsRead()));
+    if (!v) return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+}  // namespace
+
+QString PlanFilePath(const QString& dir, const QString& name, const QString& extension) {
+    if (Trim(name).isEmpty()) throw FileError(QStringLiteral("No file name was given."));
+    if (name.contains(u'/') || name.contains(u'\\'))
+        throw FileError(name + QStringLiteral(": a file name cannot hold a slash."));
+    return QDir(dir).filePath(name + extension);
+}
+
+QString PlanBaseName(const QString& fileName) {
+    if (fileName.endsWith(QStringLiteral(".tx"), Qt::CaseInsensitive)) return fileName.chopped(3);
+    return fileName;
+}
+
+void WritePlanFile(PlanState& s, const QString& dir, const QString& name,
+                   const PlanReserved& reserved) {
+    const QString path = PlanFilePath(dir, name, QStringLiteral(".tx"));
+    if (s.NumLegs < 0 || s.NumLegs > PlanState::MaxLegs)
+        throw FileError(
+            QStringLiteral("%1.tx: a plan holds 0 to 20 legs, not %2").arg(name).arg(s.NumLegs));
+    s.ACFileLoaded = s.ACFileName;
+
+    SeqWriter out;
+    out.number(s.NumLegs).endRecord();
+    for (int i = 1; i <= s.NumLegs; ++i) {
+        const Leg& leg = s.leg(i);
+        const auto put = Overload{
+            [&](QString Leg::*f) { out.quoted(leg.*f); },
+            [&](std::optional<double> Leg::*f) {
+                if (leg.*f)
+                    out.number(*(leg.*f));
+                else
+                    out.plain({});
+            },
+            [&](std::optional<int> Leg::*f) {
+                if (leg.*f)
+                    out.number(*(leg.*f));
+                else
+                    out.plain({});
+            },
+            [&](ReservedText r) { out.quoted(reserved[static_cast<std::size_t>(r.index)]); },
+        };
+        for (const auto& record : LegLayout()) {
+            for (const Field& f : record) std::visit(put, f);
+            out.endRecord();
+        }
+    }
+    out.number(s.TotalDist).quoted(s.TotalTimeText).quoted(s.ACFileLoaded).endRecord();
+    for (int k = 0; k < kTrailerReserved; ++k) out.quoted({});
+    out.endRecord();
+    WriteFileAtomically(path, out.bytes());
+}
+
+PlanReserved ReadPlanFile(PlanState& s, const QString& dir, const QString& fileName) {
+    const QString path = PlanFilePath(dir, fileName, {});
+    const QString file = QFileInfo(path).fileName();
+    SeqReader in = SeqReader::fromFile(path);
+
+    // Read into a copy: a refused file leaves the plan in memory as it was.
+    PlanState next = s;
+    PlanReserved reserved;
+    const int before = std::clamp<int>(s.NumLegs, 0, PlanState::MaxLegs);
+    for (int i = 1; i <= before; ++i) {
+        Leg& leg = next.leg(i);
+        const auto clear = Overload{
+            [&](QString Leg::*f) { (leg.*f).clear(); },
+            [&](std::optional<double> Leg::*f) { leg.*f = 0.0; },
+            [&](std::optional<int> Leg::*f) { (leg.*f).reset(); },
+            [](ReservedText) {},
+        };
+        for (const auto& record : LegLayout())
+            for (const Field& f : record) std::visit(clear, f);
+        leg.DepCityState.clear();
+        leg.DestCityState.clear();
+    }
+    next.TotalDist = 0;
+    next.TotalTimeText.clear();
+    next.ACFileLoaded.clear();
+
+    const int n = in.integer16();
+    if (n < 0 || n > PlanState::MaxLegs)
+        throw FileError(QStringLiteral("%1: a plan holds 0 to 20 legs, not %2").arg(file).arg(n));
+    for (int i = 1; i <= n; ++i) {
+        Leg& leg = next.leg(i);
+        const auto get = Overload{
+            [&](QString Leg::*f) { leg.*f = in.text(); },
+            [&](std::optional<double> Leg::*f) { leg.*f = ReadNumber(in, file); },
+            [&](std::optional<int> Leg::*f) { leg.*f = ReadFlag(in, file); },
+            [&](ReservedText r) { reserved[static_cast<std::size_t>(r.index)] = in.text(); },
+        };
+        for (const auto& record : LegLayout())
+            for (const Field& f : record) std::visit(get, f);
+        leg.DepCityState = leg.DepCityStateF;
+        leg.DestCityState = leg.DestCityStateF;
+    }
+    next.TotalDist = ReadNumber(in, file).value_or(0.0);
+    next.TotalTimeText = in.text();
+    next.ACFileLoaded = in.text();
+    for (int k = 0; k < kTrailerReserved; ++k) in.text();
+
+    next.NumLegs = static_cast<std::int16_t>(n);
+    s = std::move(next);
+    return reserved;
+}
+
+QStringList ListPlanFiles(const QString& dir) {
+    // Name filters of QDir match regardless of letter case unless told otherwise.
+    return QDir(dir).entryList({QStringLiteral("*.tx")}, QDir::Files,
+                               QDir::Name | QDir::IgnoreCase);
+}
+
+void DeletePlan(const QString& dir, const QString& baseName) {
+    PlanFilePath(dir, baseName, {});  // refuses an empty name or one that leaves dir
+    const QString plan = baseName + QStringLiteral(".tx");
+    const QString report = baseName + QStringLiteral(".txt");
+    QDir d(dir);
+    int removed = 0;
+    for (const QString& f : d.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (f.compare(plan, Qt::CaseInsensitive) != 0 &&
+            f.compare(report, Qt::CaseInsensitive) != 0)
+            continue;
+        if (!d.remove(f)) throw FileError(f + QStringLiteral(": the file cannot be deleted."));
+        ++removed;
+    }
+    if (removed == 0) throw FileError(plan + QStringLiteral(": the plan no longer exists."));
+}
+
+}  // namespace tx

@@ -1,0 +1,35 @@
+#pragma once
+// The five reports of a plan: the short version, pilot format and summary format for the
+// printer, and the pilot and summary formats as text files beside the plan file. They are built
+// from the stored lines of each leg (PlanLine, PilotLine1/2, SumLine1..7), the totals, the
+// destination services the print flags select and the leg comments.
+//
+// name is the plan's file name as typed (without extension); dateText is the current date and
+// time in the general date format (GeneralDateText): the printer headings show it whole, the
+// text files its date part.
+#include <QString>
+#include <QStringList>
+
+#include "core/PlanState.h"
+#include "report/ReportLines.h"
+
+namespace tx {
+
+// The planning page: headings, the totals, the aircraft type and PlanLine of every leg.
+ReportLines PrintShortVersion(const PlanState& s, const QString& dateText);
+// The pilot and summary formats on paper.
+ReportLines PrintPilotFormat(const PlanState& s, const QString& name, const QString& dateText);
+ReportLines PrintSummaryFormat(const PlanState& s, const QString& name, const QString& dateText);
+
+// The lines of the two text files.
+QStringList PilotTextLines(const PlanState& s, const QString& name, const QString& dateText);
+QStringList SummaryTextLines(const PlanState& s, const QString& name, const QString& dateText);
+
+// Write those lines to dir/name.txt (Windows-1252, CR LF, temporary file and rename), replacing
+// an older report. Throw FileError naming the file on any failure.
+void WritePilotText(const PlanState& s, const QString& dir, const QString& name,
+                    const QString& dateText);
+void WriteSummaryText(const PlanState& s, const QString& dir, const QString& name,
+                      const QString& dateText);
+
+}  // namespace tx

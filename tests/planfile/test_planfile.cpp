@@ -1,0 +1,250 @@
+// Plan files: the exact layout of a one-leg plan, plans of 0, 1 and 20 legs saved and read
+// back, every refusal of the reader, the file list and the deletion of a plan.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "planfile/PlanFile.h"
+
+using namespace tx;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void Put(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// One leg with every field of the file set, some numbers left unset.
+void FillOneLeg(PlanState& s) {
+    s.NumLegs = 1;
+    Leg& l = s.leg(1);
+    l.TorL = "T", l.DateEntry = "03/05", l.DateText = "05Mar", l.DepID = "KDEN";
+    l.DepZoneOffset = -7;
+    l.DepStd = "-7", l.DepDay = "-6", l.DepZoneCode = "US", l.DepDSTStart = 3.09;
+    l.DestStd = "0", l.DestDay = "1", l.DestZoneCode = "EU", l.DestDSTStart = 3.3,
+    l.DestDSTEnd = 10.26;
+    l.WindText = "   -25", l.DestID = "EGLL", l.DestZoneOffset = 1, l.BurnText = "  12345";
+    l.ReserveText = "   1500";
+    l.DepSunrise = "0712", l.DepSunset = "1702", l.DistText = "   4042", l.GMTDepText = "1400";
+    l.LocalDepText = "0700", l.DepDayMark = "   ";
+    l.DepTimeEntry = "0700";
+    l.FltTimeText = "09+05", l.GMTArrText = "2305", l.LocalArrText = "2305", l.DayMark = "   ";
+    l.TotalReqText = "StopReq";
+    l.DestSunrise = "0715", l.DestSunset = "1720";
+    l.DepCityStateF = "DENVER, CO", l.DepCity = "DENVER", l.DepState = "CO";
+    l.DestCityStateF = "LONDON, UK", l.DestCity = "LONDON", l.DestState = "UK";
+    l.DepFBONamePhone = "Denver Jet  303-555-0100", l.DestFBONamePhone = "Heathrow FBO  555";
+    l.DestFBO = "Heathrow FBO", l.DestCrewHotel = "Crew Inn", l.DestPaxHotel = "Grand Hotel";
+    l.DestLimo = "City Cars", l.DestCatering = "Sky Meals";
+    l.InclFBO = 1, l.InclCrewHotel = 0, l.InclLimo = 1;
+    l.PlanLine = "plan line", l.PilotLine1 = "pilot one", l.PilotLine2 = "pilot two";
+    l.DepDayChangeText = "   ", l.DayChangeText = " NEXT DAY !";
+    l.SumLine1 = "sum1", l.SumLine2 = "sum2", l.SumLine3 = "sum3", l.SumLine4 = "sum4";
+    l.SumLine5 = "sum5", l.SumLine6 = "sum6", l.SumLine7 = "sum7";
+    l.LegComments = "Gate 3, say \"hi\"\r\nLate arrival", l.DepFBO = "Denver Jet";
+    s.TotalDist = 4042, s.TotalTimeText = " 9+05", s.ACFileName = "JET.AC";
+}
+
+const QByteArray kOneLeg =
+    "1\r\n"
+    "\"T\",\"03/05\",\"05Mar\",\"KDEN\",-7\r\n"
+    "\"-7\",\"-6\",\"US\",3.09,\r\n"
+    "\"0\",\"1\",\"EU\",3.3,10.26\r\n"
+    "\"   -25\",\"EGLL\",1,\"  12345\",\"   1500\"\r\n"
+    "\"0712\",\"1702\",\"   4042\",\"1400\",\"0700\",\"   \"\r\n"
+    "\"0700\",\"\"\r\n"
+    "\"09+05\",\"2305\",\"2305\",\"   \",\"StopReq\"\r\n"
+    "\"0715\",\"1720\"\r\n"
+    "\"DENVER, CO\",\"DENVER\",\"CO\"\r\n"
+    "\"LONDON, UK\",\"LONDON\",\"UK\"\r\n"
+    "\"Denver Jet  303-555-0100\",\"Heathrow FBO  555\"\r\n"
+    "\"Heathrow FBO\",\"Crew Inn\",\"Grand Hotel\",\"City Cars\",\"Sky Meals\"\r\n"
+    "1,0,,1,\r\n"
+    "\"plan line\",\"pilot one\",\"pilot two\",\"   \",\" NEXT DAY !\"\r\n"
+    "\"sum1\",\"sum2\",\"sum3\",\"sum4\"\r\n"
+    "\"sum5\",\"sum6\",\"sum7\"\r\n"
+    "\"Gate 3, say 'hi'\r\nLate arrival\",\"Denver Jet\"\r\n"
+    "\"\",\"\",\"\",\"\"\r\n"
+    "4042,\" 9+05\",\"JET.AC\"\r\n"
+    "\"\",\"\",\"\",\"\",\"\"\r\n";
+
+// A plan of n legs: comments with CR LF, LF and quotes; every third leg's numbers unset.
+PlanState Generated(int n) {
+    PlanState s;
+    s.NumLegs = static_cast<std::int16_t>(n);
+    for (int i = 1; i <= n; ++i) {
+        Leg& l = s.leg(i);
+        l.DepID = QString("K%1").arg(i, 3, 10, QChar('0'));
+        l.PlanLine = QString("%1  plan line, with a comma").arg(i, 2);
+        l.SumLine7 = "         Distance ... 85 n.mi.";
+        l.LegComments = QString("Leg %1 \"quoted\"\r\nsecond line\nthird line").arg(i);
+        if (i % 3 != 0) {
+            l.DepZoneOffset = -0.5 * i, l.DestDSTEnd = 11.02;
+            l.InclFBO = 1, l.InclCatering = 0;
+        }
+    }
+    s.TotalDist = 85.5 * n, s.TotalTimeText = "12+30", s.ACFileName = "SAMPLE.AC";
+    return s;
+}
+
+}  // namespace
+
+class TestPlanFile : public QObject {
+    Q_OBJECT
+  private slots:
+    void oneLegLayout() {
+        QTemporaryDir dir;
+        PlanState s;
+        FillOneLeg(s);
+        WritePlanFile(s, dir.path(), "Trip");
+        QCOMPARE(s.ACFileLoaded, QString("JET.AC"));
+        const QByteArray bytes = ReadAll(dir.filePath("Trip.tx"));
+        const QList<QByteArray> got = bytes.split('\n'), want = kOneLeg.split('\n');
+        for (int i = 0; i < std::min(got.size(), want.size()); ++i) QCOMPARE(got[i], want[i]);
+        QCOMPARE(bytes, kOneLeg);
+
+        // Read over a plan of three legs: their fields are cleared, the read leg is whole.
+        PlanState r = Generated(3);
+        QCOMPARE(ReadPlanFile(r, dir.path(), "Trip.tx"), PlanReserved());
+        QCOMPARE(r.NumLegs, 1);
+        const Leg& l = r.leg(1);
+        QCOMPARE(l.DepZoneOffset, std::optional<double>(-7));
+        QCOMPARE(l.DepDSTEnd, std::optional<double>());
+        QCOMPARE(l.DestDSTStart, std::optional<double>(3.3));
+        QCOMPARE(l.InclCrewHotel, std::optional<int>(0));
+        QCOMPARE(l.InclPaxHotel, std::optional<int>());
+        QCOMPARE(l.LegComments, QString("Gate 3, say 'hi'\r\nLate arrival"));
+        QCOMPARE(l.WindText, QString("   -25"));
+        QCOMPARE(l.DepCityState, QString("DENVER, CO"));
+        QCOMPARE(l.DestCityState, QString("LONDON, UK"));
+        QCOMPARE(r.leg(2).PlanLine, QString());
+        QCOMPARE(r.leg(2).DepZoneOffset, std::optional<double>(0));
+        QCOMPARE(r.leg(3).InclFBO, std::optional<int>());
+        QCOMPARE(r.TotalDist, 4042.0);
+        QCOMPARE(r.TotalTimeText, QString(" 9+05"));
+        QCOMPARE(r.ACFileLoaded, QString("JET.AC"));
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<int>("legs");
+        QTest::newRow("empty plan") << 0;
+        QTest::newRow("one leg") << 1;
+        QTest::newRow("twenty legs") << 20;
+    }
+    // Saved, read over another plan and saved again: the same file, 1 + 18n + 2 records.
+    void roundTrip() {
+        QFETCH(int, legs);
+        QTemporaryDir dir;
+        PlanState s = Generated(legs);
+        const PlanReserved reserved{"r1", "", "", "r4"};
+        WritePlanFile(s, dir.path(), "Plan", reserved);
+        const QByteArray first = ReadAll(dir.filePath("Plan.tx"));
+        QCOMPARE(first.count("\r\n"), 1 + 18 * legs + 2 + legs);  // one CR LF in each comment
+
+        PlanState r = Generated(2);
+        r.leg(1).PlanLine = "old";
+        QCOMPARE(ReadPlanFile(r, dir.path(), "Plan.tx"), legs ? reserved : PlanReserved());
+        QCOMPARE(r.NumLegs, legs);
+        QCOMPARE(r.TotalDist, 85.5 * legs);
+        QCOMPARE(r.ACFileLoaded, QString("SAMPLE.AC"));
+        for (int i = 1; i <= legs; ++i) {
+            QCOMPARE(r.leg(i).LegComments,
+                     QString("Leg %1 'quoted'\r\nsecond line\nthird line").arg(i));
+            QCOMPARE(r.leg(i).DepZoneOffset.has_value(), i % 3 != 0);
+            QCOMPARE(r.leg(i).InclCatering.has_value(), i % 3 != 0);
+        }
+        if (legs == 0) QCOMPARE(r.leg(1).PlanLine, QString());
+        r.ACFileName = r.ACFileLoaded;
+        WritePlanFile(r, dir.path(), "Again", reserved);
+        QCOMPARE(ReadAll(dir.filePath("Again.tx")), first);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("bytes");  // null: no file
+        QByteArray twoLegs, twentyOne;
+        {
+            QTemporaryDir dir;
+            PlanState s = Generated(2);
+            WritePlanFile(s, dir.path(), "Two");
+            twoLegs = ReadAll(dir.filePath("Two.tx"));
+            // 21 whole leg records: twenty legs and the first once more.
+            s = Generated(20);
+            for (int i = 1; i <= 20; ++i) s.leg(i).LegComments.clear();
+            WritePlanFile(s, dir.path(), "Twenty");
+            QList<QByteArray> lines = ReadAll(dir.filePath("Twenty.tx")).split('\n');
+            lines[0] = "21\r";
+            for (int k = 18; k >= 1; --k) lines.insert(1, lines[18]);
+            twentyOne = lines.join('\n');
+        }
+        QByteArray textForNumber = kOneLeg;
+        textForNumber.replace("\"KDEN\",-7", "\"KDEN\",\"EST\"");
+        QTest::newRow("count 3 with two leg records") << "Old.tx"
+                                                      << "3" + twoLegs.mid(1);
+        QTest::newRow("count 21") << "Old.tx" << twentyOne;
+        QTest::newRow("count below 0") << "Old.tx" << QByteArray("-1\r\n\"\",\"\"\r\n");
+        QTest::newRow("count not whole") << "Old.tx"
+                                         << "1.5" + kOneLeg.mid(1);
+        QTest::newRow("count is a text") << "Old.tx" << QByteArray("\"TX plan\"\r\n");
+        QTest::newRow("text in a number field") << "Old.tx" << textForNumber;
+        QTest::newRow("empty file") << "Old.tx" << QByteArray("");
+        QTest::newRow("missing file") << "Old.tx" << QByteArray();
+        QTest::newRow("no file name") << "" << QByteArray();
+    }
+    // Every refusal names the file and leaves the plan in memory as it was.
+    void refusals() {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        if (!bytes.isNull()) Put(dir.filePath(fileName), bytes);
+        PlanState s;
+        FillOneLeg(s);
+        try {
+            ReadPlanFile(s, dir.path(), fileName);
+            QFAIL("the file must be refused");
+        } catch (const FileError& e) {
+            QVERIFY2(e.message().contains(fileName), qPrintable(e.message()));
+        }
+        QCOMPARE(s.NumLegs, 1);
+        QCOMPARE(s.leg(1).PlanLine, QString("plan line"));
+        QCOMPARE(s.leg(1).DepZoneOffset, std::optional<double>(-7));
+        QCOMPARE(s.TotalTimeText, QString(" 9+05"));
+    }
+
+    void writeRefusals() {
+        QTemporaryDir dir;
+        PlanState s = Generated(1);
+        for (const QString& name : {QString(), QString("   "), QString("a/b"), QString("..\\b")})
+            QVERIFY_THROWS_EXCEPTION(FileError, WritePlanFile(s, dir.path(), name));
+        s.NumLegs = 21;
+        QVERIFY_THROWS_EXCEPTION(FileError, WritePlanFile(s, dir.path(), "Big"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
+    void listAndDelete() {
+        QTemporaryDir dir;
+        for (const char* f : {"trip.tx", "TRIP.TXT", "trip.pdf", "b.TX", "a.Tx", "trip2.tx",
+                              "trip.tx.bak", "notes.txt"})
+            Put(dir.filePath(f), "x");
+        QVERIFY(QDir(dir.path()).mkdir("folder.tx"));
+        QCOMPARE(ListPlanFiles(dir.path()), (QStringList{"a.Tx", "b.TX", "trip.tx", "trip2.tx"}));
+
+        DeletePlan(dir.path(), PlanBaseName("trip.tx"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"a.Tx", "b.TX", "notes.txt", "trip.pdf", "trip.tx.bak", "trip2.tx"}));
+        DeletePlan(dir.path(), PlanBaseName("b.TX"));
+        QVERIFY(!QFile::exists(dir.filePath("b.TX")));
+        // A list out of date: the plan is gone, which is said rather than passed over.
+        QVERIFY_THROWS_EXCEPTION(FileError, DeletePlan(dir.path(), "trip"));
+        QVERIFY_THROWS_EXCEPTION(FileError, DeletePlan(dir.path(), ""));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlanFile)
+#include "test_planfile.moc"

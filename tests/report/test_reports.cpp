@@ -1,0 +1,302 @@
+// The five plan reports of a three-leg plan line by line, the name tab, the comment wrap, the
+// text files on disk and the airport printout.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/SeqFile.h"
+#include "report/AirportPrintout.h"
+#include "report/PlanReports.h"
+
+using namespace tx;
+
+namespace {
+
+QString S(int n) {
+    return QString(n, u' ');
+}
+QString D(int n) {
+    return QString(n, u'-');
+}
+// Bold lines are marked "**" in the expected pages.
+QStringList Marked(const ReportLines& lines) {
+    QStringList out;
+    for (const ReportLine& l : lines) out << (l.bold ? "**" : "") + l.text;
+    return out;
+}
+
+const QString kDate = "3/5/2025 9:07:00 AM";
+
+// Leg 1 no flags and no comments, leg 2 only a two-line comment, leg 3 every flag. The stored
+// list lines are short markers: the reports only place them.
+PlanState Fixture() {
+    PlanState s;
+    s.NumLegs = 3;
+    s.ACType = "Citation Sample 560 Ultra  ";
+    s.TotalDist = 1234;
+    s.TotalTimeText = " 5+07";
+    const char* dest[][4] = {{"KASE", "ASPEN", "Aspen FBO", "ASPEN, CO"},
+                             {"LFPB", "PARIS LE BOURGE", "Paris FBO", "PARIS LE BOURGE, FR "},
+                             {"EGLL", "LONDON", "London FBO", "LONDON, UK"}};
+    for (int i = 1; i <= 3; ++i) {
+        Leg& leg = s.leg(i);
+        const QString n = QString::number(i);
+        leg.PlanLine = "plan " + n;
+        leg.PilotLine1 = "p" + n + "a";
+        leg.PilotLine2 = "p" + n + "b";
+        for (int k = 1; k <= 7; ++k) {
+            QString* lines[] = {&leg.SumLine1, &leg.SumLine2, &leg.SumLine3, &leg.SumLine4,
+                                &leg.SumLine5, &leg.SumLine6, &leg.SumLine7};
+            *lines[k - 1] = QString("s%1.%2").arg(i).arg(k);
+        }
+        leg.DestID = dest[i - 1][0];
+        leg.DestCity = dest[i - 1][1];
+        leg.DestFBO = dest[i - 1][2];
+        leg.DestCityStateF = dest[i - 1][3];
+        leg.DestCrewHotel = "Crew Inn";
+        leg.DestPaxHotel = "Grand Hotel";
+        leg.DestLimo = "City Cars";
+        leg.DestCatering = "Sky Meals";
+    }
+    s.leg(1).DepID = "KDEN";
+    s.leg(1).DepCity = "DENVER";
+    s.leg(1).DepFBO = "Dep FBO one";
+    s.leg(1).InclFBO = s.leg(1).InclCrewHotel = s.leg(1).InclPaxHotel = 0;
+    s.leg(1).InclLimo = s.leg(1).InclCatering = 0;
+    s.leg(2).LegComments = "Call FBO on arrival\nFuel to tabs";  // print flags left unset
+    s.leg(3).InclFBO = s.leg(3).InclCrewHotel = s.leg(3).InclPaxHotel = 1;
+    s.leg(3).InclLimo = s.leg(3).InclCatering = 1;
+    return s;
+}
+
+const QString kTitle = "Tarvex (for planning ONLY) - ";
+const QString kTotals = "Total TX Dist.(n.mi.):  1234 - Total TX Time:  5+07";
+const QString kR20 = "ion Sample 560 Ultra";
+const QString kHead1 =
+    "Leg   Date    Dep/Zone     Wind    Dest/Zone   Fuel Burn  Reserve   Dep  SR/SS";
+
+QStringList PilotPage(bool paper) {
+    const QString in = paper ? S(10) : "";
+    const QString b = paper ? "**" : "";
+    const QString services = paper ? S(14) : S(4);
+    QStringList p{"", ""};
+    p << (paper ? "**" + S(21) + kTitle + kDate : S(15) + kTitle + "3/5/2025");
+    p << (paper ? S(24) : S(14)) + kTotals;
+    p << b + in + "TRIP1" + S(53) + kR20;
+    p << in + D(78) << b + in + kHead1;
+    p << b + in +
+             (paper
+                  ? "      Dist    GMT/Local   Flt.Tm.  GMT/Local              Tot.Req.  Dest SR/SS"
+                  : "      Dist    GMT/Local   Flt.Tm.  GMT/Local             Tot.Req.   Dest "
+                    "SR/SS");
+    p << in + D(78);
+    p << in + "p1a" << in + "p1b" << in << in + "p2a" << in + "p2b" << in << in + "p3a"
+      << in + "p3b" << in;
+    p << in + "KDEN DENVER        Dep FBO one" << in + "KASE ASPEN         Aspen FBO"
+      << in + "LFPB PARIS LE BOUR Paris FBO" << in + "EGLL LONDON        London FBO";
+    p << "";
+    if (paper) p << "";
+    p << "";  // leg 1
+    p << in + D(78) << b + in + "Misc: (PARIS LE BOURGE, FR)"
+      << "";
+    p << (paper ? S(14) : "") + "Comments:" << services + "Call FBO on arrival"
+      << services + "Fuel to tabs";
+    p << in + D(78) << b + in + "Misc: (LONDON, UK)" << services + "Crew Hotel: Crew Inn"
+      << services + "Pax Hotel:  Grand Hotel" << services + "Limo:       City Cars"
+      << services + "Catering:   Sky Meals"
+      << "";
+    return p;
+}
+
+QStringList SummaryPage(bool paper) {
+    const QString in = paper ? S(10) : "";
+    const QString b = paper ? "**" : "";
+    QStringList p{"", ""};
+    p << (paper ? "**" + S(16) + kTitle + kDate : S(11) + kTitle + "3/5/2025");
+    p << (paper ? S(19) : S(10)) + kTotals;
+    p << b + in + "TRIP1" + S(44) + kR20;
+    for (int i = 1; i <= 3; ++i) {
+        const QString s = QString("s%1.").arg(i);
+        p << in + D(69) << b + in + s + "1" << in + s + "2";
+        if (i == 3) p << in + s + "3";
+        if (!paper && i < 3) p << "   ";
+        p << in + s + "4";
+        if (i == 3) p << in + s + "5";
+        if (!paper && i < 3) p << "   ";
+        p << in + s + "6" << in + s + "7" << in;
+        if (i == 2)
+            p << (paper ? S(14) : "") + "Comments:" << S(paper ? 14 : 4) + "Call FBO on arrival"
+              << S(paper ? 14 : 4) + "Fuel to tabs";
+        if (i == 3)
+            p << S(paper ? 19 : 9) + "Crew Hotel: Crew Inn"
+              << S(paper ? 19 : 9) + "Pax Hotel:  Grand Hotel"
+              << S(paper ? 19 : 9) + "Limo:       City Cars"
+              << S(paper ? 19 : 9) + "Catering:   Sky Meals";
+        p << "";
+    }
+    return p;
+}
+
+void CompareLines(const QStringList& got, const QStringList& want) {
+    for (int i = 0; i < std::min(got.size(), want.size()); ++i)
+        QVERIFY2(
+            got[i] == want[i],
+            qPrintable(QString("line %1: got [%2], want [%3]").arg(i + 1).arg(got[i], want[i])));
+    QCOMPARE(got.size(), want.size());
+}
+
+}  // namespace
+
+class TestReports : public QObject {
+    Q_OBJECT
+  private slots:
+    void reports_data() {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("want");
+        QTest::newRow("short version")
+            << "short"
+            << QStringList{"",
+                           "",
+                           "",
+                           "**" + S(13) + kTitle + kDate,
+                           S(17) + "Total TX Dist.:  1234" + S(5) + "Total TX Time:  5+07",
+                           "**Citation Sample 560 ",
+                           "**Leg Date  Departure            ETD    Destination          ETA     "
+                           "Flt.Tm. Dist.  Burn",
+                           D(86),
+                           "plan 1",
+                           "plan 2",
+                           "plan 3"};
+        QTest::newRow("pilot, paper") << "pilot paper" << PilotPage(true);
+        QTest::newRow("pilot, text file") << "pilot text" << PilotPage(false);
+        QTest::newRow("summary, paper") << "summary paper" << SummaryPage(true);
+        QTest::newRow("summary, text file") << "summary text" << SummaryPage(false);
+    }
+    // Text rows are also written to disk and read back as Windows-1252 bytes with CR LF ends.
+    void reports() {
+        QFETCH(QString, report);
+        QFETCH(QStringList, want);
+        const PlanState s = Fixture();
+        QTemporaryDir dir;
+        QStringList got;
+        if (report == "short") got = Marked(PrintShortVersion(s, kDate));
+        if (report == "pilot paper") got = Marked(PrintPilotFormat(s, "TRIP1", kDate));
+        if (report == "summary paper") got = Marked(PrintSummaryFormat(s, "TRIP1", kDate));
+        if (report == "pilot text") WritePilotText(s, dir.path(), "TRIP1", kDate);
+        if (report == "summary text") WriteSummaryText(s, dir.path(), "TRIP1", kDate);
+        if (report.endsWith("text")) {
+            QFile f(dir.filePath("TRIP1.txt"));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray bytes = f.readAll();
+            QVERIFY(bytes.endsWith("\r\n"));
+            got = QString::fromLatin1(bytes.chopped(2)).split("\r\n");
+            CompareLines(report == "pilot text" ? PilotTextLines(s, "TRIP1", kDate)
+                                                : SummaryTextLines(s, "TRIP1", kDate),
+                         got);
+        }
+        CompareLines(got, want);
+    }
+
+    // A name that reaches the aircraft column pushes the type to that column of the next line.
+    void nameTab_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QStringList>("want");
+        QTest::newRow("58 characters, same line") << 58 << QStringList{QString(58, 'N') + kR20};
+        QTest::newRow("60 characters, next line")
+            << 60 << QStringList{QString(60, 'N'), S(58) + kR20};
+    }
+    void nameTab() {
+        QFETCH(int, length);
+        QFETCH(QStringList, want);
+        const QStringList lines = PilotTextLines(Fixture(), QString(length, 'N'), kDate);
+        QCOMPARE(lines.mid(4, want.size()), want);
+        QCOMPARE(lines[4 + want.size()], D(78));
+    }
+
+    void wrapComments_data() {
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QStringList>("want");
+        // 99 characters, blanks at 40 and 55; the appended blank makes the paragraph 100.
+        const QString p100 = QString(39, 'a') + ' ' + QString(14, 'b') + ' ' + QString(44, 'c');
+        QTest::newRow("100 characters, blanks at 40 and 55")
+            << p100 << QStringList{p100.left(55), p100.mid(55) + ' '};
+        QTest::newRow("three letters keep the appended blank") << "abc" << QStringList{"abc "};
+        QTest::newRow("CR LF paragraphs, the last without the blank")
+            << "First line\r\nSecond line" << QStringList{"First line", "Second line"};
+        QTest::newRow("LF and an empty line between") << "One\n\nTwo\n"
+                                                      << QStringList{"One", "Two"};
+        QTest::newRow("60 characters stay one line")
+            << QString(59, 'x') << QStringList{QString(59, 'x') + ' '};
+        // No blank between 45 and 59: hard cuts at 59, nothing dropped.
+        QTest::newRow("200-character word")
+            << QString(200, 'w')
+            << QStringList{QString(59, 'w'), QString(59, 'w'), QString(59, 'w'),
+                           QString(23, 'w') + ' '};
+        QTest::newRow("blank only before 45 is no cut")
+            << QString(40, 'a') + ' ' + QString(30, 'b')
+            << QStringList{QString(40, 'a') + ' ' + QString(18, 'b'), QString(12, 'b') + ' '};
+    }
+    void wrapComments() {
+        QFETCH(QString, comment);
+        QFETCH(QStringList, want);
+        QCOMPARE(WrapComments(comment), want);
+    }
+
+    void dateTextAndRefusedNames() {
+        const QString full = GeneralDateText(QDateTime(QDate(2025, 12, 25), QTime(15, 4, 5)));
+        QCOMPARE(full, QString("12/25/2025 3:04:05 PM"));
+        QCOMPARE(DatePart(full), QString("12/25/2025"));
+        QTemporaryDir dir;
+        for (const QString& name : {QString(), QString("  "), QString("../up")})
+            QVERIFY_THROWS_EXCEPTION(FileError, WritePilotText(Fixture(), dir.path(), name, kDate));
+        try {
+            WriteSummaryText(Fixture(), dir.filePath("missing"), "TRIP1", kDate);
+            QFAIL("an unwritable folder must be reported");
+        } catch (const FileError& e) {
+            QVERIFY2(e.message().contains("TRIP1.txt"), qPrintable(e.message()));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+
+    // Lines after the eight field lines; the head is checked once for every row.
+    void airportPrintout_data() {
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QStringList>("tail");
+        const QString c30 = "Closed nightly 2300-0600 local";
+        QTest::newRow("30-character comment") << c30 << QStringList{"Comments:", S(5) + c30};
+        QStringList words;
+        for (int i = 0; i < 10; ++i) words << QString(9, QChar('a' + i));
+        const QString w = " " + words.join(' ');
+        QTest::newRow("ten nine-letter words: 51 + 49")
+            << words.join(' ') << QStringList{"Comments:", S(4) + w.left(51), S(4) + w.mid(51)};
+        QTest::newRow("no blank: cut at 51, nothing dropped")
+            << QString(120, 'z')
+            << QStringList{"Comments:", S(4) + ' ' + QString(50, 'z'), S(4) + QString(51, 'z'),
+                           S(4) + QString(19, 'z')};
+        QTest::newRow("no comment") << QString() << QStringList();
+    }
+    void airportPrintout() {
+        QFETCH(QString, comment);
+        QFETCH(QStringList, tail);
+        AirportPrintFields a{"KASE", "ASPEN", "CO", "N3913.4",  "W10652.1",
+                             "-7",   "-6",    "US", comment,    "Aspen FBO",
+                             "",     "",      "",   "Sky Meals"};  // FBO and caterer only
+        const QStringList head{"",
+                               "",
+                               S(11) + "Tarvex - Airport Information",
+                               D(69),
+                               "",
+                               "Identifier:      KASE",
+                               "City:            ASPEN",
+                               "State/Country:   CO",
+                               "Latitude:        N3913.4",
+                               "Longitude:       W10652.1",
+                               "Time Zone(STD):  -7",
+                               "Time Zone(DAY):  -6",
+                               "ZoneCode:        US"};
+        CompareLines(Marked(PrintAirportInformation(a)),
+                     head + tail + QStringList{"FBO :      Aspen FBO", "Catering : Sky Meals"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReports)
+#include "test_reports.moc"
