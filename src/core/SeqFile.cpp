@@ -1,8 +1,12 @@
 #include "core/SeqFile.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <limits>
 
 #include "core/Text.h"
@@ -158,16 +162,22 @@ SeqWriter& SeqWriter::endRecord() {
 }
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    // Unbuffered, so every failing write is seen here: a buffered tail that fails to flush
+    // inside commit() is not reported by it, and the file would be replaced by a short one.
     QSaveFile f(path);
-    const QString name = QFileInfo(path).fileName();
-    if (!f.open(QIODevice::WriteOnly))
-        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
-    if (f.write(bytes) != bytes.size()) {
+    const auto fail = [&](const QString& why) {
         f.cancelWriting();
-        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
+        throw FileError(QFileInfo(path).fileName() + ": the file cannot be written (" + why + ")");
+    };
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail(f.errorString());
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) fail(f.errorString());
+        done += n;
     }
-    if (!f.commit())
-        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
+    // On disk before the rename replaces the old file.
+    if (::fsync(f.handle()) != 0) fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!f.commit()) fail(f.errorString());
 }
 
 }  // namespace tx

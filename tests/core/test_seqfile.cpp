@@ -1,5 +1,10 @@
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 #include "core/SeqFile.h"
 
@@ -130,6 +135,42 @@ class TestSeqFile : public QObject {
         // A directory that cannot be written: the error names the file, nothing is created.
         QVERIFY_THROWS_EXCEPTION(FileError,
                                  WriteFileAtomically(dir.filePath("missing/X.DAT"), "x"));
+    }
+
+    // A full disk, played by a child process whose files may not grow past 4 KB: rewriting a
+    // 10 KB file fails with a message naming the file and the reason, the old file stays whole
+    // and no temporary file is left.
+    void fullDiskKeepsOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("TXDefAC.DAT");
+        const QByteArray old(3000, 'o');
+        WriteFileAtomically(path, old);
+        int out[2];
+        QVERIFY(pipe(out) == 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{4096, 4096};
+            QByteArray said = "no error";
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) said = "no limit";
+            try {
+                WriteFileAtomically(path, QByteArray(10000, 'n'));
+            } catch (const FileError& e) {
+                said = e.message().toUtf8();
+            }
+            _exit(write(out[1], said.constData(), said.size()) == said.size() ? 0 : 1);
+        }
+        ::close(out[1]);
+        QByteArray said;
+        char buf[512];
+        for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) said.append(buf, n);
+        ::close(out[0]);
+        waitpid(child, nullptr, 0);
+        QCOMPARE(said, QByteArray("TXDefAC.DAT: the file cannot be written (File too large)"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"TXDefAC.DAT"});
     }
 };
 
