@@ -60,8 +60,14 @@ SeqReader SeqReader::fromFile(const QString& path) {
     QFile f(path);
     const QString name = QFileInfo(path).fileName();
     if (!f.exists()) throw FileError(name + ": the file is missing");
-    if (!f.open(QIODevice::ReadOnly)) throw FileError(name + ": the file cannot be read");
-    return SeqReader(f.readAll(), name);
+    if (!f.open(QIODevice::ReadOnly))
+        throw FileError(name + ": the file cannot be read (" + f.errorString() + ")");
+    // Read one byte past the limit rather than trust the size: a device reports none.
+    const QByteArray bytes = f.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes) throw FileError(name + ": the file is larger than 1 MB");
+    if (f.error() != QFileDevice::NoError)
+        throw FileError(name + ": the file cannot be read (" + f.errorString() + ")");
+    return SeqReader(bytes, name);
 }
 
 void SeqReader::fail(const QString& why) const {
@@ -134,25 +140,29 @@ int SeqReader::integer16() {
     return static_cast<int>(v);
 }
 
-void SeqWriter::separate() {
+void SeqWriter::field(const QString& text) {
     if (inRecord_) out_.append(u',');
     inRecord_ = true;
+    out_.append(text);
 }
 
 SeqWriter& SeqWriter::quoted(const QString& text) {
-    separate();
-    out_.append(u'"').append(text).append(u'"');
+    field(u'"' + QString(text).replace(u'"', u'\'') + u'"');
     return *this;
 }
 
-SeqWriter& SeqWriter::plain(const QString& text) {
-    separate();
-    out_.append(text);
+SeqWriter& SeqWriter::text(const QString& text) {
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    const bool bare = !text.contains(u',') && !text.contains(u'\r') && !text.contains(u'\n') &&
+                      (text.isEmpty() || (!blank(text.front()) && !blank(text.back())));
+    if (!bare) return quoted(text);
+    field(QString(text).replace(u'"', u'\''));
     return *this;
 }
 
-SeqWriter& SeqWriter::number(double x) {
-    return plain(NumText(x));
+SeqWriter& SeqWriter::number(double x, bool signBlank) {
+    field(signBlank ? Str(x) : NumText(x));
+    return *this;
 }
 
 SeqWriter& SeqWriter::endRecord() {
