@@ -63,8 +63,13 @@ QString sunEvent(double t, bool rising, double latitude, double longitude, doubl
     double hourAngle = (QuarterTurn - std::atan(cosH / std::sqrt(1 - cosH * cosH))) * DegPerRad;
     if (rising) hourAngle = 360 - hourAngle;
 
-    double T =
-        hourAngle / 15 + rightAscension / 15 - 0.06571 * t - 6.622 + longitude / 15 + zoneOffset;
+    return SunTimeText(hourAngle / 15 + rightAscension / 15 - 0.06571 * t - 6.622 + longitude / 15 +
+                       zoneOffset);
+}
+
+}  // namespace
+
+QString SunTimeText(double T) {
     if (!std::isfinite(T)) return NoSunTime;
     // Into 0..24 however far outside it lies (zones of +13 and +14 reach past a whole day).
     // A time within a few days is wrapped by whole days, as one wrap would be; only an
@@ -72,13 +77,10 @@ QString sunEvent(double t, bool rising, double latitude, double longitude, doubl
     if (std::fabs(T) > 240) T = std::fmod(T, 24.0);
     while (T < 0) T += 24;
     while (T > 24) T -= 24;
-
     const double h = Int(T);
     const double m = Int((T - h) * 60);  // cut, not rounded
     return TwoDigits(calc::wholeOf(h)) + TwoDigits(calc::wholeOf(m));
 }
-
-}  // namespace
 
 void SunTimes(PlanState& s) {
     const double d = Val(s.leg(s.SunLeg).LegDate);

@@ -1,6 +1,6 @@
 #include "core/Aircraft.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <cmath>
 
 #include "core/SeqFile.h"
@@ -11,26 +11,51 @@ namespace tx {
 
 namespace {
 constexpr int kOlderLayoutRows = 48;
+constexpr int kMaxNameBytes = 255;
+
+void checkName(const QString& name) {
+    const QString problem = AircraftFileNameProblem(name);
+    if (!problem.isEmpty()) throw FileError(problem);
+}
+}  // namespace
+
+QString AircraftFileNameProblem(const QString& name) {
+    if (name.isEmpty()) return QStringLiteral("no aircraft file is named");
+    bool plain = name != u"." && name != u".." && QFile::encodeName(name).size() <= kMaxNameBytes;
+    QString shown = name;  // control characters are not put into a message
+    for (QChar& c : shown) {
+        if (c.category() == QChar::Other_Control) {
+            c = u'?';
+            plain = false;
+        }
+        plain = plain && c != u'/' && c != u'\\' && c != u'"';
+    }
+    return plain ? QString()
+                 : QStringLiteral("\"%1\" is not a plain file name in the program directory")
+                       .arg(shown);
 }
 
 void LoadAircraft(PlanState& s) {
+    // Only a plain name: the file is rewritten when the fuel reserve is saved, and must not be
+    // one outside the program directory.
+    checkName(s.ACFileName);
     const QString path = ProgramFile(s, s.ACFileName);
-    if (s.ACFileName.isEmpty() || QFileInfo(path).isDir())
-        throw FileError(QStringLiteral("no aircraft file is named"));
     AircraftProfile read = s;
     SeqReader in = SeqReader::fromFile(path);
-    // The row count is read as a 16-bit integer (rounded to the nearest, ties to even); text that
-    // is not a number reads as 0 and marks the older layout.
-    const double first = Val(in.text());
-    int rows = first > AircraftProfile::MaxRows ? AircraftProfile::MaxRows + 1
-               : first < 0                      ? 0
-                                                : static_cast<int>(std::nearbyint(first));
+    // The first field is the row count when the whole field is a number, read as a 16-bit
+    // integer (rounded to the nearest, ties to even); anything else is the type text of the
+    // older layout, as is a count below 1.
+    const QString first = in.text();
+    const double count = IsNumber(first) ? Val(first) : 0;
+    int rows = count > AircraftProfile::MaxRows ? AircraftProfile::MaxRows + 1
+               : count < 0                      ? 0
+                                                : static_cast<int>(std::nearbyint(count));
     if (rows < 1) {
-        in = SeqReader::fromFile(path);  // an older file: it begins with the type text
+        in = SeqReader::fromFile(path);
         rows = kOlderLayoutRows;
     } else if (rows > AircraftProfile::MaxRows) {
         throw FileError(QStringLiteral("%1: it has %2 table rows; at most %3 are allowed")
-                            .arg(s.ACFileName, NumText(first))
+                            .arg(s.ACFileName, NumText(count))
                             .arg(AircraftProfile::MaxRows));
     }
     read.ACType = in.text();
@@ -45,11 +70,12 @@ void LoadAircraft(PlanState& s) {
 }
 
 void WriteAircraft(const PlanState& s) {
+    checkName(s.ACFileName);
     SeqWriter out;
-    out.line(Str(s.ACRows)).line(s.ACType).line(s.ACLine2);
-    for (int r = 0; r <= s.ACRows; ++r) out.line(Str(s.ACSpeed[r]));
-    for (int r = 0; r <= s.ACRows; ++r) out.line(Str(s.ACFuelFlow[r]));
-    out.line(Str(s.ACMaxFuel)).line(Str(s.ACReserve));
+    out.number(s.ACRows, true).endRecord().line(s.ACType).line(s.ACLine2);
+    for (int r = 0; r <= s.ACRows; ++r) out.number(s.ACSpeed[r], true).endRecord();
+    for (int r = 0; r <= s.ACRows; ++r) out.number(s.ACFuelFlow[r], true).endRecord();
+    out.number(s.ACMaxFuel, true).endRecord().number(s.ACReserve, true).endRecord();
     WriteFileAtomically(ProgramFile(s, s.ACFileName), out.bytes());
 }
 

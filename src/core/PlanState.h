@@ -50,6 +50,9 @@ struct AircraftProfile {
     std::int16_t ACRows = 0;
     std::array<double, MaxRows + 1> ACSpeed{}, ACFuelFlow{};
     double ACMaxFuel = 0, ACReserve = 0;
+    // Why the start could not load the default aircraft (the file and what is wrong with it);
+    // empty when it loaded.
+    QString AircraftLoadError;
 };
 
 // TZONES.DAT: daylight periods by zone code, rows 1..TZRows.

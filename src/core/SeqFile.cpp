@@ -1,8 +1,12 @@
 #include "core/SeqFile.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <limits>
 
 #include "core/Text.h"
@@ -89,8 +93,14 @@ SeqReader SeqReader::fromFile(const QString& path) {
     QFile f(path);
     const QString name = QFileInfo(path).fileName();
     if (!f.exists()) throw FileError(name + ": the file is missing");
-    if (!f.open(QIODevice::ReadOnly)) throw FileError(name + ": the file cannot be read");
-    return SeqReader(f.readAll(), name);
+    if (!f.open(QIODevice::ReadOnly))
+        throw FileError(name + ": the file cannot be read (" + f.errorString() + ")");
+    // Read one byte past the limit rather than trust the size: a device reports none.
+    const QByteArray bytes = f.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes) throw FileError(name + ": the file is larger than 1 MB");
+    if (f.error() != QFileDevice::NoError)
+        throw FileError(name + ": the file cannot be read (" + f.errorString() + ")");
+    return SeqReader(bytes, name);
 }
 
 void SeqReader::fail(const QString& why) const {
@@ -163,26 +173,29 @@ int SeqReader::integer16() {
     return static_cast<int>(v);
 }
 
-void SeqWriter::separate() {
+void SeqWriter::field(const QString& text) {
     if (inRecord_) out_.append(u',');
     inRecord_ = true;
+    out_.append(text);
 }
 
 SeqWriter& SeqWriter::quoted(const QString& text) {
-    separate();
-    // A quote inside would end the field early and shift every field after it.
-    out_.append(u'"').append(QString(text).replace(u'"', u'\'')).append(u'"');
+    field(u'"' + QString(text).replace(u'"', u'\'') + u'"');
     return *this;
 }
 
-SeqWriter& SeqWriter::plain(const QString& text) {
-    separate();
-    out_.append(text);
+SeqWriter& SeqWriter::text(const QString& text) {
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    const bool bare = !text.contains(u',') && !text.contains(u'\r') && !text.contains(u'\n') &&
+                      (text.isEmpty() || (!blank(text.front()) && !blank(text.back())));
+    if (!bare) return quoted(text);
+    field(QString(text).replace(u'"', u'\''));
     return *this;
 }
 
-SeqWriter& SeqWriter::number(double x) {
-    return plain(NumText(x));
+SeqWriter& SeqWriter::number(double x, bool signBlank) {
+    field(signBlank ? Str(x) : NumText(x));
+    return *this;
 }
 
 SeqWriter& SeqWriter::endRecord() {
@@ -192,16 +205,22 @@ SeqWriter& SeqWriter::endRecord() {
 }
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    // Unbuffered, so every failing write is seen here: a buffered tail that fails to flush
+    // inside commit() is not reported by it, and the file would be replaced by a short one.
     QSaveFile f(path);
-    const QString name = QFileInfo(path).fileName();
-    if (!f.open(QIODevice::WriteOnly))
-        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
-    if (f.write(bytes) != bytes.size()) {
+    const auto fail = [&](const QString& why) {
         f.cancelWriting();
-        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
+        throw FileError(QFileInfo(path).fileName() + ": the file cannot be written (" + why + ")");
+    };
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail(f.errorString());
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) fail(f.errorString());
+        done += n;
     }
-    if (!f.commit())
-        throw FileError(name + ": the file cannot be written (" + f.errorString() + ")");
+    // On disk before the rename replaces the old file.
+    if (::fsync(f.handle()) != 0) fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!f.commit()) fail(f.errorString());
 }
 
 }  // namespace tx

@@ -15,9 +15,7 @@ class FileError : public std::runtime_error {
 };
 
 QString DecodeCp1252(const QByteArray& bytes);
-// Characters outside the code page are written as their plain letters (accents dropped:
-// Ł -> L, ő -> o); what has no plain letter becomes '?'.
-QByteArray EncodeCp1252(const QString& text);
+QByteArray EncodeCp1252(const QString& text);  // characters outside the code page become '?'
 
 // Reads fields with the sequential-input rules: fields are separated by commas or line ends,
 // blanks before a field are skipped, a field that begins with a double quote runs to the next
@@ -25,9 +23,13 @@ QByteArray EncodeCp1252(const QString& text);
 // blanks. Reading past the end of the file is an error.
 class SeqReader {
   public:
+    // The files of the system are small: a larger one is refused before it is read.
+    static constexpr qint64 MaxFileBytes = 1 << 20;
+
     // name is used in error messages only.
     SeqReader(const QByteArray& bytes, const QString& name);
-    static SeqReader fromFile(const QString& path);  // throws FileError when unreadable
+    // Throws FileError when the file is missing, unreadable or larger than MaxFileBytes.
+    static SeqReader fromFile(const QString& path);
 
     QString text();      // the next field as text
     double number();     // the next field, which must be a number
@@ -43,20 +45,24 @@ class SeqReader {
     int fields_ = 0;
 };
 
-// Builds records: fields separated by commas, each record ended by CR LF.
+// Builds records: fields separated by commas, each record ended by CR LF. Every field reads
+// back as written: no field can carry a double quote, so a text's double quotes are written as
+// apostrophes.
 class SeqWriter {
   public:
-    // "text"; a double quote inside is written as an apostrophe, as it would end the field.
-    SeqWriter& quoted(const QString& text);
-    SeqWriter& plain(const QString& text);  // text as it stands
-    SeqWriter& number(double x);            // plain decimal, no sign blank
+    SeqWriter& quoted(const QString& text);  // "text"
+    // Bare when it reads back as it stands; quoted when it holds a comma or a line end or
+    // begins or ends with a blank.
+    SeqWriter& text(const QString& text);
+    // Plain decimal; signBlank puts a blank in front of a number that is not negative.
+    SeqWriter& number(double x, bool signBlank = false);
     SeqWriter& endRecord();
-    // One bare line (a record of one plain field).
-    SeqWriter& line(const QString& text) { return plain(text).endRecord(); }
+    // One line holding one text.
+    SeqWriter& line(const QString& t) { return text(t).endRecord(); }
     QByteArray bytes() const { return EncodeCp1252(out_); }
 
   private:
-    void separate();
+    void field(const QString& text);
     QString out_;
     bool inRecord_ = false;
 };

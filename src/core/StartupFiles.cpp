@@ -59,7 +59,10 @@ void ReadTimeZoneFile(PlanState& s) {
 
 QString ReadDefaultAircraftFile(const PlanState& s) {
     SeqReader in = SeqReader::fromFile(ProgramFile(s, QStringLiteral("TXDefAC.DAT")));
-    return in.text();
+    const QString name = in.text();
+    const QString problem = AircraftFileNameProblem(name);
+    if (!problem.isEmpty()) throw FileError(QStringLiteral("TXDefAC.DAT: ") + problem);
+    return name;
 }
 
 void WriteDefaultAircraftFile(const PlanState& s) {
@@ -71,11 +74,13 @@ void LoadStartFiles(PlanState& s) {
     s.VersionText = QString::fromLatin1(kVersionText);
     ReadSettingsFile(s);
     ReadTimeZoneFile(s);
+    s.AircraftLoadError.clear();
     try {
         s.ACFileName = ReadDefaultAircraftFile(s);
         LoadAircraft(s);
-    } catch (const FileError&) {
+    } catch (const FileError& e) {
         s.ACFileName.clear();
+        s.AircraftLoadError = e.message();
     }
 }
 

@@ -22,13 +22,16 @@ void WriteSettingsFile(const PlanState& s);
 // table is unchanged.
 void ReadTimeZoneFile(PlanState& s);
 
-// TXDefAC.DAT: the aircraft file name. Throws FileError.
+// TXDefAC.DAT: the aircraft file name. Throws FileError, also when the name is not a plain file
+// name of the program directory.
 QString ReadDefaultAircraftFile(const PlanState& s);
-void WriteDefaultAircraftFile(const PlanState& s);  // one bare line: ACFileName
+// One line: ACFileName, bare unless it holds a comma or outer blanks.
+void WriteDefaultAircraftFile(const PlanState& s);
 
 // The start routine's file steps, in order: version text, TARVEX.DAT, TZONES.DAT, then under a
 // trap TXDefAC.DAT and the aircraft file. A failing TARVEX.DAT or TZONES.DAT throws FileError;
-// a failing default aircraft leaves none loaded and ACFileName empty.
+// a failing default aircraft leaves none loaded, ACFileName empty and the reason in
+// AircraftLoadError.
 void LoadStartFiles(PlanState& s);
 
 }  // namespace tx

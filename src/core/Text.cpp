@@ -51,7 +51,8 @@ double Val(const QString& text) {
 
 bool IsNumber(const QString& text) {
     const QString t = Trim(text);
-    return !t.isEmpty() && numberLength(t, 0) == t.size();
+    if (t.isEmpty() || numberLength(t, 0) != t.size()) return false;
+    return std::isfinite(std::strtod(t.toStdString().c_str(), nullptr));  // not 1e999
 }
 
 double Int(double x) {

@@ -8,7 +8,8 @@ namespace tx {
 // digits, decimal point, exponent); a text without one is 0.
 double Val(const QString& text);
 
-// True when the whole text (surrounding blanks aside) is one number.
+// True when the whole text (surrounding blanks aside) is one number that a double can hold
+// ("1e999" is not).
 bool IsNumber(const QString& text);
 
 // Integer part: the floor of the number.

@@ -111,13 +111,13 @@ void WritePlanFile(PlanState& s, const QString& dir, const QString& name,
                 if (leg.*f)
                     out.number(*(leg.*f));
                 else
-                    out.plain({});
+                    out.text({});
             },
             [&](std::optional<int> Leg::*f) {
                 if (leg.*f)
                     out.number(*(leg.*f));
                 else
-                    out.plain({});
+                    out.text({});
             },
             [&](ReservedText r) { out.quoted(reserved[static_cast<std::size_t>(r.index)]); },
         };

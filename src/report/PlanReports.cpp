@@ -140,9 +140,10 @@ QStringList Texts(const ReportLines& lines) {
 
 void WriteLines(const QString& dir, const QString& name, const QStringList& lines) {
     const QString path = PlanFilePath(dir, name, QStringLiteral(".txt"));
-    SeqWriter out;
-    for (const QString& l : lines) out.line(l);
-    WriteFileAtomically(path, out.bytes());
+    // A report is lines as they stand, not records: nothing is quoted.
+    QString text;
+    for (const QString& l : lines) text += l + QStringLiteral("\r\n");
+    WriteFileAtomically(path, EncodeCp1252(text));
 }
 
 }  // namespace

@@ -4,22 +4,10 @@
 #include "core/Aircraft.h"
 #include "core/SeqFile.h"
 #include "core/StartupFiles.h"
-#include "core/Text.h"
 
 using namespace tx;
 
 namespace {
-
-void put(const QString& dir, const QString& name, const QByteArray& bytes) {
-    QFile f(QDir(dir).filePath(name));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray read(const QString& dir, const QString& name) {
-    QFile f(QDir(dir).filePath(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QByteArray zones(int rows) {
     QByteArray b = "\"Zones\",\"a\",\"b\",\"c\",\"d\",\"12/31/2027\",\"e\",\"f\",\"g\"," +
@@ -28,222 +16,218 @@ QByteArray zones(int rows) {
     return b;
 }
 
-// A current-layout file with rows 0..n: speed 200 + 10k, flow 900 - 10k.
-QByteArray currentLayout(int n) {
-    QByteArray b = " " + QByteArray::number(n) + "\r\nSample Jet\r\nline two\r\n";
+// The first line, then rows 0..n of speeds 200 + 10k and fuel flows 900 - 10k, usable fuel
+// 5000, reserve 1200. The older layout has no row count and 49 rows.
+QByteArray aircraft(int n, const QByteArray& first = "Sample Jet") {
+    QByteArray b = first + "\r\nline two\r\n";
     for (int k = 0; k <= n; ++k) b += " " + QByteArray::number(200 + 10 * k) + "\r\n";
     for (int k = 0; k <= n; ++k) b += " " + QByteArray::number(900 - 10 * k) + "\r\n";
     return b + " 5000\r\n 1200\r\n";
 }
-
-QByteArray olderLayout() {
-    QByteArray b = "Old Sample\r\nsecond\r\n";
-    for (int k = 0; k <= 48; ++k) b += " " + QByteArray::number(150 + k) + "\r\n";
-    for (int k = 0; k <= 48; ++k) b += " " + QByteArray::number(600 - k) + "\r\n";
-    return b + " 3000\r\n 800\r\n";
+QByteArray currentLayout(int n) {
+    return " " + QByteArray::number(n) + "\r\n" + aircraft(n);
 }
+
+// Blank lines up to a size in bytes: readers never get past the fields before them.
+QByteArray padded(const QByteArray& b, qsizetype size) {
+    return b + QByteArray(size - b.size(), '\n');
+}
+
+const QByteArray SettingsLine =
+    "\"n\",\"a\",\"c\",\"p\",\"keep, 5\",\"10\",\"e\",\"\",\"\",\"\",\"r\"";
+const qsizetype MB = 1 << 20;
 
 }  // namespace
 
 class TestStartupFiles : public QObject {
     Q_OBJECT
-    QTemporaryDir dir_;
+    QTemporaryDir top_;
+    // The program directory lies one level down, so that "../outside.AC" can exist.
+    const QString dir_ = top_.filePath("prog");
+
     PlanState state() {
         PlanState s;
-        s.ProgramDir = dir_.path();
+        s.ProgramDir = dir_;
         return s;
+    }
+    void put(const QString& name, const QByteArray& bytes) {
+        QFile f(QDir(dir_).filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
+    QList<QByteArray> lines(const QString& name) {
+        QFile f(QDir(dir_).filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>();
     }
 
   private slots:
-    void settingsOneLineOrOnePerLine_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        const QList<QByteArray> f = {
-            "Acme Air",        "1 Main St", "Anytown, CO", "555-0100", "r5", "10",
-            "ops@example.com", "r8",        "r9",          "r10",      "r11"};
-        QByteArray perLine, oneLine;
-        for (const QByteArray& x : f) perLine += "\"" + x + "\"\r\n";
-        for (int i = 0; i < f.size(); ++i) oneLine += (i ? "," : "") + ("\"" + f[i] + "\"");
-        QTest::newRow("one per line") << perLine;
-        QTest::newRow("one line") << oneLine + "\r\n";
-        QTest::newRow("two lines, LF")
-            << perLine.left(0) +
-                   "\"Acme Air\",\"1 Main St\",\"Anytown, "
-                   "CO\",\"555-0100\",\"r5\",\"10\"\n\"ops@example.com\","
-                   "\"r8\",\"r9\",\"r10\",\"r11\"\n";
-    }
-    void settingsOneLineOrOnePerLine() {
-        QFETCH(QByteArray, bytes);
-        put(dir_.path(), "TARVEX.DAT", bytes);
-        PlanState s = state();
-        ReadSettingsFile(s);
-        QCOMPARE(s.OwnerName, QString("Acme Air"));
-        QCOMPARE(s.OwnerCityState, QString("Anytown, CO"));
-        QCOMPARE(s.OwnerPhone, QString("555-0100"));
-        QCOMPARE(s.TaxiDefault, QString("10"));
-        QCOMPARE(s.OwnerEmail, QString("ops@example.com"));
-        QCOMPARE(s.Reserved5, QString("r5"));
-        QCOMPARE(s.Reserved8to11[3], QString("r11"));
-    }
+    void initTestCase() { QVERIFY(QDir().mkpath(dir_ + "/sub")); }
 
-    void settingsWriterKeepsReservedFields() {
-        const QByteArray original =
-            "\"Acme Air\"\r\n\"1 Main St\"\r\n\"Anytown, CO\"\r\n\"555-0100\"\r\n\"keep 5\"\r\n"
-            "\"10\"\r\n\"ops@example.com\"\r\n\"keep 8\"\r\n\"\"\r\n\"keep, 10\"\r\n\"keep "
-            "11\"\r\n";
-        put(dir_.path(), "TARVEX.DAT", original);
-        PlanState s = state();
-        ReadSettingsFile(s);
-        s.TaxiDefault = Str(15);
-        WriteSettingsFile(s);
-        QByteArray expected = original;
-        expected.replace("\"10\"", "\" 15\"");
-        QCOMPARE(read(dir_.path(), "TARVEX.DAT"), expected);
-    }
-
-    void timeZoneRows_data() {
-        QTest::addColumn<int>("rows");
-        QTest::newRow("none") << 0;
-        QTest::newRow("one") << 1;
-        QTest::newRow("48, the limit") << 48;
-    }
-    void timeZoneRows() {
-        QFETCH(int, rows);
-        put(dir_.path(), "TZONES.DAT", zones(rows));
-        PlanState s = state();
-        ReadTimeZoneFile(s);
-        QCOMPARE(int(s.TZRows), rows);
-        QCOMPARE(s.TZExpiry, QString("12/31/2027"));
-        QCOMPARE(s.TZCode[rows], rows ? "Z" + QString::number(rows) : QString());
-        QCOMPARE(s.TZDSTStart[rows], rows ? 3.14 : 0.0);
-        QCOMPARE(s.TZDSTEnd[rows], rows ? 11.07 : 0.0);
-    }
-
-    void timeZoneDamaged_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("49 rows") << zones(49);
-        QTest::newRow("negative count") << zones(0).replace(",0\r\n", ",-1\r\n");
-        QTest::newRow("fewer rows than counted") << zones(3).replace(",3\r\n", ",4\r\n");
-        QTest::newRow("date not a number") << zones(2).replace("11.07", "Nov 7");
-        QTest::newRow("empty file") << QByteArray();
-    }
-    void timeZoneDamaged() {
-        QFETCH(QByteArray, bytes);
-        put(dir_.path(), "TZONES.DAT", bytes);
-        PlanState s = state();
-        QVERIFY_THROWS_EXCEPTION(FileError, ReadTimeZoneFile(s));
-        QCOMPARE(s.TZRows, 0);
-    }
-
-    void aircraftLayouts_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<double>("lastSpeed");
-        QTest::newRow("current, 20 rows") << currentLayout(20) << 20 << "Sample Jet" << 400.0;
-        QTest::newRow("current, 100 rows") << currentLayout(100) << 100 << "Sample Jet" << 1200.0;
-        QTest::newRow("older, 49 rows") << olderLayout() << 48 << "Old Sample" << 198.0;
-    }
-    void aircraftLayouts() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, rows);
-        QFETCH(QString, type);
-        QFETCH(double, lastSpeed);
-        put(dir_.path(), "T.AC", bytes);
-        PlanState s = state();
-        s.ACFileName = "T.AC";
-        LoadAircraft(s);
-        QCOMPARE(int(s.ACRows), rows);
-        QCOMPARE(s.ACType, type);
-        QCOMPARE(s.ACSpeed[rows], lastSpeed);
-        QCOMPARE(s.ACFileLoaded, QString("T.AC"));
-        const bool older = type.startsWith("Old");
-        QCOMPARE(s.ACMaxFuel, older ? 3000.0 : 5000.0);
-        QCOMPARE(s.ACReserve, older ? 800.0 : 1200.0);
-        QCOMPARE(s.ACFuelFlow[0], older ? 600.0 : 900.0);
-    }
-
-    void aircraftDamaged_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ends early") << currentLayout(20).left(currentLayout(20).size() - 8);
-        QTest::newRow("letters for a speed") << currentLayout(3).replace(" 210\r\n", " fast\r\n");
-        QTest::newRow("101 rows") << currentLayout(101);
-        QTest::newRow("40000 rows") << currentLayout(2).replace(" 2\r\n", " 40000\r\n");
-        QTest::newRow("older file ends early") << olderLayout().left(200);
-    }
-    void aircraftDamaged() {
-        QFETCH(QByteArray, bytes);
-        put(dir_.path(), "BAD.AC", bytes);
-        put(dir_.path(), "GOOD.AC", currentLayout(5));
-        PlanState s = state();
-        s.ACFileName = "GOOD.AC";
-        LoadAircraft(s);
-        s.ACFileName = "BAD.AC";
-        QVERIFY_THROWS_EXCEPTION(FileError, LoadAircraft(s));
-        // The profile loaded before is untouched: nothing half-loaded.
-        QCOMPARE(s.ACFileLoaded, QString("GOOD.AC"));
-        QCOMPARE(int(s.ACRows), 5);
-        QCOMPARE(s.ACSpeed[5], 250.0);
-        QCOMPARE(s.ACReserve, 1200.0);
-    }
-
-    void olderFileRewrittenInCurrentLayout() {
-        put(dir_.path(), "OLD.AC", olderLayout());
-        PlanState s = state();
-        s.ACFileName = "OLD.AC";
-        LoadAircraft(s);
-        s.ACReserve = 950;
-        WriteAircraft(s);
-        const QByteArray written = read(dir_.path(), "OLD.AC");
-        QVERIFY(written.startsWith(" 48\r\nOld Sample\r\nsecond\r\n 150\r\n 151\r\n"));
-        QVERIFY(written.endsWith(" 552\r\n 3000\r\n 950\r\n"));
-        QCOMPARE(written.count("\r\n"), 1 + 2 + 49 + 49 + 2);
-        PlanState again = state();
-        again.ACFileName = "OLD.AC";
-        LoadAircraft(again);
-        QCOMPARE(int(again.ACRows), 48);
-        QCOMPARE(again.ACSpeed, s.ACSpeed);
-        QCOMPARE(again.ACFuelFlow, s.ACFuelFlow);
-        QCOMPARE(again.ACReserve, 950.0);
-    }
-
+    // One file of the start replaced (a null text removes it): "last zone code and end date |
+    // aircraft, type, rows, last speed", or why the start goes on without the default aircraft,
+    // or why it stops.
     void startFiles_data() {
-        QTest::addColumn<QByteArray>("defAC");
-        QTest::addColumn<QString>("acFile");
-        QTest::addColumn<QString>("type");
-        QTest::newRow("aircraft loads") << QByteArray("GOOD.AC\r\n") << "GOOD.AC"
-                                        << "Sample Jet";
-        QTest::newRow("named file missing") << QByteArray("NONE.AC\r\n") << ""
-                                            << "";
-        QTest::newRow("named file damaged") << QByteArray("BAD.AC\r\n") << ""
-                                            << "";
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("want");
+        const auto row = [](const char* tag, const char* file, const QByteArray& b, const char* w) {
+            QTest::newRow(tag) << file << b << w;
+        };
+        const char *Z = "TZONES.DAT", *D = "TXDefAC.DAT", *A = "A.AC";
+        row("no zone rows", Z, zones(0), " 0|A.AC Sample Jet 5 250");
+        row("48 zone rows", Z, zones(48), "Z48 11.07|A.AC Sample Jet 5 250");
+        row("49 zone rows", Z, zones(49),
+            "stops: TZONES.DAT: the table holds 49 zone rows; at most 48 are allowed");
+        row("negative count", Z, zones(0).replace(",0\r", ",-1\r"),
+            "stops: TZONES.DAT: the table holds -1 zone rows; at most 48 are allowed");
+        row("fewer zone rows", Z, zones(3).replace(",3\r", ",4\r"),
+            "stops: TZONES.DAT: the file ends too early (field 20)");
+        row("10 settings", "TARVEX.DAT", SettingsLine.chopped(4),
+            "stops: TARVEX.DAT: the file ends too early (field 11)");
+        row("settings over 1 MB", "TARVEX.DAT", padded(SettingsLine, MB + 1),
+            "stops: TARVEX.DAT: the file is larger than 1 MB");
+        row("TXDefAC.DAT of 1 MB", D, padded("A.AC", MB), "Z2 11.07|A.AC Sample Jet 5 250");
+        row("no TXDefAC.DAT", D, QByteArray(), "TXDefAC.DAT: the file is missing");
+        row("empty TXDefAC.DAT", D, "", "TXDefAC.DAT: the file ends too early (field 1)");
+        row("names nothing", D, "\r\n", "TXDefAC.DAT: no aircraft file is named");
+        row("TXDefAC.DAT over 1 MB", D, padded("A.AC", MB + 1),
+            "TXDefAC.DAT: the file is larger than 1 MB");
+        row("names a file outside", D, "../outside.AC",
+            "TXDefAC.DAT: \"../outside.AC\" is not a plain file name in the program directory");
+        row("names a missing file", D, "NONE.AC", "NONE.AC: the file is missing");
+        // The first field is a row count only when the whole field is a number.
+        row("100 rows", A, currentLayout(100), "Z2 11.07|A.AC Sample Jet 100 1200");
+        row("older layout", A, aircraft(48, "Old Jet"), "Z2 11.07|A.AC Old Jet 48 680");
+        row("older, 9 SEAT", A, aircraft(48, "9 SEAT"), "Z2 11.07|A.AC 9 SEAT 48 680");
+        row("older, 727-200", A, aircraft(48, "727-200"), "Z2 11.07|A.AC 727-200 48 680");
+        row("ends early", A, currentLayout(20).chopped(8),
+            "A.AC: the file ends too early (field 47)");
+        row("1e999", A, currentLayout(3).replace(" 210\r", " 1e999\r"),
+            "A.AC: \"1e999\" is not a number (field 5)");
+        row("nan", A, currentLayout(3).replace(" 890\r", " nan\r"),
+            "A.AC: \"nan\" is not a number (field 9)");
+        row("101 rows", A, currentLayout(101),
+            "A.AC: it has 101 table rows; at most 100 are allowed");
     }
     void startFiles() {
-        QFETCH(QByteArray, defAC);
-        QFETCH(QString, acFile);
-        QFETCH(QString, type);
-        put(dir_.path(), "TARVEX.DAT",
-            "\"n\",\"a\",\"c\",\"p\",\"\",\"10\",\"e\",\"\",\"\",\"\",\"\"");
-        put(dir_.path(), "TZONES.DAT", zones(2));
-        put(dir_.path(), "TXDefAC.DAT", defAC);
-        put(dir_.path(), "GOOD.AC", currentLayout(5));
-        put(dir_.path(), "BAD.AC", currentLayout(5).left(40));
-        QFile::remove(QDir(dir_.path()).filePath("NONE.AC"));
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, want);
+        put("TARVEX.DAT", SettingsLine);
+        put("TZONES.DAT", zones(2));
+        put("TXDefAC.DAT", "A.AC\r\n");
+        put("A.AC", currentLayout(5));
+        put("../outside.AC", currentLayout(5));
+        QFile::remove(QDir(dir_).filePath(file));
+        if (!bytes.isNull()) put(file, bytes);
         PlanState s = state();
-        LoadStartFiles(s);
-        QCOMPARE(s.VersionText, QString(" Tarvex  (ver 3.1.4) "));
-        QCOMPARE(s.TaxiDefault, QString("10"));
-        QCOMPARE(int(s.TZRows), 2);
-        QCOMPARE(s.ACFileName, acFile);
-        QCOMPARE(s.ACType, type);
-        QCOMPARE(s.ACFileLoaded, acFile);
+        try {
+            LoadStartFiles(s);
+        } catch (const FileError& e) {
+            QCOMPARE("stops: " + e.message(), want);
+            QCOMPARE(s.TZRows, 0);
+            return;
+        }
+        QCOMPARE(s.VersionText + s.TaxiDefault + s.TZExpiry + s.ACFileLoaded,
+                 " Tarvex  (ver 3.1.4) 1012/31/2027" + s.ACFileName);
+        const QString loaded = QString("%1 %2|%3 %4 %5 %6")
+                                   .arg(s.TZCode[s.TZRows], QString::number(s.TZDSTEnd[s.TZRows]),
+                                        s.ACFileName, s.ACType)
+                                   .arg(s.ACRows)
+                                   .arg(s.ACSpeed[s.ACRows]);
+        QCOMPARE(s.ACFileName.isEmpty() ? s.AircraftLoadError : loaded, want);
+        QCOMPARE(s.ACFileName.isEmpty(), !s.AircraftLoadError.isEmpty());
     }
 
-    void defaultAircraftWrittenBare() {
+    // Refused, even when the file it names exists; the aircraft loaded before stays whole.
+    void aircraftRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("outside") << "../outside.AC";
+        QTest::newRow("in a folder") << "sub/IN.AC";
+        QTest::newRow("backslash") << "sub\\IN.AC";
+        QTest::newRow("control character") << "A\tB.AC";
+        QTest::newRow("double quote") << "A\"B.AC";
+        QTest::newRow("dot dot") << "..";
+        QTest::newRow("256 bytes") << QString(253, 'A') + ".AC";
+        QTest::newRow("empty") << "";
+        QTest::newRow("damaged") << "BAD.AC";
+    }
+    void aircraftRefused() {
+        QFETCH(QString, name);
+        for (const QString n :
+             {"../outside.AC", "sub/IN.AC", "sub\\IN.AC", "A\tB.AC", "A\"B.AC", "A.AC"})
+            put(n, currentLayout(5));
+        put("BAD.AC", currentLayout(5).left(40));
         PlanState s = state();
-        s.ACFileName = "SAMPLE-LJ.AC";
-        WriteDefaultAircraftFile(s);
-        QCOMPARE(read(dir_.path(), "TXDefAC.DAT"), QByteArray("SAMPLE-LJ.AC\r\n"));
-        QCOMPARE(ReadDefaultAircraftFile(s), QString("SAMPLE-LJ.AC"));
+        s.ACFileName = "A.AC";
+        LoadAircraft(s);
+        s.ACFileName = name;
+        QVERIFY_THROWS_EXCEPTION(FileError, LoadAircraft(s));
+        QCOMPARE(s.ACFileLoaded + s.ACType + QString::number(s.ACSpeed[5]), "A.ACSample Jet250");
+    }
+
+    // Every file the program rewrites reads back what it wrote, a double quote (which no field
+    // can carry) as an apostrophe: "line as written|text read back". Aircraft texts and file
+    // names stay bare when they can; all other fields are written back unchanged, an older
+    // aircraft file in the current layout.
+    void writtenReadsBack_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("want");
+        const auto row = [](const char* tag, const char* file, const char* text, const char* w) {
+            QTest::newRow(tag) << file << text << w;
+        };
+        row("settings, double quotes", "TARVEX.DAT", "Joe \"Ace\"", "\"Joe 'Ace'\"|Joe 'Ace'");
+        row("aircraft, plain", "OLD.AC", "Jet", "Jet|Jet");
+        row("aircraft, comma", "OLD.AC", "Jet, Series 2", "\"Jet, Series 2\"|Jet, Series 2");
+        row("aircraft, outer blanks", "OLD.AC", "  Jet ", "\"  Jet \"|  Jet ");
+        row("aircraft, leading quote", "OLD.AC", "\"Fast\" Jet", "'Fast' Jet|'Fast' Jet");
+        row("aircraft, empty", "OLD.AC", "", "|");
+        row("default aircraft, plain", "TXDefAC.DAT", "LJ-35.AC", "LJ-35.AC|LJ-35.AC");
+        row("default aircraft, comma", "TXDefAC.DAT", "Jet, 2.AC", "\"Jet, 2.AC\"|Jet, 2.AC");
+    }
+    void writtenReadsBack() {
+        QFETCH(QString, file);
+        QFETCH(QString, text);
+        QFETCH(QString, want);
+        put("TARVEX.DAT", QByteArray(SettingsLine).replace("\",\"", "\"\r\n\"") + "\r\n");
+        put("OLD.AC", aircraft(48, "Old Jet"));
+        const QList<QByteArray> before = lines(file);
+        PlanState s = state(), again = state();
+        s.ACFileName = again.ACFileName = file;
+        QString back;
+        if (file == "TARVEX.DAT") {
+            ReadSettingsFile(s);
+            s.OwnerName = text;
+            WriteSettingsFile(s);
+            ReadSettingsFile(again);
+            back = again.OwnerName;
+        } else if (file == "OLD.AC") {
+            LoadAircraft(s);
+            s.ACType = text;
+            WriteAircraft(s);
+            LoadAircraft(again);
+            back = again.ACType;
+            QCOMPARE(again.ACSpeed, s.ACSpeed);
+            QCOMPARE(again.ACFuelFlow, s.ACFuelFlow);
+        } else {
+            s.ACFileName = text;
+            WriteDefaultAircraftFile(s);
+            back = ReadDefaultAircraftFile(again);
+        }
+        QList<QByteArray> after = lines(file);
+        if (file == "OLD.AC") QCOMPARE(after.takeFirst(), QByteArray(" 48\r"));
+        QCOMPARE(after.takeFirst().chopped(1) + '|' + back, want);
+        if (file != "TXDefAC.DAT") QCOMPARE(after, before.mid(1));
+    }
+
+    // Slots 0..25; nothing outside them.
+    void legSlots() {
+        PlanState s;
+        s.leg(0).DepID = s.leg(25).DepID = "KDEN";
+        QCOMPARE(std::as_const(s).leg(25).DepID, QString("KDEN"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.leg(-1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, std::as_const(s).leg(26));
     }
 };
 
