@@ -1,5 +1,6 @@
 #include "core/Aircraft.h"
 
+#include <QDir>
 #include <QFile>
 #include <cmath>
 
@@ -55,7 +56,7 @@ void LoadAircraft(PlanState& s) {
         rows = kOlderLayoutRows;
     } else if (rows > AircraftProfile::MaxRows) {
         throw FileError(QStringLiteral("%1: it has %2 table rows; at most %3 are allowed")
-                            .arg(s.ACFileName, NumText(count))
+                            .arg(QDir::toNativeSeparators(path), NumText(count))
                             .arg(AircraftProfile::MaxRows));
     }
     read.ACType = in.text();

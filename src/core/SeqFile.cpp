@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -91,7 +92,7 @@ SeqReader::SeqReader(const QByteArray& bytes, const QString& name)
 
 SeqReader SeqReader::fromFile(const QString& path) {
     QFile f(path);
-    const QString name = QFileInfo(path).fileName();
+    const QString name = QDir::toNativeSeparators(path);  // messages name the file in full
     if (!f.exists()) throw FileError(name + ": the file is missing");
     if (!f.open(QIODevice::ReadOnly))
         throw FileError(name + ": the file cannot be read (" + f.errorString() + ")");
@@ -210,7 +211,8 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile f(path);
     const auto fail = [&](const QString& why) {
         f.cancelWriting();
-        throw FileError(QFileInfo(path).fileName() + ": the file cannot be written (" + why + ")");
+        throw FileError(QDir::toNativeSeparators(path) + ": the file cannot be written (" + why +
+                        ")");
     };
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail(f.errorString());
     for (qint64 done = 0; done < bytes.size();) {

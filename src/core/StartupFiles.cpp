@@ -36,7 +36,8 @@ void WriteSettingsFile(const PlanState& s) {
 }
 
 void ReadTimeZoneFile(PlanState& s) {
-    SeqReader in = SeqReader::fromFile(ProgramFile(s, QStringLiteral("TZONES.DAT")));
+    const QString path = ProgramFile(s, QStringLiteral("TZONES.DAT"));
+    SeqReader in = SeqReader::fromFile(path);
     TimeZoneTable read;
     for (int f = 1; f <= 9; ++f) {
         const QString t = in.text();
@@ -44,8 +45,8 @@ void ReadTimeZoneFile(PlanState& s) {
     }
     const int rows = in.integer16();
     if (rows < 0 || rows > TimeZoneTable::MaxRows)
-        throw FileError(QStringLiteral("TZONES.DAT: the table holds %1 zone rows; at most %2 are "
-                                       "allowed")
+        throw FileError(QStringLiteral("%1: the table holds %2 zone rows; at most %3 are allowed")
+                            .arg(QDir::toNativeSeparators(path))
                             .arg(rows)
                             .arg(TimeZoneTable::MaxRows));
     read.TZRows = static_cast<std::int16_t>(rows);
@@ -58,10 +59,11 @@ void ReadTimeZoneFile(PlanState& s) {
 }
 
 QString ReadDefaultAircraftFile(const PlanState& s) {
-    SeqReader in = SeqReader::fromFile(ProgramFile(s, QStringLiteral("TXDefAC.DAT")));
+    const QString path = ProgramFile(s, QStringLiteral("TXDefAC.DAT"));
+    SeqReader in = SeqReader::fromFile(path);
     const QString name = in.text();
     const QString problem = AircraftFileNameProblem(name);
-    if (!problem.isEmpty()) throw FileError(QStringLiteral("TXDefAC.DAT: ") + problem);
+    if (!problem.isEmpty()) throw FileError(QDir::toNativeSeparators(path) + ": " + problem);
     return name;
 }
 

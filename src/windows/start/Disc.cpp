@@ -90,9 +90,12 @@ void Disc::Form_Load() {
 
 void Disc::cmdDiscYes_Click() {
     QWidget& planning = app_.SwitchTo(WindowSwitch::Window::TripPlanning, this);
-    if (app_.s.ACFileName.isEmpty())
-        app_.platform.messageBox(&planning, messages::kSelectAircraft, QStringLiteral("Warning!"),
-                                 Platform::Buttons::OK, Platform::Icon::Warning);
+    if (!app_.s.ACFileName.isEmpty()) return;
+    // Why the default aircraft did not load, when it was named but failed, on its own line.
+    QString text = messages::kSelectAircraft;
+    if (!app_.s.AircraftLoadError.isEmpty()) text += u'\n' + app_.s.AircraftLoadError;
+    app_.platform.messageBox(&planning, text, QStringLiteral("Warning!"), Platform::Buttons::OK,
+                             Platform::Icon::Warning);
 }
 
 void Disc::cmdDiscExit_Click() {

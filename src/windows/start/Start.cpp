@@ -32,6 +32,8 @@ bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
         adb.db.close();
         return refuse(platform, e.message());
     }
+    if (!s.AircraftLoadError.isEmpty())
+        QTextStream(stderr) << "Tarvex: no aircraft loaded: " << s.AircraftLoadError << '\n';
     return true;
 }
 

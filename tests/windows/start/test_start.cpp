@@ -54,7 +54,7 @@ class TestStart : public QObject {
         QVERIFY(!OpenStart(s, adb, platform));
         QCOMPARE(platform.messages.size(), 1);
         const FakePlatform::Message& m = platform.messages.first();
-        QVERIFY2(m.text.contains(file), qPrintable(m.text));
+        QVERIFY2(m.text.contains(QDir::toNativeSeparators(path)), qPrintable(m.text));
         QVERIFY2(m.text.contains(named), qPrintable(m.text));
         QCOMPARE(m.buttons, Platform::Buttons::OK);
         QVERIFY(!adb.db.isOpen());

@@ -102,7 +102,9 @@ class TestStartWindows : public QObject {
                                ? QStringList()
                                : QStringList({"Warning!: Before continuing, you must "
                                               "select an AIRCRAFT.  Select <Settings> "
-                                              "above then <Select/Change Aircraft>.",
+                                              "above then <Select/Change Aircraft>.\n" +
+                                                  QDir::toNativeSeparators(prog->dir()) +
+                                                  "/TXDefAC.DAT: the file is missing",
                                               "Warning!: You must select an AIRCRAFT.  "
                                               "Click <Cancel> below then select "
                                               "<Settings>, then <Select/Change Aircraft>."}));
