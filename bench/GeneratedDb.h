@@ -12,6 +12,7 @@
 #include "airportdb/Db.h"
 #include "airportdb/SqlStatement.h"
 #include "airportdb/Statements.h"
+#include "core/Text.h"
 
 namespace bench {
 
@@ -46,15 +47,15 @@ struct Fixture {
         db.transaction([&] {
             tx::detail::Statement airport(
                 db,
-                "INSERT INTO tblAirports (Ident, City, State, Lat, \"Long\", "
-                "Std, Day, ZoneCode) VALUES (?1, ?2, 'State', 'N40-00.0', "
+                "INSERT INTO tblAirports (Ident, City, CityKey, State, Lat, \"Long\", "
+                "Std, Day, ZoneCode) VALUES (?1, ?2, ?3, 'State', 'N40-00.0', "
                 "'W075-00.0', -5, -4, 'EST')");
             const char* kChars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
             for (int i = 0; i < kAirports; ++i) {
                 QString ident(QChar(u'A' + i % 26));
                 for (int n = i / 26, k = 0; k < 3; ++k, n /= 36) ident += QChar(kChars[n % 36]);
                 const QString& city = cities[size_t(pick(int(cities.size())))];
-                airport.bindAll({ident, city});
+                airport.bindAll({ident, city, tx::CityFold(city)});
                 airport.run();
                 idents.push_back(ident);
                 ids.push_back(sqlite3_last_insert_rowid(db.handle()));

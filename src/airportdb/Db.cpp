@@ -24,6 +24,69 @@ namespace tx {
 
 namespace {
 
+constexpr int kBusyMilliseconds = 2000;
+const QString inUseText = QStringLiteral("the airport database is in use by another program");
+
+bool inUse(int rc) {
+    return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
+}
+
+// Every key column (CityKey) holds CityFold of its column: a key missing or stale, in a file
+// made before the keys or written by another tool, is rewritten, all in one transaction.
+// Returns the fault, or nothing.
+QString bringKeysUpToDate(sqlite3* h) {
+    auto fault = [h](int rc) {
+        sqlite3_exec(h, "ROLLBACK", nullptr, nullptr, nullptr);
+        return inUse(rc) ? inUseText : "cannot be brought up to date (" + engineMessage(h) + ")";
+    };
+    int rc = sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return fault(rc);
+    for (const schema::Table& t : schema::Tables()) {
+        for (const schema::Column& c : t.columns) {
+            if (!c.foldOf) continue;
+            const QByteArray read = QStringLiteral("SELECT ID, %1, %2 FROM %3")
+                                        .arg(schema::Quoted(c.foldOf), schema::Quoted(c.name),
+                                             QLatin1StringView(t.name))
+                                        .toUtf8();
+            const QByteArray write = QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ID = ?2")
+                                         .arg(QLatin1StringView(t.name), schema::Quoted(c.name))
+                                         .toUtf8();
+            sqlite3_stmt* in = nullptr;
+            sqlite3_stmt* out = nullptr;
+            rc = sqlite3_prepare_v2(h, read.constData(), -1, &in, nullptr);
+            if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(h, write.constData(), -1, &out, nullptr);
+            while (rc == SQLITE_OK && (rc = sqlite3_step(in)) == SQLITE_ROW) {
+                rc = SQLITE_OK;
+                const auto text = [in](int k) {
+                    return QString::fromUtf8(
+                        reinterpret_cast<const char*>(sqlite3_column_text(in, k)),
+                        sqlite3_column_bytes(in, k));
+                };
+                const bool noSource = sqlite3_column_type(in, 1) == SQLITE_NULL;
+                const QString key = noSource ? QString() : CityFold(text(1));
+                if (noSource == (sqlite3_column_type(in, 2) == SQLITE_NULL) &&
+                    (noSource || text(2) == key))
+                    continue;
+                const QByteArray utf8 = key.toUtf8();
+                if (noSource)
+                    sqlite3_bind_null(out, 1);
+                else
+                    sqlite3_bind_text(out, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+                sqlite3_bind_int64(out, 2, sqlite3_column_int64(in, 0));
+                if (sqlite3_step(out) != SQLITE_DONE) rc = sqlite3_errcode(h);
+                sqlite3_reset(out);
+            }
+            sqlite3_finalize(in);
+            sqlite3_finalize(out);
+            if (rc != SQLITE_DONE) return fault(rc);
+            rc = SQLITE_OK;
+        }
+    }
+    rc = sqlite3_exec(h, schema::kCityKeyIndex, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(h, "COMMIT", nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK ? QString() : fault(rc);
+}
+
 // Opens path (never creating it) and checks that it is an airport database; returns the handle
 // or throws with a text that names the file and the fault.
 sqlite3* openChecked(const QString& path) {
@@ -39,13 +102,28 @@ sqlite3* openChecked(const QString& path) {
         throw DbError(name + ": " + why);
     };
     if (rc != SQLITE_OK) refuse("cannot be opened (" + engineMessage(h) + ")");
+    // Before the first read: another program holding the file makes every statement wait.
+    sqlite3_busy_timeout(h, kBusyMilliseconds);
     if (sqlite3_db_readonly(h, "main") == 1)
         refuse("the airport database is read-only; it must allow writing");
 
     // The first read of the schema tells a foreign file ("file is not a database").
-    if (sqlite3_exec(h, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) !=
-        SQLITE_OK)
-        refuse("is not an airport database (" + engineMessage(h) + ")");
+    if (const int read =
+            sqlite3_exec(h, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        read != SQLITE_OK)
+        refuse(inUse(read) ? inUseText : "is not an airport database (" + engineMessage(h) + ")");
+    // A file made before the airports' CityKey gets it.
+    if (sqlite3_table_column_metadata(h, "main", "tblAirports", "City", nullptr, nullptr, nullptr,
+                                      nullptr, nullptr) == SQLITE_OK &&
+        sqlite3_table_column_metadata(h, "main", "tblAirports", "CityKey", nullptr, nullptr,
+                                      nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const int added =
+            sqlite3_exec(h, "ALTER TABLE tblAirports ADD COLUMN CityKey TEXT COLLATE NOCASE",
+                         nullptr, nullptr, nullptr);
+        if (added != SQLITE_OK)
+            refuse(inUse(added) ? inUseText
+                                : "cannot be brought up to date (" + engineMessage(h) + ")");
+    }
     for (const schema::Table& t : schema::Tables()) {
         for (const schema::Column& c : t.columns) {
             const char* collation = nullptr;
@@ -69,6 +147,7 @@ sqlite3* openChecked(const QString& path) {
                            .arg(QLatin1StringView(c.name), QLatin1StringView(t.name)));
         }
     }
+    if (const QString why = bringKeysUpToDate(h); !why.isEmpty()) refuse(why);
     return h;
 }
 
@@ -84,7 +163,6 @@ void Db::open(const QString& path) {
     close();
     handle_ = openChecked(path);
     path_ = path;
-    sqlite3_busy_timeout(handle_, 2000);
     in_->watch(handle_);
 }
 
@@ -102,6 +180,7 @@ void Db::create(const QString& path) {
     }
     handle_ = h;
     path_ = path;
+    sqlite3_busy_timeout(handle_, kBusyMilliseconds);
     in_->watch(handle_);
     try {
         transaction([&] {

@@ -23,15 +23,6 @@ namespace {
 
 using schema::ColumnType;
 
-// SQLite's NOCASE collation: bytes compared after folding ASCII capitals, then length. The City
-// snapshot is kept folded so that its comparison is a plain byte comparison.
-std::string foldNoCase(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return out;
-}
-
 int compareBytes(std::string_view a, std::string_view b) {
     const int r = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
     if (r != 0) return r;
@@ -169,12 +160,12 @@ struct Recordset::Impl final : detail::CursorWatch {
     void load() {
         Db& d = database();
         citySnapshot =
-            def->has(u"City") &&
-            orderBy.section(u',', 0, 0).trimmed().compare(u"City", Qt::CaseInsensitive) == 0;
+            def->has(u"CityKey") &&
+            orderBy.section(u',', 0, 0).trimmed().compare(u"CityKey", Qt::CaseInsensitive) == 0;
         const bool preload = !where.isEmpty();
         const int valuesAt = citySnapshot ? 2 : 1;
         QString sql = QStringLiteral("SELECT ID%1%2 FROM %3")
-                          .arg(citySnapshot ? QStringLiteral(", City") : QString(),
+                          .arg(citySnapshot ? QStringLiteral(", CityKey") : QString(),
                                preload ? ", " + columnList : QString(), tableName());
         if (!where.isEmpty()) sql += " WHERE " + where;
         sql += " ORDER BY " + (orderBy.isEmpty() ? QStringLiteral("ID") : orderBy);
@@ -200,7 +191,7 @@ struct Recordset::Impl final : detail::CursorWatch {
                 if (size() - 1 != nullCities) sorted = false;  // NULLs must all come first
                 ++nullCities;
             } else {
-                cityKeys += foldNoCase(st.utf8(1));
+                cityKeys += st.utf8(1);  // folded when written
                 const std::string_view keys(cityKeys);
                 if (size() - 1 > nullCities &&
                     compareBytes(keys.substr(previousBegin, begin - previousBegin),
@@ -262,11 +253,13 @@ struct Recordset::Impl final : detail::CursorWatch {
     }
 
     int findCity(const QString& text) const {
-        const QString scan = QStringLiteral("SELECT ID FROM %1 WHERE City >= ?1").arg(tableName());
+        const QString folded = CityFold(text);
+        const QString scan =
+            QStringLiteral("SELECT ID FROM %1 WHERE CityKey >= ?1").arg(tableName());
         if (!citySnapshot || revised.size() > kMaxRevisedForSnapshot)
-            return firstPositionOf(scan, text);
+            return firstPositionOf(scan, folded);
 
-        const std::string key = foldNoCase(text.toUtf8().toStdString());
+        const std::string key = folded.toUtf8().toStdString();
         int lo = nullCities, hi = baseSize;
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
@@ -282,11 +275,11 @@ struct Recordset::Impl final : detail::CursorWatch {
             break;
         }
         const QString check =
-            QStringLiteral("SELECT City >= ?2 FROM %1 WHERE ID = ?1").arg(tableName());
+            QStringLiteral("SELECT CityKey >= ?2 FROM %1 WHERE ID = ?1").arg(tableName());
         auto test = [&](int p) {
             if (gone[size_t(p)] || (best >= 0 && p >= best)) return;
             detail::Statement st(database(), check);
-            st.bind(1, ids[size_t(p)]).bind(2, text);
+            st.bind(1, ids[size_t(p)]).bind(2, folded);
             if (st.step() && st.int64(0) == 1) best = p;
         };
         for (qint64 id : revised) test(posOf.at(id));
@@ -374,6 +367,15 @@ struct Recordset::Impl final : detail::CursorWatch {
 
     qint64 writePending() {
         Db& d = database();
+        // A key follows its column: written with it, never on its own.
+        for (const schema::Column& c : def->columns) {
+            if (!c.foldOf) continue;
+            const std::optional<QVariant>& source =
+                pending[size_t(columnIndex(column(QLatin1StringView(c.foldOf))))];
+            if (source)
+                pending[size_t(columnIndex(c))] =
+                    source->isNull() ? QVariant() : QVariant(CityFold(source->toString()));
+        }
         QStringList names, marks;
         QVariantList values;
         for (size_t i = 0; i < pending.size(); ++i) {
@@ -522,6 +524,7 @@ void Recordset::setField(const QString& name, const QVariant& value) {
     const schema::Column& c = d.column(name);
     if (d.mode == Impl::Mode::None)
         d.error("field " + name + " can only be written between addNew or edit and update");
+    if (c.foldOf) d.error(QStringLiteral("%1 is kept by the program from %2").arg(name, c.foldOf));
     d.pending[size_t(d.columnIndex(c))] = d.convert(c, value);
 }
 

@@ -9,9 +9,17 @@ namespace {
 using enum ColumnType;
 
 constexpr Column kAirportColumns[] = {
-    {"ID", Key, 0},        {"Ident", Text, 4},      {"City", Text, 25}, {"State", Text, 20},
-    {"Lat", Text, 8},      {"Long", Text, 9},       {"Std", Single, 0}, {"Day", Single, 0},
-    {"ZoneCode", Text, 3}, {"Comments", Text, 400},
+    {"ID", Key, 0},
+    {"Ident", Text, 4},
+    {"City", Text, 25},
+    {"State", Text, 20},
+    {"Lat", Text, 8},
+    {"Long", Text, 9},
+    {"Std", Single, 0},
+    {"Day", Single, 0},
+    {"ZoneCode", Text, 3},
+    {"Comments", Text, 400},
+    {"CityKey", Text, 0, "City"},
 };
 
 constexpr Column kFboColumns[] = {
@@ -86,8 +94,7 @@ QStringList CreateStatements() {
     }
     // Ident is not unique in the engine: the airport window checks a new identifier itself, and
     // an identifier changed after that check is stored as the user typed it.
-    out << "CREATE INDEX idxAirportsIdent ON tblAirports (Ident)"
-        << "CREATE INDEX idxAirportsCity ON tblAirports (City)";
+    out << "CREATE INDEX idxAirportsIdent ON tblAirports (Ident)" << kCityKeyIndex;
     for (const Table& t : Tables().subspan(1))
         out << QStringLiteral("CREATE INDEX idx%1AirportID ON %2 (AirportID)")
                    .arg(QLatin1StringView(t.name).mid(3), QLatin1StringView(t.name));

@@ -20,6 +20,9 @@ struct Column {
     const char* name;
     ColumnType type;
     int maxLength;  // the longest text the windows let the user type (0: no limit, not text)
+    // A key the program keeps as CityFold of another column, on every write through the cursor
+    // and when a file is opened: it orders and finds rows, and is never typed.
+    const char* foldOf = nullptr;
 };
 
 struct Table {
@@ -38,10 +41,15 @@ const Table& Airports();
 // A column name as it appears in SQL text ("Default" is a keyword and is always quoted).
 QString Quoted(const char* column);
 
+// The index that City order and City search use; an older file gets it when it is opened.
+inline constexpr const char* kCityKeyIndex =
+    "CREATE INDEX IF NOT EXISTS idxAirportsCityKey ON tblAirports (CityKey, ID)";
+
 // CREATE TABLE and CREATE INDEX statements for a new file, in order.
 QStringList CreateStatements();
 
-// The schema version written into PRAGMA user_version of new files.
-inline constexpr int kVersion = 1;
+// The schema version written into PRAGMA user_version of new files. Version 2 added the
+// airports' CityKey.
+inline constexpr int kVersion = 2;
 
 }  // namespace tx::schema

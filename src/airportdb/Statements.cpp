@@ -18,10 +18,10 @@ QString TableName(ServiceTable t) {
     return {};
 }
 
-// Airports of equal City stand in ID order, so the cursor order never depends on the engine's
-// choice of plan.
+// City order is the order of the cities' keys (accents and case aside); airports of equal key
+// stand in ID order, so the cursor order never depends on the engine's choice of plan.
 Recordset OpenAirports(Db& db) {
-    return Recordset(db, QStringLiteral("tblAirports"), {}, {}, QStringLiteral("City, ID"));
+    return Recordset(db, QStringLiteral("tblAirports"), {}, {}, QStringLiteral("CityKey, ID"));
 }
 
 Recordset OpenAirportsWithIdent(Db& db, const QString& ident) {

@@ -11,7 +11,7 @@ inline constexpr ServiceTable kServiceTables[] = {ServiceTable::FBOs, ServiceTab
                                                   ServiceTable::Catering};
 QString TableName(ServiceTable t);  // "tblFBOs", "tblCrewHotels", ...
 
-Recordset OpenAirports(Db& db);                                    // S1, ordered by City (then ID)
+Recordset OpenAirports(Db& db);  // S1, in City order (CityKey, then ID)
 Recordset OpenAirportsWithIdent(Db& db, const QString& ident);     // S2
 Recordset OpenServices(Db& db, ServiceTable t, qint64 airportId);  // S3, ascending ID
 Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId);    // S4

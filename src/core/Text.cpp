@@ -1,5 +1,6 @@
 #include "core/Text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -118,6 +119,30 @@ QString Trim(const QString& text) {
 QString TwoDigits(long long n) {
     const QString t = QString::number(n);
     return (n >= 0 && n < 10) ? u'0' + t : t;
+}
+
+QString CityFold(const QString& city) {
+    // Letters that no decomposition takes apart.
+    static constexpr struct {
+        char16_t letter;
+        const char* plain;
+    } kPlain[] = {{u'\u00d8', "o"},  {u'\u00f8', "o"},  {u'\u0141', "l"},  {u'\u0142', "l"},
+                  {u'\u0110', "d"},  {u'\u0111', "d"},  {u'\u0126', "h"},  {u'\u0127', "h"},
+                  {u'\u0131', "i"},  {u'\u0166', "t"},  {u'\u0167', "t"},  {u'\u00c6', "ae"},
+                  {u'\u00e6', "ae"}, {u'\u0152', "oe"}, {u'\u0153', "oe"}, {u'\u00de', "th"},
+                  {u'\u00fe', "th"}, {u'\u00df', "ss"}, {u'\u1e9e', "ss"}};
+    QString out;
+    out.reserve(city.size());
+    for (const QChar c : city.normalized(QString::NormalizationForm_KD)) {
+        if (c.isMark()) continue;
+        const auto plain = std::find_if(std::begin(kPlain), std::end(kPlain),
+                                        [c](const auto& p) { return p.letter == c.unicode(); });
+        if (plain != std::end(kPlain))
+            out += QLatin1StringView(plain->plain);
+        else
+            out += c;
+    }
+    return out.toCaseFolded();
 }
 
 }  // namespace tx

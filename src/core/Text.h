@@ -45,4 +45,10 @@ QString Trim(const QString& text);
 // A whole number as at least two digits ("05", "14").
 QString TwoDigits(long long n);
 
+// The key cities are ordered and searched by: accents dropped (decomposed, combining marks
+// removed), stroked and joined letters as their plain letters (o for ø, l for ł, ae for æ), then
+// case folded (ss for ß). "Ålesund", "ALESUND" and "alesund" have one key, "alesund", and it
+// stands between "albany" and "amsterdam".
+QString CityFold(const QString& city);
+
 }  // namespace tx

@@ -132,7 +132,8 @@ class CursorTest : public QObject {
         write(rs, false, {{"City", "Aaron"}});
         QCOMPARE(find(rs, tx::CityFrom("b")), u"KMDW"_s);    // KORD matched at open, no longer
         QCOMPARE(find(rs, tx::CityFrom("aar")), u"KABI"_s);  // KABI's values are read
-        t->db.execute("UPDATE tblAirports SET City = 'Zulu' WHERE Ident = 'KABI'");
+        t->db.execute(
+            "UPDATE tblAirports SET City = 'Zulu', CityKey = 'zulu' WHERE Ident = 'KABI'");
         QCOMPARE(find(rs, tx::CityFrom("b")), u"KABI"_s);  // KABI did not match at open, now does
         QCOMPARE(rs.field("City").toString(), u"Zulu"_s);  // not the value read before
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, t->db.transaction([&] {
@@ -144,6 +145,75 @@ class CursorTest : public QObject {
         QCOMPARE(Column(rs, "Ident"), kCityOrder);
         rs.requery();
         QCOMPARE(here(rs), u"KORD"_s);  // Aaron sorts first now
+    }
+
+    // Cities with accents stand where their plain letters put them and are found by them; a
+    // city written through the cursor takes its key along.
+    void accentedCities() {
+        TempDb d;
+        const QStringList cities =
+            QString::fromUtf8(
+                "Zyryanka,\u00c5lesund,\u00d6rebro,\u017dilina,\u0160iauliai,"
+                "S\u00e1rmell\u00e9k,S\u00e3o Paulo,\u00d8rland,Albany,Amsterdam")
+                .split(',');
+        for (const QString& c : cities) d.airport(c.left(4).toUpper(), c);
+        Recordset rs = tx::OpenAirports(d.db);
+        QCOMPARE(Column(rs, "City"),
+                 QString::fromUtf8("Albany,\u00c5lesund,Amsterdam,\u00d6rebro,"
+                                   "\u00d8rland,S\u00e3o Paulo,S\u00e1rmell\u00e9k,"
+                                   "\u0160iauliai,\u017dilina,Zyryanka"));
+        for (const char* typed : {"alesund", "ALESUND", "\u00c5lesund"}) {
+            QVERIFY(rs.findFirst(tx::CityFrom(QString::fromUtf8(typed))));
+            QCOMPARE(rs.field("City").toString(), QString::fromUtf8("\u00c5lesund"));
+        }
+        QVERIFY(rs.findFirst(tx::CityFrom(QString::fromUtf8("\u00f8rland"))));
+        QCOMPARE(rs.field("City").toString(), QString::fromUtf8("\u00d8rland"));
+        QVERIFY(rs.findFirst(tx::CityFrom("SAO PAULO")));
+        QCOMPARE(rs.field("City").toString(), QString::fromUtf8("S\u00e3o Paulo"));
+        write(rs, false, {{"City", QString::fromUtf8("\u00c9vora")}});
+        QCOMPARE(Scalar(d.db, "SELECT CityKey FROM tblAirports WHERE City LIKE '%vora'"),
+                 u"evora"_s);
+        QVERIFY_THROWS_EXCEPTION(DbError, write(rs, false, {{"CityKey", "x"}}));
+    }
+
+    // A file made before the keys, or one whose keys another tool left stale, is brought up to
+    // date when it is opened; a file held by another program is named as such.
+    void olderFilesAndOtherPrograms() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("old.mdb");
+        {
+            TempDb d;
+            d.airport("KZZZ", "Zurich");
+            d.airport("EKAE", QString::fromUtf8("\u00c6r\u00f8"));
+            d.db.execute("UPDATE tblAirports SET CityKey = NULL WHERE Ident = 'KZZZ'");
+            d.db.execute("DROP INDEX idxAirportsCityKey");
+            d.db.execute("ALTER TABLE tblAirports DROP COLUMN CityKey");
+            d.db.close();
+            QVERIFY(QFile::copy(d.path, path));
+        }
+        tx::Db db;
+        db.open(path);
+        QCOMPARE(Scalar(db,
+                        "SELECT group_concat(CityKey, ',') FROM "
+                        "(SELECT CityKey FROM tblAirports ORDER BY ID)"),
+                 u"zurich,aero"_s);
+        db.execute("UPDATE tblAirports SET CityKey = 'stale' WHERE Ident = 'KZZZ'");
+        db.close();
+        db.open(path);
+        QCOMPARE(Scalar(db, "SELECT CityKey FROM tblAirports WHERE Ident = 'KZZZ'"), u"zurich"_s);
+        db.close();
+
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(path.toUtf8().constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        try {
+            db.open(path);
+            QFAIL("a file held by another program must not open");
+        } catch (const DbError& e) {
+            QVERIFY2(e.message().endsWith("the airport database is in use by another program"),
+                     qPrintable(e.message()));
+        }
+        sqlite3_close(other);
     }
 
     void addNew() {

@@ -27,6 +27,13 @@ class TestText : public QObject {
         row("PadCut cuts", PadCut("Colorado Springs", 15), "Colorado Spring");
         // A single-precision offset stored as a double reads back as typed.
         row("SingleText", SingleText(float(double(-3.3f))), "-3.3");
+        // Cities are ordered and found by one key: accents, strokes and case aside.
+        row("CityFold accents", CityFold(QString::fromUtf8("\u00c5lesund S\u00c3O")),
+            "alesund sao");
+        row("CityFold strokes", CityFold(QString::fromUtf8("\u00d8rland \u0141\u00f3d\u017a")),
+            "orland lodz");
+        row("CityFold joined letters", CityFold(QString::fromUtf8("\u00c6r\u00f8 Stra\u00dfe")),
+            "aero strasse");
     }
     void rules() {
         QFETCH(QString, got);

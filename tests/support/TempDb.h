@@ -8,6 +8,7 @@
 
 #include "airportdb/Db.h"
 #include "airportdb/SqlStatement.h"
+#include "core/Text.h"
 
 // The first value of the first row, as text.
 inline QString Scalar(const tx::Db& db, const QString& sql) {
@@ -35,7 +36,8 @@ struct TempDb {
 
     TempDb() { db.create(path); }
     qint64 airport(const QString& ident, const QString& city) {
-        db.execute("INSERT INTO tblAirports (Ident, City) VALUES (?1, ?2)", {ident, city});
+        db.execute("INSERT INTO tblAirports (Ident, City, CityKey) VALUES (?1, ?2, ?3)",
+                   {ident, city, city.isNull() ? QVariant() : QVariant(tx::CityFold(city))});
         return sqlite3_last_insert_rowid(db.handle());
     }
     qint64 service(const QString& table, qint64 airportId, const QString& name, bool isDefault) {

@@ -240,11 +240,12 @@ void write(const QString& path, const std::vector<Airport>& airports,
             detail::Statement insert(
                 db, QStringLiteral(
                         "INSERT INTO tblAirports (Ident, City, State, Lat, \"Long\", Std, "
-                        "Day, ZoneCode, Comments) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+                        "Day, ZoneCode, Comments, CityKey) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, "
+                        "?8, ?9, ?10)"));
             for (const Airport& a : airports) {
                 insert.bindAll({a.ident, a.city, a.state, a.lat, a.lon, double(a.std),
                                 double(a.day), a.zone,
-                                a.comments ? QVariant(*a.comments) : QVariant()});
+                                a.comments ? QVariant(*a.comments) : QVariant(), CityFold(a.city)});
                 insert.run();
                 ids.push_back(sqlite3_last_insert_rowid(db.handle()));
             }
