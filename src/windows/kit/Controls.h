@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,10 +57,16 @@ inline QGroupBox* Frame(QWidget* parent, const char* name, const QString& captio
     return g;
 }
 
-// A frame that lies over the page: it paints its own background.
+// A frame that lies over the page: it paints its own background and casts a shadow, so that
+// it reads as a panel raised over the page.
 inline QGroupBox* OverFrame(QWidget* parent, const char* name, const QString& caption) {
     QGroupBox* g = Frame(parent, name, caption);
     g->setAutoFillBackground(true);
+    auto* shadow = new QGraphicsDropShadowEffect(g);
+    shadow->setBlurRadius(14);
+    shadow->setOffset(4, 4);
+    shadow->setColor(QColor(0, 0, 0, 110));
+    g->setGraphicsEffect(shadow);
     return g;
 }
 

@@ -60,6 +60,7 @@ void TripPlanning::openServicesFrame() {
     // Only the frame's own controls lead on: the step buttons of the entry frame wait too.
     cmdBack->setEnabled(false);
     cmdLegCancel->setEnabled(false);
+    placeFrames();  // over the list as it is laid out now
     frameFBOs->show();
     frameFBOs->raise();
     cmdSelFBOok->setEnabled(true);

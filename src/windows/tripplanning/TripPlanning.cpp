@@ -375,7 +375,8 @@ void TripPlanning::placeFrames() {
             QRect(within.center() - QPoint(size.width() / 2, size.height() / 2), size));
         frame->raise();
     };
-    centre(frameFBOs, area, 760);
+    // Over the leg list, so that the Totals line and the aircraft stay readable under it.
+    centre(frameFBOs, QRect(lboTX->mapTo(page, QPoint(0, 0)), lboTX->size()), 760);
     centre(frameLegComments, area, 560);
     centre(frameTXName, area, 480);
     centre(frameTXRetDel, area, 380);

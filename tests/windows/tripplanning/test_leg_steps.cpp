@@ -78,6 +78,10 @@ class TestLegSteps : public QObject {
         // The first departure shows its services, without the printout flags: the stored default
         // FBO (second of three), and a caterer without a default, which becomes the default.
         QVERIFY(w->frameFBOs->isVisible() && w->chkPlanFBO->isHidden());
+        // The frame lies over the list, so that the totals and the aircraft under it stay
+        // readable.
+        QVERIFY(QRect(w->lboTX->mapTo(w, QPoint()), w->lboTX->size())
+                    .contains(QRect(w->frameFBOs->mapTo(w, QPoint()), w->frameFBOs->size())));
         const QString frontRange =
             pad25("Front Range Aviation") + ' ' + pad25("303-555-0102") + " 130.65 ";
         QCOMPARE(leg1.DepFBO, frontRange);
