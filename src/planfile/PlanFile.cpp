@@ -184,6 +184,18 @@ PlanReserved ReadPlanFile(PlanState& s, const QString& dir, const QString& fileN
     return reserved;
 }
 
+void ClearPlan(PlanState& s) {
+    for (int k = 1; k <= s.NumLegs; ++k) {
+        Leg& leg = s.leg(k);
+        leg = Leg{};
+        leg.DepZoneOffset = leg.DestZoneOffset = 0;
+        leg.InclFBO = 1;
+        leg.InclCrewHotel = leg.InclPaxHotel = leg.InclLimo = leg.InclCatering = 0;
+    }
+    s.TotalDist = 0;
+    s.TotalTimeText.clear();
+}
+
 QStringList ListPlanFiles(const QString& dir) {
     // Name filters of QDir match regardless of letter case unless told otherwise.
     return QDir(dir).entryList({QStringLiteral("*.tx")}, QDir::Files,

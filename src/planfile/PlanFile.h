@@ -36,6 +36,10 @@ void WritePlanFile(PlanState& s, const QString& dir, const QString& name,
 // earlier layout.
 PlanReserved ReadPlanFile(PlanState& s, const QString& dir, const QString& fileName);
 
+// Empties the plan in memory for a new one: every leg 1..NumLegs emptied (zone offsets 0, the
+// FBO printed and the other services not), the totals emptied. The counters are the caller's.
+void ClearPlan(PlanState& s);
+
 // The plan files of dir (*.tx in any letter case), sorted by name regardless of case.
 QStringList ListPlanFiles(const QString& dir);
 

@@ -460,10 +460,4 @@ void TripPlanning::mnuFilExit_Click() {
     AskSaveAndExit();
 }
 
-void TripPlanning::AskSaveAndExit() {
-    // A plan with legs will be offered for saving first; until plan files can be written, every
-    // plan ends the program as an empty one does, so the user is never kept from leaving.
-    app_.EndProgram();
-}
-
 }  // namespace tx

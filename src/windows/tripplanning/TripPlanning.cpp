@@ -1,6 +1,7 @@
 #include "windows/tripplanning/TripPlanning.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -20,7 +21,7 @@ namespace tx {
 using namespace controls;
 
 TripPlanning::TripPlanning(WindowSwitch& app)
-    : QMainWindow(nullptr), app_(app), s_(app.s), events_(this) {
+    : QMainWindow(nullptr), PlanDir(QDir::currentPath()), app_(app), s_(app.s), events_(this) {
     setObjectName(QStringLiteral("TripPlanning"));
     setWindowTitle(QStringLiteral("Trip Planning"));
     resize(kMainWindowSize);
@@ -349,6 +350,7 @@ void TripPlanning::buildPlanningFrame(QWidget* parent) {
 
 void TripPlanning::connectHandlers() {
     connectLegEntryHandlers();
+    connectPlanFileHandlers();
     connectAirportHandlers();
     connectServiceHandlers();
     connectWindReserveHandlers();

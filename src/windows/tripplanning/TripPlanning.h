@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "airportdb/Statements.h"
+#include "planfile/PlanFile.h"
 #include "windows/kit/EventAdapter.h"
 
 class QAction;
@@ -254,6 +255,17 @@ class TripPlanning : public QMainWindow {
     QString ListLegFlag;           // "yes": the planning-page comment belongs to SelLeg
     QString ExitMode;              // "EExit" once an exit command runs
 
+    // ---- Plan files ----
+    QString PlanDir;           // where plan files and text reports live: the working directory
+    QString SelectedPlanFile;  // the entry picked in flbTXRetrieve
+    QString PlanFileName;      // the current plan's name, offered in the file-name box
+    QString RetDelMode;        // "Retrieve" or "Delete"
+    QString SaveFormat;        // "Pilot": the pilot text report goes with the plan, else summary
+    QString SaveOrigin;        // "P/S": the save began in the pilot or summary frame
+    QString PendingAction;     // "NewFile" or "Retrieve" once the offered save is done
+    QString LastFileNameText;  // the file-name box's last accepted text
+    PlanReserved Reserved;     // the reserved texts of the plan read last
+
     // ---- Lookup values of the window ----
     QString IdentToFind;             // the identifier to look up, upper-cased
     QLineEdit* SearchBox = nullptr;  // the search box typed in last
@@ -352,6 +364,23 @@ class TripPlanning : public QMainWindow {
     void mnuVieSummary_Click();
     void AskSaveAndExit();
 
+    // ---- Plan files ----
+    void mnuFilNew_Click();
+    void mnuFilRetDel_Click(int Index);
+    void mnuSaveArray_Click(int Index);
+    void cmdPSave_Click();
+    void cmdSSave_Click();
+    void txtTXFileName_GotFocus();
+    void txtTXFileName_KeyPress(int& KeyAscii);
+    void cmdFilNamOK_Click();
+    void cmdFilNamCancel_Click();
+    void flbTXRetrieve_Click();
+    void flbTXRetrieve_DblClick();
+    void flbTXRetrieve_KeyPress(int& KeyAscii);
+    void cmdRetDelTX_Click();
+    void cmdCanRetrieve_Click();
+    void ResetPlan();
+
     // ---- Menus and control states ----
     void EnableMenus();
     void DisableMenus();
@@ -396,6 +425,18 @@ class TripPlanning : public QMainWindow {
     void connectServiceHandlers();
     void connectWindReserveHandlers();
     void connectCommentHandlers();
+    void connectPlanFileHandlers();
+    void showFileNameFrame();
+    std::array<QWidget*, 6> viewFrameControls(bool pilot) const;
+    void saveFromView(bool pilot);
+    bool writePlanAndReport();
+    void closeFileNameFrame();
+    void newPlanTail();
+    void lockForRetDel();
+    void showRetDelFrame(const QString& caption, const QString& button);
+    void openRetrieveFrame();
+    void retrievePlan(const QString& file, const QString& base);
+    void loadPlanAircraft();
     void placeFrames();
     QString prevLegLine() const;
     static QString destCityText(const Leg& leg);

@@ -1,0 +1,431 @@
+// Plan files from the main window: saving with the file-name frame (from the menu or from a view
+// frame), beginning a new plan, retrieving and deleting with the retrieve/delete frame, and the
+// exit path that offers to save. The file format itself is src/planfile; the text report that
+// accompanies every save is src/report.
+#include <QAction>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+#include "core/Aircraft.h"
+#include "core/Text.h"
+#include "planfile/PlanFile.h"
+#include "planning/EntryRules.h"
+#include "report/PlanReports.h"
+#include "report/ReportLines.h"
+#include "windows/WindowSwitch.h"
+#include "windows/kit/KeyCodes.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+namespace tx {
+
+namespace {
+
+const QString kSaveQuestion =
+    QStringLiteral("  Do you wish to Save the present Tarvex Plan now  ?");
+
+}  // namespace
+
+void TripPlanning::connectPlanFileHandlers() {
+    connect(mnuFilNew, &QAction::triggered, this, &TripPlanning::mnuFilNew_Click);
+    for (int i = 0; i < 2; ++i) {
+        connect(mnuFilRetDel[size_t(i)], &QAction::triggered, this,
+                [this, i] { mnuFilRetDel_Click(i); });
+        connect(mnuSaveArray[size_t(i)], &QAction::triggered, this,
+                [this, i] { mnuSaveArray_Click(i); });
+    }
+    events_.Click(cmdPSave, this, &TripPlanning::cmdPSave_Click);
+    events_.Click(cmdSSave, this, &TripPlanning::cmdSSave_Click);
+    events_.GotFocus(txtTXFileName, this, &TripPlanning::txtTXFileName_GotFocus);
+    events_.KeyPress(txtTXFileName, this, &TripPlanning::txtTXFileName_KeyPress);
+    events_.Click(cmdFilNamOK, this, &TripPlanning::cmdFilNamOK_Click);
+    events_.Click(cmdFilNamCancel, this, &TripPlanning::cmdFilNamCancel_Click);
+    events_.Click(flbTXRetrieve, this, &TripPlanning::flbTXRetrieve_Click);
+    events_.DblClick(flbTXRetrieve, this, &TripPlanning::flbTXRetrieve_DblClick);
+    events_.KeyPress(flbTXRetrieve, this, &TripPlanning::flbTXRetrieve_KeyPress);
+    events_.Click(cmdRetDelTX, this, &TripPlanning::cmdRetDelTX_Click);
+    events_.Click(cmdCanRetrieve, this, &TripPlanning::cmdCanRetrieve_Click);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving
+
+// The file-name frame over a locked page (a save from a view frame has locked that frame).
+void TripPlanning::showFileNameFrame() {
+    if (SaveOrigin != u"P/S") {
+        DisablePlanningPage();
+        DisablePageButtons();
+        DisableMenus();
+        lboTX->setEnabled(false);
+    }
+    txtTXFileName->setText(PlanFileName);
+    frameTXName->show();
+    frameTXName->raise();
+    events_.SetFocus(txtTXFileName);
+}
+
+void TripPlanning::mnuSaveArray_Click(int Index) {
+    if (Index == 0) {
+        CheckPilotFormat();
+        SaveFormat = QStringLiteral("Pilot");
+    } else if (Index == 1) {
+        CheckSummaryFormat();
+        SaveFormat.clear();
+    } else {
+        return;
+    }
+    showFileNameFrame();
+}
+
+std::array<QWidget*, 6> TripPlanning::viewFrameControls(bool pilot) const {
+    if (pilot)
+        return {cmdPExitToPlanPage, cmdSummaryFormat, cmdPSave,
+                cmdPilPrint,        cmdPilotComments, lboPilot};
+    return {cmdSExitToPlanPage, cmdPilotFormat, cmdSSave, cmdSumPrint, cmdSumComments, lboSummary};
+}
+
+void TripPlanning::saveFromView(bool pilot) {
+    for (QWidget* w : viewFrameControls(pilot)) w->setEnabled(false);
+    SaveFormat = pilot ? QStringLiteral("Pilot") : QString();
+    SaveOrigin = QStringLiteral("P/S");
+    showFileNameFrame();
+}
+
+void TripPlanning::cmdPSave_Click() {
+    saveFromView(true);
+}
+
+void TripPlanning::cmdSSave_Click() {
+    saveFromView(false);
+}
+
+void TripPlanning::txtTXFileName_GotFocus() {
+    LastFileNameText = txtTXFileName->text();
+    SelectAllText(txtTXFileName);
+}
+
+void TripPlanning::txtTXFileName_KeyPress(int& KeyAscii) {
+    if (KeyAscii == keys::kReturn) {
+        KeyAscii = 0;
+        events_.SetFocus(cmdFilNamOK);
+        return;
+    }
+    // Characters that would change the file's name or place, or that a plan list cannot show.
+    if (QStringLiteral(",.'\\/\"").contains(QChar(KeyAscii))) {
+        app_.platform.beep();
+        KeyAscii = 0;
+        return;
+    }
+    LastFileNameText = txtTXFileName->text();
+}
+
+// Writes the plan file and its text report; a failure is shown and leaves the frame open with
+// the plan in memory, so that another name or Cancel can follow.
+bool TripPlanning::writePlanAndReport() {
+    const QString name = txtTXFileName->text();
+    if (Trim(name).isEmpty()) {
+        app_.platform.messageBox(this, QStringLiteral("Enter a name for the Tarvex Plan."),
+                                 QStringLiteral("TX File Save"), Platform::Buttons::OK,
+                                 Platform::Icon::Warning);
+        events_.SetFocus(txtTXFileName);
+        return false;
+    }
+    try {
+        WritePlanFile(s_, PlanDir, name, Reserved);
+        const QString date = GeneralDateText(QDateTime(app_.platform.today(), QTime(0, 0)));
+        if (SaveFormat == u"Pilot")
+            WritePilotText(s_, PlanDir, name, date);
+        else
+            WriteSummaryText(s_, PlanDir, name, date);
+    } catch (const FileError& e) {
+        app_.platform.messageBox(
+            this, QStringLiteral("The Tarvex Plan was not saved.\n") + e.message(),
+            QStringLiteral("TX File Save"), Platform::Buttons::OK, Platform::Icon::Critical);
+        events_.SetFocus(txtTXFileName);
+        return false;
+    }
+    return true;
+}
+
+void TripPlanning::closeFileNameFrame() {
+    if (SaveOrigin != u"P/S") {
+        EnableMenus();
+        EnablePlanningPage();
+        EnablePageButtons();
+        frameTXName->hide();
+        cmdSExitToPlanPage->setEnabled(true);
+        cmdContinuePlanning->show();
+        cmdExitTX->show();
+        events_.SetFocus(cmdContinuePlanning);
+    } else {
+        SaveOrigin.clear();
+        frameTXName->hide();
+        for (bool pilot : {true, false})
+            for (QWidget* w : viewFrameControls(pilot)) w->setEnabled(true);
+    }
+}
+
+void TripPlanning::cmdFilNamOK_Click() {
+    if (!writePlanAndReport()) return;
+    closeFileNameFrame();
+    PlanFileName = txtTXFileName->text();
+    if (PendingAction == u"Retrieve") {
+        PendingAction.clear();
+        SelectedPlanFile.clear();
+        openRetrieveFrame();
+    } else if (PendingAction == u"NewFile") {
+        PendingAction.clear();
+        ResetPlan();
+        newPlanTail();
+    } else if (ExitMode == u"EExit") {
+        app_.EndProgram();
+    }
+}
+
+void TripPlanning::cmdFilNamCancel_Click() {
+    if (SaveOrigin != u"P/S") {
+        EnableMenus();
+        EnablePlanningPage();
+        EnablePageButtons();
+        frameTXName->hide();
+        events_.SetFocus(cmdContinuePlanning);
+    } else {
+        closeFileNameFrame();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// A new plan
+
+void TripPlanning::ResetPlan() {
+    ClearPlan(s_);
+    lboTX->clear();
+    s_.CurLeg = 1;
+    s_.NumLegs = 0;
+    s_.FmtSelLeg = 1;
+    txtLeg->setText(QStringLiteral("1"));
+    txtTorL->setText(QStringLiteral("T"));
+    for (QLineEdit* box : {txtDate, txtTime, txtDepID, txtDepCity, txtDestID, txtDestCity, txtWind})
+        box->clear();
+    txtFuelReserve->setText(NumText(s_.ACReserve));
+    lblTXDist->clear();
+    lblTXTime->clear();
+}
+
+void TripPlanning::newPlanTail() {
+    PendingAction.clear();
+    DisablePlanMenus();
+    mnuFilRetDel[1]->setEnabled(true);
+    framePilot->hide();
+    frameSummary->hide();
+    cmdContinuePlanning->setText(QStringLiteral("&Begin Planning"));
+    cmdContinuePlanning->show();
+    cmdExitTX->show();
+    events_.SetFocus(cmdContinuePlanning);
+    SelectedPlanFile.clear();
+    PlanFileName.clear();
+}
+
+void TripPlanning::mnuFilNew_Click() {
+    if (s_.NumLegs > 0) {
+        PendingAction = QStringLiteral("NewFile");
+        if (app_.platform.messageBox(this, kSaveQuestion, QStringLiteral("Begin New Tarvex Plan ?"),
+                                     Platform::Buttons::YesNo,
+                                     Platform::Icon::Question) == Platform::Answer::Yes) {
+            showFileNameFrame();
+            return;
+        }
+    }
+    ResetPlan();
+    newPlanTail();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Retrieving and deleting
+
+void TripPlanning::lockForRetDel() {
+    DisableMenus();
+    lboTX->setEnabled(false);
+    DisableEntryFields();
+    DisableServiceLists();
+    DisablePageButtons();
+    flbTXRetrieve->clear();
+    flbTXRetrieve->addItems(ListPlanFiles(PlanDir));
+}
+
+void TripPlanning::showRetDelFrame(const QString& caption, const QString& button) {
+    SelectedPlanFile.clear();
+    frameTXRetDel->setTitle(caption);
+    cmdRetDelTX->setText(button);
+    frameTXRetDel->show();
+    frameTXRetDel->raise();
+    if (flbTXRetrieve->count() > 0) flbTXRetrieve->setCurrentRow(0);
+    events_.SetFocus(flbTXRetrieve);
+}
+
+void TripPlanning::openRetrieveFrame() {
+    lockForRetDel();
+    ResetPlan();
+    RetDelMode = QStringLiteral("Retrieve");
+    showRetDelFrame(QStringLiteral(" Retrieve Tarvex Plan "), QStringLiteral("&Retrieve"));
+}
+
+void TripPlanning::mnuFilRetDel_Click(int Index) {
+    lockForRetDel();
+    if (Index == 1) {
+        RetDelMode = QStringLiteral("Delete");
+        showRetDelFrame(QStringLiteral(" Delete Tarvex Plan "), QStringLiteral("&Delete"));
+        return;
+    }
+    if (s_.NumLegs > 0) {
+        PendingAction = QStringLiteral("Retrieve");
+        if (app_.platform.messageBox(this, kSaveQuestion, QStringLiteral("Save Tarvex Plan ?"),
+                                     Platform::Buttons::YesNo,
+                                     Platform::Icon::Question) == Platform::Answer::Yes) {
+            showFileNameFrame();
+            return;
+        }
+    }
+    openRetrieveFrame();
+}
+
+void TripPlanning::flbTXRetrieve_Click() {
+    if (QListWidgetItem* item = flbTXRetrieve->currentItem()) SelectedPlanFile = item->text();
+}
+
+void TripPlanning::flbTXRetrieve_DblClick() {
+    flbTXRetrieve_Click();
+    cmdRetDelTX_Click();
+}
+
+void TripPlanning::flbTXRetrieve_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    events_.SetFocus(cmdRetDelTX);
+}
+
+void TripPlanning::cmdCanRetrieve_Click() {
+    EnableMenus();
+    EnablePlanningPage();
+    EnablePageButtons();
+    SelectedPlanFile.clear();
+    frameTXRetDel->hide();
+    events_.SetFocus(cmdContinuePlanning);
+}
+
+void TripPlanning::cmdRetDelTX_Click() {
+    EnableMenus();
+    EnablePlanningPage();
+    EnablePageButtons();
+    frameTXRetDel->hide();
+    if (SelectedPlanFile.isEmpty()) return;
+    const QString base = PlanBaseName(SelectedPlanFile);
+    if (RetDelMode == u"Delete") {
+        RetDelMode.clear();
+        PendingAction.clear();
+        try {
+            DeletePlan(PlanDir, base);
+        } catch (const FileError& e) {
+            app_.platform.messageBox(this, e.message(), QStringLiteral("Delete Tarvex Plan"),
+                                     Platform::Buttons::OK, Platform::Icon::Warning);
+        }
+        events_.SetFocus(cmdContinuePlanning);
+        return;
+    }
+    PendingAction.clear();
+    retrievePlan(SelectedPlanFile, base);
+}
+
+void TripPlanning::retrievePlan(const QString& file, const QString& base) {
+    try {
+        Reserved = ReadPlanFile(s_, PlanDir, file);
+    } catch (const FileError&) {
+        DisablePlanMenus();
+        DisablePageButtons();
+        app_.platform.messageBox(
+            this,
+            QStringLiteral("The file you have selected is for an earlier version of Tarvex. ") +
+                u'\n' +
+                QStringLiteral("You may erase this file by selecting <File>, then <Delete>."),
+            QStringLiteral("Sorry!"), Platform::Buttons::OK);
+        EnablePageButtons();
+        ResetPlan();
+    }
+    // The entered date of each leg stands for its leg date, which the file does not keep.
+    for (int k = 1; k <= s_.NumLegs; ++k) {
+        Leg& leg = s_.leg(k);
+        if (leg.DateEntry.size() >= 4) leg.LegDate = typedLegDate(leg.DateEntry);
+    }
+    loadPlanAircraft();
+    if (s_.NumLegs > 0) PlanFileName = base;
+    s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
+    refillLegList();
+    const Leg& last = s_.leg(s_.CurLeg - 1);
+    txtLeg->setText(NumText(s_.CurLeg));
+    txtTorL->setText(QStringLiteral("T"));
+    txtDate->setText(last.DateEntry);
+    txtTime->clear();
+    txtDepID->setText(last.DestID);
+    txtDepCity->setText(last.DestCityStateF);
+    for (QLineEdit* box : {txtDestID, txtDestCity, txtWind}) box->clear();
+    txtFuelReserve->setText(LTrim(last.ReserveText));
+    if (s_.NumLegs >= 1) {
+        EnablePlanMenus();
+        for (QAction* a : {mnuEdit->menuAction(), mnuEdiEdit, mnuEdiInsert, mnuEdiDel})
+            a->setEnabled(false);
+    }
+    if (s_.NumLegs > 0) txtTXFileName->setText(SelectedPlanFile);
+    cmdContinuePlanning->setText(s_.NumLegs > 0 ? QStringLiteral("&Continue Planning")
+                                                : QStringLiteral("&Begin Planning"));
+    events_.SetFocus(cmdContinuePlanning);
+}
+
+// The plan's aircraft comes with it. One that is missing or damaged leaves the aircraft in use
+// in force and the plan's stored texts as they are, and is named in a message.
+void TripPlanning::loadPlanAircraft() {
+    if (s_.ACFileLoaded.isEmpty() || s_.ACFileLoaded == s_.ACFileName) return;
+    PlanState trial = s_;
+    trial.ACFileName = s_.ACFileLoaded;
+    try {
+        LoadAircraft(trial);
+    } catch (const FileError& e) {
+        app_.platform.messageBox(
+            this,
+            QStringLiteral("The aircraft of this Tarvex Plan could not be loaded; %1 stays in "
+                           "use.\n%2")
+                .arg(s_.ACType.isEmpty() ? QStringLiteral("no aircraft") : s_.ACType, e.message()),
+            QStringLiteral("Retrieve Tarvex Plan"), Platform::Buttons::OK, Platform::Icon::Warning);
+        return;
+    }
+    static_cast<AircraftProfile&>(s_) = trial;
+    for (int i : {1, 2, 3}) lblACType[size_t(i)]->setText(s_.ACType);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Leaving the program
+
+void TripPlanning::AskSaveAndExit() {
+    if (s_.NumLegs == 0) {
+        app_.EndProgram();
+        return;
+    }
+    switch (app_.platform.messageBox(
+        this, QStringLiteral("        Do you wish to Save present Tarvex Plan ?        "),
+        QStringLiteral("TX Save ??"), Platform::Buttons::YesNoCancel, Platform::Icon::Question,
+        Platform::Answer::No)) {
+        case Platform::Answer::Cancel:
+            ExitMode.clear();
+            return;
+        case Platform::Answer::Yes:
+            showFileNameFrame();
+            return;
+        default:
+            app_.EndProgram();
+    }
+}
+
+}  // namespace tx
