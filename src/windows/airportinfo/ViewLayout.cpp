@@ -123,11 +123,7 @@ void View::buildPage(QWidget* page) {
     QFont prompt(QStringLiteral("Times New Roman"));
     prompt.setStyleHint(QFont::Serif);
     prompt.setPointSize(11);
-    for (QLabel* l : {lblID, lblCTY}) {
-        l->setFont(prompt);
-        l->setWordWrap(true);
-        l->setMinimumWidth(200);
-    }
+    for (QLabel* l : {lblID, lblCTY}) l->setFont(prompt);
     for (QWidget* w : {static_cast<QWidget*>(txtIdentifier), static_cast<QWidget*>(txtCity),
                        static_cast<QWidget*>(txtID), static_cast<QWidget*>(txtCTY),
                        static_cast<QWidget*>(cmdIdentOK), static_cast<QWidget*>(cmdCityOK),
@@ -158,8 +154,11 @@ void View::buildPage(QWidget* page) {
                                         lblLongitude,  lblStandard, lblDay,   lblZoneCode};
     const std::array<QWidget*, 9> boxes = airportBoxes();
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    // The field labels and the list labels share one column width, so boxes and lists line up.
+    const int labelWidth = QFontMetrics(FixedPitchFont()).horizontalAdvance(QString(15, u'0'));
     for (int row = 0; row < 8; ++row) {
         labels[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        labels[row]->setFixedWidth(labelWidth);
         fields->addWidget(labels[row], row, 0);
         fields->addWidget(boxes[row], row, 1, left);
     }
@@ -167,9 +166,8 @@ void View::buildPage(QWidget* page) {
     fields->addWidget(txtCTY, 1, 1, left);
     fields->addWidget(cmdIdentOK, 0, 2, left);
     fields->addWidget(cmdCityOK, 0, 2, left);
-    fields->addWidget(lblID, 1, 2, 3, 1, Qt::AlignLeft | Qt::AlignTop);
-    fields->addWidget(lblCTY, 1, 2, 3, 1, Qt::AlignLeft | Qt::AlignTop);
-    fields->setColumnStretch(3, 1);
+    fields->addWidget(lblID, 1, 2, 1, 2, left);
+    fields->addWidget(lblCTY, 1, 2, 1, 2, left);
 
     auto* side = new QVBoxLayout;
     side->addWidget(cmdNext);
@@ -179,18 +177,20 @@ void View::buildPage(QWidget* page) {
     side->addStretch(1);
 
     auto* upper = new QHBoxLayout;
-    upper->addLayout(fields, 1);
-    upper->addSpacing(12);
+    upper->addLayout(fields);
+    upper->addSpacing(24);
     upper->addLayout(side);
+    upper->addStretch(1);
 
-    auto* comment = new QVBoxLayout;
-    comment->setSpacing(2);
-    comment->addWidget(lblComment);
-    comment->addWidget(txtComment);
     const QFontMetrics fm(FixedPitchFont());
     // A printed comment line holds 51 characters; the box shows as many.
     txtComment->setFixedSize(fm.horizontalAdvance(QString(52, u'0')) + 40,
-                             fm.lineSpacing() * 5 + 12);
+                             fm.lineSpacing() * 7 + 12);
+    lblComment->setFixedWidth(labelWidth);
+    lblComment->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    fields->addWidget(lblComment, 8, 0, Qt::AlignRight | Qt::AlignTop);
+    fields->addWidget(txtComment, 8, 1, 1, 3, Qt::AlignLeft | Qt::AlignTop);
+    fields->setRowMinimumHeight(8, txtComment->height() + 6);
 
     // The five service lists, their frames opening beside them.
     lblFBOs = Label(page, "lblFBOs", QStringLiteral("FBOs"));
@@ -211,23 +211,29 @@ void View::buildPage(QWidget* page) {
     const std::array<QComboBox*, 5> combos = serviceLists();
     for (int row = 0; row < 5; ++row) {
         listLabels[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        listLabels[row]->setFixedWidth(labelWidth);
         // An FBO line: name 25, a blank, phone 25, a blank, frequency 7.
         combos[row]->setFixedWidth(fm.horizontalAdvance(QString(59, u'0')) + 40);
         lists->addWidget(listLabels[row], row, 0);
         lists->addWidget(combos[row], row, 1);
     }
     buildServiceFrames(page);
-    for (const Family& f : families_) lists->addWidget(f.frame, 0, 2, 5, 1, Qt::AlignTop);
-    lists->setColumnStretch(3, 1);
+    auto* frames = new QVBoxLayout;
+    for (const Family& f : families_) frames->addWidget(f.frame);
+    frames->addStretch(1);
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(lists);
+    lower->addSpacing(12);
+    lower->addLayout(frames);
+    lower->addStretch(1);
+    lists->setRowStretch(5, 1);
 
     auto* v = new QVBoxLayout(page);
     v->setContentsMargins(16, 12, 16, 12);
     v->setSpacing(6);
     v->addLayout(upper);
-    v->addSpacing(6);
-    v->addLayout(comment);
     v->addSpacing(10);
-    v->addLayout(lists);
+    v->addLayout(lower);
     v->addStretch(1);
 }
 
@@ -265,24 +271,25 @@ void View::buildServiceFrames(QWidget* page) {
         f.revise = Button(fr, t.revise, QStringLiteral("OK to &Revise"));
         f.cancel = Button(fr, t.cancel, QStringLiteral("&Cancel"));
 
-        auto* g = new QGridLayout(fr);
-        g->setVerticalSpacing(6);
-        auto row = [&](int r, const QString& caption, QLineEdit* box) {
+        // Each label over its box: the frame stands beside the lists within the window's width.
+        auto* g = new QVBoxLayout(fr);
+        g->setSpacing(2);
+        auto row = [&](const QString& caption, QLineEdit* box) {
             auto* l = new QLabel(caption, fr);
             l->setObjectName(QStringLiteral("lbl") + box->objectName().mid(3));
-            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            g->addWidget(l, r, 0);
-            g->addWidget(box, r, 1, Qt::AlignLeft);
+            g->addWidget(l);
+            g->addWidget(box);
+            g->addSpacing(4);
         };
-        row(0, t.nameLabel, f.name);
-        row(1, t.phoneLabel, f.phone);
-        if (f.freq) row(2, QStringLiteral("Frequency :"), f.freq);
+        row(t.nameLabel, f.name);
+        row(t.phoneLabel, f.phone);
+        if (f.freq) row(QStringLiteral("Frequency :"), f.freq);
         auto* buttons = new QHBoxLayout;
-        buttons->addStretch(1);
         buttons->addWidget(f.cancel);
+        buttons->addStretch(1);
         buttons->addWidget(f.enter);
         buttons->addWidget(f.revise);
-        g->addLayout(buttons, 3, 0, 1, 2);
+        g->addLayout(buttons);
         // Name, phone (frequency), cancel, then the add or the revise button.
         QWidget* previous = f.name;
         for (QWidget* w : {static_cast<QWidget*>(f.phone), static_cast<QWidget*>(f.freq),
