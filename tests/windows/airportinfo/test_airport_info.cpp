@@ -397,7 +397,7 @@ class TestAirportInfo : public QObject {
     }
 
     // Revised fields that cannot be stored: the message, the box that takes the focus, and
-    // nothing stored; what was typed stays.
+    // nothing stored; what was typed stays until Cancel.
     void refusedOnSave_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
@@ -440,6 +440,11 @@ class TestAirportInfo : public QObject {
                         "ID = ?1",
                         {v->ViewAirportID}),
                  before);
+        // Cancel shows the stored airport again, its boxes locked.
+        QTest::mouseClick(v->cmdCxAddEdit, Qt::LeftButton);
+        QVERIFY(v->frameAddAP->isHidden() && v->txtLatitude->isReadOnly());
+        QCOMPARE(QStringList({v->txtID->text(), v->txtCity->text(), v->txtLatitude->text()}),
+                 QStringList({"KDEN", "Denver", "N39-51.7"}));
     }
 
     // The airport deleted after the question, the airport shown next; exactly the deleted
