@@ -60,11 +60,24 @@ Recordset OpenServiceTable(Db& db, ServiceTable t) {
     return Recordset(db, TableName(t));
 }
 
+namespace {
+
+void deleteServices(Db& db, qint64 airportId) {
+    for (ServiceTable t : kServiceTables)
+        db.execute(QStringLiteral("DELETE FROM %1 WHERE AirportID = ?1").arg(TableName(t)),
+                   {airportId});
+}
+
+}  // namespace
+
 void DeleteServicesOf(Db& db, qint64 airportId) {
+    db.transaction([&] { deleteServices(db, airportId); });
+}
+
+void DeleteAirport(Db& db, qint64 airportId) {
     db.transaction([&] {
-        for (ServiceTable t : kServiceTables)
-            db.execute(QStringLiteral("DELETE FROM %1 WHERE AirportID = ?1").arg(TableName(t)),
-                       {airportId});
+        db.execute(QStringLiteral("DELETE FROM tblAirports WHERE ID = ?1"), {airportId});
+        deleteServices(db, airportId);
     });
 }
 

@@ -20,5 +20,7 @@ Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId);    // S4
 void MakeDefault(Db& db, ServiceTable t, qint64 airportId, qint64 rowId);
 Recordset OpenServiceTable(Db& db, ServiceTable t);  // S7
 void DeleteServicesOf(Db& db, qint64 airportId);     // S8 on the five tables, one transaction
+// The airport's row and then S8, in one transaction: an airport never leaves service rows behind.
+void DeleteAirport(Db& db, qint64 airportId);
 
 }  // namespace tx

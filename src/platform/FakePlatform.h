@@ -1,6 +1,6 @@
 #pragma once
-// A platform for tests: answers message boxes from a script, records every message and beep,
-// and gives a fixed date.
+// A platform for tests: answers message boxes from a script, records every message, beep and
+// printout, and gives a fixed date.
 #include <QList>
 #include <QStringList>
 
@@ -21,11 +21,21 @@ class FakePlatform : public Platform {
                       Icon icon, Answer defaultButton) override;
     void beep() override { ++beeps; }
     QDate today() override { return fixedToday; }
+    QString printReport(QWidget*, const QString& title, const ReportLines& lines) override {
+        printouts.append({title, lines});
+        return printError;
+    }
 
     // Answers given in order; when none is left the default button is pressed.
     QList<Answer> answers;
     QList<Message> messages;
     int beeps = 0;
+    struct Printout {
+        QString title;
+        ReportLines lines;
+    };
+    QList<Printout> printouts;
+    QString printError;  // what printReport answers
     QDate fixedToday{2027, 1, 15};
 };
 

@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/ReportRenderer.h"
 
 namespace tx {
 
@@ -79,6 +83,19 @@ void DesktopPlatform::beep() {
 
 QDate DesktopPlatform::today() {
     return QDate::currentDate();
+}
+
+QString DesktopPlatform::printReport(QWidget* parent, const QString& title,
+                                     const ReportLines& lines) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    if (!printer.isValid()) return QStringLiteral("The chosen printer is not available.");
+    QString error;
+    if (!RenderReport(printer, lines, error)) return error;
+    return {};
 }
 
 }  // namespace tx

@@ -1,7 +1,10 @@
 #pragma once
 // The seam to the outside world: everything a test cannot click through goes through here.
 #include <QDate>
+#include <QList>
 #include <QString>
+
+#include "report/ReportLines.h"
 
 class QWidget;
 
@@ -22,15 +25,20 @@ class Platform {
     virtual void beep() = 0;
     // The system clock's date.
     virtual QDate today() = 0;
+    // Prints report lines on the printer the user chooses in the system print dialog. Returns
+    // why printing failed; empty when printed or when the user cancelled the dialog.
+    virtual QString printReport(QWidget* parent, const QString& title,
+                                const ReportLines& lines) = 0;
 };
 
-// The real thing: QMessageBox, QApplication::beep, QDate::currentDate.
+// The real thing: QMessageBox, QApplication::beep, QDate::currentDate, QPrintDialog.
 class DesktopPlatform : public Platform {
   public:
     Answer messageBox(QWidget* parent, const QString& text, const QString& title, Buttons buttons,
                       Icon icon, Answer defaultButton) override;
     void beep() override;
     QDate today() override;
+    QString printReport(QWidget* parent, const QString& title, const ReportLines& lines) override;
 };
 
 }  // namespace tx

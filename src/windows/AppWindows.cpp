@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "windows/airportinfo/View.h"
 #include "windows/start/Disc.h"
 #include "windows/start/Intro.h"
 #include "windows/tripplanning/TripPlanning.h"
@@ -21,8 +22,10 @@ Intro* AppWindows::intro() const {
 }
 
 void AppWindows::PlaceWindows() {
-    // The help and airport-information windows take the same place once they exist.
-    if (tripPlanning_) tripPlanning_->move(static_cast<int>(WinLeft), static_cast<int>(WinTop));
+    // The help window takes the same place once it exists.
+    const QPoint place(static_cast<int>(WinLeft), static_cast<int>(WinTop));
+    if (tripPlanning_) tripPlanning_->move(place);
+    if (view_) view_->move(place);
 }
 
 void AppWindows::StoreWindowPlace(const QWidget* leaving) {
@@ -32,6 +35,7 @@ void AppWindows::StoreWindowPlace(const QWidget* leaving) {
 
 void AppWindows::ShowStartWindows() {
     LoadDisc();
+    LoadView();
     auto* splash = new Intro(*this);
     intro_ = splash;
     splash->show();
@@ -47,10 +51,17 @@ TripPlanning& AppWindows::LoadTripPlanning() {
     return *tripPlanning_;
 }
 
+View& AppWindows::LoadView() {
+    if (!view_) view_ = std::make_unique<View>(*this);
+    return *view_;
+}
+
 QWidget& AppWindows::load(Window w) {
     switch (w) {
         case Window::Disclaimer:
             return LoadDisc();
+        case Window::AirportInfo:
+            return LoadView();
         case Window::TripPlanning:
             break;
     }
@@ -80,6 +91,7 @@ void AppWindows::EndProgram() {
     if (intro_) intro_->hide();
     if (disc_) disc_->hide();
     if (tripPlanning_) tripPlanning_->hide();
+    if (view_) view_->hide();
     if (quit) quit();
 }
 

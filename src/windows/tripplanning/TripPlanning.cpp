@@ -358,8 +358,14 @@ void TripPlanning::connectHandlers() {
 
     events_.Click(cmdExitTX, this, &TripPlanning::cmdExitTX_Click);
     connect(mnuFilExit, &QAction::triggered, this, &TripPlanning::mnuFilExit_Click);
+    connect(mnuVieAirport, &QAction::triggered, this, &TripPlanning::mnuVieAirport_Click);
     connect(mnuViePilot, &QAction::triggered, this, &TripPlanning::mnuViePilot_Click);
     connect(mnuVieSummary, &QAction::triggered, this, &TripPlanning::mnuVieSummary_Click);
+}
+
+// The airport information window in place of this one.
+void TripPlanning::mnuVieAirport_Click() {
+    app_.SwitchTo(WindowSwitch::Window::AirportInfo, this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -360,6 +360,7 @@ class TripPlanning : public QMainWindow {
 
     void cmdExitTX_Click();
     void mnuFilExit_Click();
+    void mnuVieAirport_Click();
     void mnuViePilot_Click();
     void mnuVieSummary_Click();
     void AskSaveAndExit();

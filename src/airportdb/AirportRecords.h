@@ -1,0 +1,47 @@
+#pragma once
+// An airport's nine fields as the airport-information window holds them: the checks they pass
+// before they are stored, the duplicate test of an identifier, and their writing into the
+// airports cursor.
+#include <QString>
+#include <optional>
+
+#include "airportdb/Db.h"
+
+namespace tx {
+
+struct AirportFields {
+    QString Ident, City, State, Lat, Long, Std, Day, ZoneCode, Comments;
+};
+
+enum class AirportField { Ident, Lat, Long, Std, Day };
+
+// A field that cannot be stored, with the message that names it and shows the expected form.
+struct AirportFault {
+    AirportField field;
+    QString message;
+};
+
+// True for a latitude every reader takes correctly: N or S, two digits of degrees, a hyphen and
+// the minutes as two digits, a point and one digit ("N39-51.7"); at most 90 degrees, minutes
+// below 60. A longitude likewise with E or W and three digits of degrees up to 180
+// ("W104-40.4").
+bool LatitudeReads(const QString& text);
+bool LongitudeReads(const QString& text);
+// True for a GMT offset in hours, a number from -12 to 14.
+bool ZoneOffsetReads(const QString& text);
+
+// The first field that cannot be stored, in entry order; nothing when all can. The identifier
+// must not be empty (blanks do not count).
+std::optional<AirportFault> CheckAirportFields(const AirportFields& f);
+
+// The identifier as it is stored and searched: trimmed and upper-cased.
+QString StoredIdent(const QString& typed);
+
+// True when another airport (any but exceptAirportId) has this identifier (S2).
+bool IdentTaken(Db& db, const QString& ident, qint64 exceptAirportId = 0);
+
+// Writes the nine fields into the cursor's pending row (after addNew or edit). An empty comment
+// is left unset on a new airport and stored as one blank on a revised one.
+void WriteAirportFields(Recordset& rs, const AirportFields& f, bool revising);
+
+}  // namespace tx

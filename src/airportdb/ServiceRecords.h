@@ -1,0 +1,42 @@
+#pragma once
+// The service rows of an airport (FBOs, crew hotels, pax hotels, limousines, caterers): reading
+// them for a list, the line each shows in its list, and adding, revising and deleting a row.
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "airportdb/Statements.h"
+
+namespace tx {
+
+struct ServiceRow {
+    qint64 ID = 0;
+    QString Name, PhoneNumber, Freq;  // Freq: FBOs only
+    bool Default = false;
+};
+
+// Every row of one airport in one table, in ascending ID (S3).
+std::vector<ServiceRow> ServiceRowsOf(Db& db, ServiceTable t, qint64 airportId);
+// One row by its ID (S4); nothing when it is gone.
+std::optional<ServiceRow> ServiceRowById(Db& db, ServiceTable t, qint64 rowId);
+
+// The row's line in its list: name and phone padded and cut to 25 each, for an FBO one blank and
+// the frequency in 7 more.
+QString ServiceListLine(const ServiceRow& row, bool withFreq);
+
+// A typed name or phone number as stored: padded to 25, cut to 25, right-trimmed. A typed
+// frequency: padded and cut to 7, not trimmed.
+QString StoredServiceText(const QString& typed);
+QString StoredFreq(const QString& typed);
+
+// A new row of the airport with Default false (S7); returns its ID. freq is written to FBOs only.
+qint64 AddServiceRow(Db& db, ServiceTable t, qint64 airportId, const QString& name,
+                     const QString& phone, const QString& freq = {});
+// New name, phone (and frequency) of a row (S4); its airport and default mark stay. Throws
+// DbError when the row is gone.
+void ReviseServiceRow(Db& db, ServiceTable t, qint64 rowId, const QString& name,
+                      const QString& phone, const QString& freq = {});
+// Deletes one row (S4). Throws DbError when the row is gone.
+void DeleteServiceRow(Db& db, ServiceTable t, qint64 rowId);
+
+}  // namespace tx

@@ -1,0 +1,398 @@
+// Adding, revising and deleting an airport: the nine boxes filled field by field with Enter, the
+// identifier tested for duplicates, the fields checked before they are stored, and an airport
+// deleted with its service rows.
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/Text.h"
+#include "windows/WindowSwitch.h"
+#include "windows/airportinfo/View.h"
+#include "windows/kit/KeyCodes.h"
+
+namespace tx {
+
+namespace {
+
+const QString kAdd = QStringLiteral("Add");
+
+// Enter in a box of limited length: a longer text (only the database gives one) is cut to the
+// limit and the box keeps the focus; otherwise the focus goes on.
+void cutOrGoOn(QLineEdit* box, int limit, QWidget* next) {
+    if (box->text().size() > limit) {
+        box->setText(box->text().left(limit));
+        return;
+    }
+    next->setFocus();
+}
+
+}  // namespace
+
+void View::limitTyping(int length, int selected, int limit, int& KeyAscii) {
+    const bool typed = KeyAscii >= keys::kBlank || KeyAscii == keys::kReturn;
+    if (typed && length - selected >= limit) KeyAscii = 0;
+}
+
+void View::connectAirportHandlers() {
+    events_.GotFocus(txtIdentifier, this, &View::txtIdentifier_GotFocus);
+    events_.LostFocus(txtIdentifier, this, &View::txtIdentifier_LostFocus);
+    events_.KeyPress(txtIdentifier, this, &View::txtIdentifier_KeyPress);
+    events_.KeyPress(txtCity, this, &View::txtCity_KeyPress);
+    events_.KeyPress(txtState, this, &View::txtState_KeyPress);
+    events_.KeyPress(txtLatitude, this, &View::txtLatitude_KeyPress);
+    events_.KeyPress(txtLongitude, this, &View::txtLongitude_KeyPress);
+    events_.KeyPress(txtStandard, this, &View::txtStandard_KeyPress);
+    events_.KeyPress(txtDay, this, &View::txtDay_KeyPress);
+    events_.KeyPress(txtZoneCode, this, &View::txtZoneCode_KeyPress);
+    events_.KeyPress(txtComment, this, &View::txtComment_KeyPress);
+    events_.Click(cmdAddOK, this, &View::cmdAddOK_Click);
+    events_.Click(cmdSave, this, &View::cmdSave_Click);
+    events_.Click(cmdCxAddEdit, this, &View::cmdCxAddEdit_Click);
+    connect(mnuFilAddAP, &QAction::triggered, this, &View::mnuFilAddAP_Click);
+    connect(mnuEdiAP, &QAction::triggered, this, &View::mnuEdiAP_Click);
+    connect(mnuFilDelAP, &QAction::triggered, this, &View::mnuFilDelAP_Click);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening the airport frame
+
+void View::mnuFilAddAP_Click() {
+    AirportMode = kAdd;
+    ClearAirportFields();
+    // The lists belong to the airport shown before, not to the one being entered.
+    ClearServiceLists();
+    mnuFilAddAP->setEnabled(false);
+    cmdPrevious->hide();
+    cmdNext->hide();
+    cmdSave->hide();
+    cmdAddOK->show();
+    cmdCxAddEdit->show();
+    frameAddAP->show();
+    DisableMainMenus();
+    UnlockAirportFields();
+    txtID->hide();
+    txtCTY->hide();
+    txtIdentifier->show();
+    txtCity->show();
+    TabAirportFields();
+    txtIdentifier->setFocus();
+}
+
+void View::mnuEdiAP_Click() {
+    UnlockAirportFields();
+    frameAddAP->show();
+    cmdPrevious->hide();
+    cmdNext->hide();
+    cmdSave->show();
+    cmdCxAddEdit->show();
+    cmdAddOK->hide();
+    DisableMainMenus();
+    TabAirportFields();
+    cmdCxAddEdit->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Field entry
+
+void View::txtIdentifier_GotFocus() {
+    if (AirportMode != kAdd) return;
+    for (QWidget* w : {static_cast<QWidget*>(cmdIdentOK), static_cast<QWidget*>(cmdCityOK),
+                       static_cast<QWidget*>(lblID), static_cast<QWidget*>(lblCTY)})
+        w->hide();
+}
+
+void View::txtIdentifier_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) {
+        limitTyping(int(txtIdentifier->text().size()), int(txtIdentifier->selectedText().size()), 4,
+                    KeyAscii);
+        return;
+    }
+    KeyAscii = 0;
+    txtIdentifier->setText(txtIdentifier->text().toUpper());
+    if (txtIdentifier->text().size() > 4) {
+        txtIdentifier->setText(txtIdentifier->text().left(4));
+        return;
+    }
+    leaveIdentifier(true);
+}
+
+void View::txtIdentifier_LostFocus() {
+    leaveIdentifier(false);
+}
+
+// Leaving the identifier. On a new airport, the first leaving of a non-empty identifier tests it
+// against the database; a duplicate is refused and entered again. The focus moves on by Enter
+// only: leaving by Tab or the mouse goes where the user sent it.
+void View::leaveIdentifier(bool byEnter) {
+    if (ServiceMode == kAdd) return;
+    txtIdentifier->setText(txtIdentifier->text().toUpper());
+    auto goOn = [&] {
+        if (!byEnter) return;
+        txtCity->show();
+        txtCity->setEnabled(true);
+        txtCity->setFocus();
+    };
+    if (AirportMode != kAdd) {
+        goOn();
+        return;
+    }
+    AirportMode.clear();
+    if (txtIdentifier->text().isEmpty()) return;
+    bool taken = false;
+    try {
+        taken = IdentTaken(app_.adb.db, txtIdentifier->text());
+    } catch (const DbError& e) {
+        reportDbError(e);
+        AirportMode = kAdd;
+        return;
+    }
+    if (!taken) {
+        goOn();
+        return;
+    }
+    app_.platform.messageBox(
+        this, QStringLiteral("Duplicate airport found.  Try another identifier."),
+        QStringLiteral("Duplicate"), Platform::Buttons::OK, Platform::Icon::Critical);
+    AirportMode = kAdd;
+    txtIdentifier->clear();
+    // Left by Tab or the mouse: the box takes the focus back once the focus has moved.
+    if (!byEnter)
+        QTimer::singleShot(0, this, [this] {
+            if (frameAddAP->isVisible() && AirportMode == kAdd) txtIdentifier->setFocus();
+        });
+}
+
+void View::txtCity_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn)
+        return limitTyping(int(txtCity->text().size()), int(txtCity->selectedText().size()), 25,
+                           KeyAscii);
+    KeyAscii = 0;
+    cutOrGoOn(txtCity, 25, txtState);
+}
+
+void View::txtState_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn)
+        return limitTyping(int(txtState->text().size()), int(txtState->selectedText().size()), 20,
+                           KeyAscii);
+    KeyAscii = 0;
+    cutOrGoOn(txtState, 20, txtLatitude);
+}
+
+void View::txtLatitude_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn)
+        return limitTyping(int(txtLatitude->text().size()), int(txtLatitude->selectedText().size()),
+                           8, KeyAscii);
+    KeyAscii = 0;
+    cutOrGoOn(txtLatitude, 8, txtLongitude);
+}
+
+void View::txtLongitude_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn)
+        return limitTyping(int(txtLongitude->text().size()),
+                           int(txtLongitude->selectedText().size()), 9, KeyAscii);
+    KeyAscii = 0;
+    cutOrGoOn(txtLongitude, 9, txtStandard);
+}
+
+void View::txtStandard_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    txtDay->setFocus();
+}
+
+void View::txtDay_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    txtZoneCode->setFocus();
+}
+
+void View::txtZoneCode_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn)
+        return limitTyping(int(txtZoneCode->text().size()), int(txtZoneCode->selectedText().size()),
+                           3, KeyAscii);
+    KeyAscii = 0;
+    txtZoneCode->setText(txtZoneCode->text().toUpper());
+    cutOrGoOn(txtZoneCode, 3, txtComment);
+}
+
+void View::txtComment_KeyPress(int& KeyAscii) {
+    limitTyping(int(txtComment->toPlainText().size()),
+                int(txtComment->textCursor().selectedText().size()), 400, KeyAscii);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Storing
+
+AirportFields View::typedFields() const {
+    return {txtIdentifier->text(), txtCity->text(),      txtState->text(),
+            txtLatitude->text(),   txtLongitude->text(), txtStandard->text(),
+            txtDay->text(),        txtZoneCode->text(),  txtComment->toPlainText()};
+}
+
+QLineEdit* View::boxOf(AirportField f) const {
+    switch (f) {
+        case AirportField::Lat:
+            return txtLatitude;
+        case AirportField::Long:
+            return txtLongitude;
+        case AirportField::Std:
+            return txtStandard;
+        case AirportField::Day:
+            return txtDay;
+        case AirportField::Ident:
+            break;
+    }
+    return txtIdentifier;
+}
+
+// Fields that cannot be stored, or an identifier another airport has, are refused with a message
+// and the box to correct takes the focus; everything typed stays. True when refused.
+bool View::refuseFields(qint64 exceptAirportId) {
+    const AirportFields fields = typedFields();
+    QLineEdit* box = nullptr;
+    if (const std::optional<AirportFault> fault = CheckAirportFields(fields)) {
+        app_.platform.messageBox(this, fault->message, QStringLiteral("Airport Data"),
+                                 Platform::Buttons::OK, Platform::Icon::Warning);
+        box = boxOf(fault->field);
+    } else {
+        try {
+            if (IdentTaken(app_.adb.db, fields.Ident, exceptAirportId)) {
+                app_.platform.messageBox(
+                    this, QStringLiteral("Duplicate airport found.  Try another identifier."),
+                    QStringLiteral("Duplicate"), Platform::Buttons::OK, Platform::Icon::Critical);
+                box = txtIdentifier;
+            }
+        } catch (const DbError& e) {
+            reportDbError(e);
+            return true;
+        }
+    }
+    if (!box) return false;
+    box->setFocus();
+    SelectAllText(box);
+    return true;
+}
+
+// The airport frame closed after a store: the airport shown, the boxes locked and out of the
+// tab order, stepping on.
+void View::endAirportEntry() {
+    NoTabAirportFields();
+    txtIdentifier->setFocusPolicy(Qt::ClickFocus);
+    txtCity->setFocusPolicy(Qt::ClickFocus);
+    cmdPrevious->show();
+    cmdNext->show();
+    for (QWidget* w : {static_cast<QWidget*>(cmdAddOK), static_cast<QWidget*>(cmdSave),
+                       static_cast<QWidget*>(cmdCxAddEdit), static_cast<QWidget*>(frameAddAP)})
+        w->hide();
+    EnableMainMenus();
+    cmdNext->setFocus();
+}
+
+void View::cmdAddOK_Click() {
+    Recordset* rs = airports();
+    if (!rs || refuseFields(0)) return;
+    try {
+        rs->addNew();
+        WriteAirportFields(*rs, typedFields(), false);
+        rs->update();
+    } catch (const DbError& e) {
+        if (rs->editPending()) rs->cancelUpdate();
+        reportDbError(e);
+        return;
+    }
+    AirportMode.clear();
+    LockAirportFields();
+    txtID->setText(StoredIdent(txtIdentifier->text()));
+    try {
+        rs->requery();
+    } catch (const DbError& e) {
+        reportDbError(e);
+    }
+    FindIdent(*rs);
+    endAirportEntry();
+}
+
+void View::cmdSave_Click() {
+    Recordset* rs = shownAirport();
+    if (!rs || refuseFields(ViewAirportID)) return;
+    try {
+        rs->edit();
+        WriteAirportFields(*rs, typedFields(), true);
+        rs->update();
+    } catch (const DbError& e) {
+        if (rs->editPending()) rs->cancelUpdate();
+        reportDbError(e);
+        return;
+    }
+    AirportMode.clear();
+    LockAirportFields();
+    // The cursor is not opened again: a revised city keeps its place in the stepping order
+    // until the next opening.
+    ShowAirport(*rs);
+    endAirportEntry();
+}
+
+void View::cmdCxAddEdit_Click() {
+    AirportMode.clear();
+    ClearAirportFields();
+    ClearServiceLists();
+    EnableMainMenus();
+    InitViewMenus();
+    frameAddAP->hide();
+    // The airport shown before is found again, the identifier search ready for another.
+    txtID->setText(ViewIdent.toUpper());
+    txtCTY->hide();
+    txtIdentifier->hide();
+    txtID->show();
+    Recordset* rs = airports();
+    if (rs) FindIdent(*rs);
+    txtCity->setVisible(rs && s_.LookupResult != u"Not Found");
+    if (txtCity->isHidden()) txtCTY->show();
+    LockAirportFields();
+    NoTabAirportFields();
+    txtID->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Deleting
+
+void View::mnuFilDelAP_Click() {
+    if (app_.platform.messageBox(
+            this, QStringLiteral("Are you sure you want to delete this record?"),
+            QStringLiteral("Delete Airport?"), Platform::Buttons::YesNo, Platform::Icon::Critical,
+            Platform::Answer::No) != Platform::Answer::Yes)
+        return;
+    Recordset* rs = shownAirport();
+    if (!rs) return;
+    const qint64 id = ViewAirportID;
+    std::optional<qint64> neighbour;
+    try {
+        // The next airport in city order, or for the last one the one before it.
+        rs->moveNext();
+        if (!rs->eof()) {
+            neighbour = rs->field(QStringLiteral("ID")).toLongLong();
+        } else {
+            rs->moveLast();
+            rs->movePrevious();
+            if (!rs->bof()) neighbour = rs->field(QStringLiteral("ID")).toLongLong();
+        }
+        DeleteAirport(app_.adb.db, id);
+        rs->requery();
+        if (neighbour && rs->findFirst(IdIs(*neighbour)) && ShowAirport(*rs)) return;
+    } catch (const DbError& e) {
+        reportDbError(e);
+        if (shownAirport()) return;  // nothing was deleted
+    }
+    // The only airport is gone: an empty airport database waits for a search or a new airport.
+    ViewAirportID = 0;
+    ViewIdent.clear();
+    showSearchMode();
+    txtID->setFocus();
+}
+
+}  // namespace tx

@@ -1,0 +1,110 @@
+// The report renderer printing to a PDF file, read back with pdftotext: the lines in order and in
+// their columns, a line wider than the page carried on in the next line, pages flowing on, bold
+// lines in the bold face, and a device that cannot be painted on reported as a failure.
+#include <QPdfWriter>
+#include <QProcess>
+#include <QtTest>
+
+#include "platform/ReportRenderer.h"
+
+using tx::ReportLine;
+
+namespace {
+
+// Text of a PDF by pages, read as fixed-pitch text of 6 pt a column (the report font's pitch),
+// the blanks that pad each line removed at its end.
+QStringList pdfPages(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-layout", "-fixed", "6", pdf, "-"});
+    if (!p.waitForFinished(30000)) return {};
+    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    for (QString& page : pages) {
+        QStringList lines = page.split(u'\n');
+        for (QString& l : lines)
+            while (l.endsWith(u' ')) l.chop(1);
+        page = lines.join(u'\n');
+    }
+    return pages;
+}
+
+QString fontsOf(const QString& pdf) {
+    QProcess p;
+    p.start("pdffonts", {pdf});
+    return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+}  // namespace
+
+class TestRenderReport : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    // A4 with 20 mm margins: 170 mm = 481.9 pt of line at 6.0 pt a character (a fixed-pitch
+    // face's advance is 0.6 of its 10 point size) holds 80 columns.
+    QString render(const tx::ReportLines& lines) {
+        const QString path = dir.filePath(QString("r%1.pdf").arg(++count));
+        QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        QString error;
+        if (!tx::RenderReport(pdf, lines, error)) return "failed: " + error;
+        return path;
+    }
+    int count = 0;
+
+  private slots:
+    void linesAndColumns() {
+        const QString wide = QString(80, u'x') + "TAIL";
+        const QString pdf = render({{"           Tarvex - Airport Information", true},
+                                    {QString(69, u'-')},
+                                    {},
+                                    {"Identifier:      KDEN"},
+                                    {"    Comments keep their column"},
+                                    {wide}});
+        const QStringList pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        const QStringList lines = pages[0].split(u'\n');
+        // Columns relative to the leftmost text on the page (the rule and the field line).
+        const int at = lines.indexOf(QRegularExpression("^ *Identifier:      KDEN$"));
+        QVERIFY2(at > 0, qPrintable(pages[0]));
+        const int left = int(lines[at].indexOf(u'I'));
+        auto col = [&](int i) { return lines[i].mid(left); };
+        QCOMPARE(col(at - 3), "           Tarvex - Airport Information");
+        QCOMPARE(col(at - 2), QString(69, u'-'));
+        QVERIFY(col(at - 1).isEmpty());
+        QCOMPARE(col(at + 1), "    Comments keep their column");
+        QCOMPARE(col(at + 2), QString(80, u'x'));
+        QCOMPARE(col(at + 3), "TAIL");
+        QVERIFY(fontsOf(pdf).contains("Mono-Bold"));
+    }
+
+    // 100 numbered lines: about 64 fit in the 257 mm = 728.5 pt of an A4 page within the margins
+    // (a line of 10 point type takes 11.3 pt); the rest go on the next page, none lost or
+    // repeated.
+    void flowsOntoNextPage() {
+        tx::ReportLines lines;
+        for (int i = 1; i <= 100; ++i) lines.append({QString("Line %1").arg(i)});
+        const QStringList pages = pdfPages(render(lines));
+        QCOMPARE(pages.size(), 2);
+        QStringList printed;
+        for (const QString& page : pages)
+            for (const QString& l : page.split(u'\n'))
+                if (!l.trimmed().isEmpty()) printed << l.trimmed();
+        QStringList expected;
+        for (const ReportLine& l : lines) expected << l.text;
+        QCOMPARE(printed, expected);
+        const int onFirst = int(pages[0].split(u'\n').filter("Line").size());
+        QVERIFY2(onFirst >= 60 && onFirst <= 68, qPrintable(QString::number(onFirst)));
+    }
+
+    void failureIsReported() {
+        QPdfWriter pdf(dir.filePath("no-such-folder/r.pdf"));
+        QString error;
+        QVERIFY(!tx::RenderReport(pdf, {{"text"}}, error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestRenderReport)
+#include "test_render_report.moc"

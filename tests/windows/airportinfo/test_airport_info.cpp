@@ -1,0 +1,619 @@
+// The airport information window driven as a user drives it, on the small test database
+// (tests/support): finding and stepping, the service lists and their defaults, adding, revising
+// and deleting airports and services, and the switch to and from the main window.
+//
+// City order: Aspen KASE, Denver KDEN, London EGLL, Martha's Vineyard KMVY, Paris LFPB,
+// Sydney YSSY, Teterboro KTEB.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "airportdb/SqlStatement.h"
+#include "airportdb/Statements.h"
+#include "support/TestProgram.h"
+#include "windows/AppWindows.h"
+#include "windows/airportinfo/View.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+using namespace tx;
+using namespace tx::test;
+
+namespace {
+
+QStringList words(const QString& s) {
+    return s.split(' ', Qt::SkipEmptyParts);
+}
+
+QString captionOf(const QObject* o) {
+    if (auto* l = qobject_cast<const QLabel*>(o)) return l->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(o)) return b->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(o)) return g->title();
+    if (auto* m = qobject_cast<const QMenu*>(o)) return m->title();
+    if (auto* a = qobject_cast<const QAction*>(o)) return a->text();
+    if (auto* w = qobject_cast<const QWidget*>(o); w && w->isWindow()) return w->windowTitle();
+    return {};
+}
+
+// "names|caption" for controls sharing a caption, or only names.
+// clang-format off
+const char* const kView[] = {
+    "View| Tarvex  (ver 3.1.4) ", "mnuFile|    &File    ", "mnuFilAdd|&Add Data to Airport",
+    "mnuFilAddFBO|   Add &FBO", "mnuFilAddCrewHotel|   Add &Crew Hotel",
+    "mnuFilAddPaxHotel|   Add &Pax Hotel", "mnuFilAddLimo|   Add &Limo",
+    "mnuFilAddCat|   Add Ca&tering", "mnuFilDel|&Delete Data", "mnuFilDelAP|Delete &Airport",
+    "mnuFilDelFBO|   Delete Selected &FBO", "mnuFilDelCrew|   Delete Selected &Crew Hotel",
+    "mnuFilDelPax|   Delete Selected &Pax Hotel", "mnuFilDelLimo|   Delete Selected &Limo",
+    "mnuFilDelCat|   Delete Selected Ca&tering", "mnuFilAddAP|Add &New Airport",
+    "mnuFilPrint|&Print", "mnuFilExit|&Return to Planning Page", "mnuExit|E&xit Tarvex",
+    "mnuEdit|&Edit", "mnuEdiAP|&Airport", "mnuEdiFBO|    &FBO", "mnuEdiCrew|    &Crew Hotels",
+    "mnuEdiPax|    &Pax Hotels", "mnuEdiLimos|    &Limos", "mnuEdiCatering|    Ca&tering",
+    "mnuFilSearch|    Airport &Search    ", "mnuFilSeaID|   &Identifier", "mnuFilSeaCity|   &City",
+    "lblIdentifier|Identifier", "lblCity|City", "lblState|State/Country", "lblLatitude|Latitude",
+    "lblLongitude|Longitude", "lblStandard|Time Zone(STD)", "lblDay|Time Zone(DAY)",
+    "lblZoneCode|Zone Code", "lblComment|A/P Comments", "cmdIdentOK|Ident &OK",
+    "cmdCityOK|City &OK", "lblID|Enter IDENT, then Press OK - or tab to City.",
+    "lblCTY|Enter CITY, then Press OK - or tab to Ident.", "cmdNext|&Next",
+    "cmdPrevious|&Previous", "lblFBOs|FBOs", "lblCrewHotels|Crew Hotels",
+    "lblPaxHotels|Pax Hotels", "lblLimos|Limos", "lblCatering|Catering",
+    "cmdAddOK|OK - &Add to Data Base", "cmdSave|&Save this Data",
+    "cmdCxAddEdit cmdCancelFBO cmdCancelCHot cmdCancelPHot cmdCancelLimo cmdCancelCat|&Cancel",
+    "frameAddFBO|   FBO Data   ", "frameAddCHot|   Crew Hotel Data   ",
+    "frameAddPHot|   Pax Hotel   ", "frameAddLimo|   Limo   ", "frameAddCat|   Catering   ",
+    "lblFBOName|FBO Name :", "lblFBOPhone|FBO Phone :", "lblFBOFreq|Frequency :",
+    "lblCHotelName lblPHotelName|Hotel Name :", "lblCHotelPhone lblPHotelPhone|Hotel Phone :",
+    "lblLimoName|Limo Name :", "lblLimoPhone|Limo Phone :", "lblCatName|Catering Name :",
+    "lblCatPhone|Catering Phone :",
+    "cmdEnterFBO cmdEnterCHot cmdEnterPHot cmdEnterLimo cmdEnterCat|OK to &Add",
+    "cmdReviseFBO cmdRevCHot cmdRevPHot cmdRevLimo cmdRevCat|OK to &Revise",
+    "txtIdentifier txtCity txtState txtLatitude txtLongitude txtStandard txtDay txtZoneCode "
+    "txtComment txtID txtCTY cboFBOs cboCrewHotels cboPaxHotels cboLimos cboCatering frameAddAP "
+    "txtFBOName txtFBOPhone txtFBOFreq txtCHotelName txtCHotelPhone txtPHotelName txtPHotelPhone "
+    "txtLimoName txtLimoPhone txtCatName txtCatPhone"};
+// clang-format on
+
+}  // namespace
+
+class TestAirportInfo : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestProgram> prog;
+    TripPlanning* planning = nullptr;
+    View* v = nullptr;
+
+    Db& db() { return prog->adb.db; }
+    QString scalar(const QString& sql, const QVariantList& params = {}) {
+        detail::Statement st(db(), sql);
+        st.bindAll(params);
+        return st.step() ? st.value(0).toString() : QString("<none>");
+    }
+    QString messages() const {
+        QStringList out;
+        for (const FakePlatform::Message& m : prog->platform.messages)
+            out << m.title + ": " + m.text;
+        return out.join(" / ");
+    }
+    // The rows of one service table of an airport, "Name|PhoneNumber|Freq|Default" in ID order.
+    QStringList rows(ServiceTable t, const QString& ident) {
+        detail::Statement st(
+            db(), QString("SELECT Name, PhoneNumber, %2, \"Default\" FROM %1 WHERE AirportID = "
+                          "(SELECT ID FROM tblAirports WHERE Ident = ?1) ORDER BY ID")
+                      .arg(TableName(t), t == ServiceTable::FBOs ? "Freq" : "''"));
+        st.bind(1, ident);
+        QStringList out;
+        while (st.step())
+            out << QStringList{st.value(0).toString(), st.value(1).toString(),
+                               st.value(2).toString(), st.value(3).toString()}
+                       .join('|');
+        return out;
+    }
+
+    // The identifier search from its menu entry.
+    void find(const QString& ident) {
+        v->mnuFilSeaID->trigger();
+        QCOMPARE(focusName(), QString("txtID"));
+        typeAndReturn(ident);
+    }
+    QString shown() const {
+        return v->txtIdentifier->isVisible() ? v->txtIdentifier->text() : QString("-");
+    }
+
+  private slots:
+    void init() {
+        prog = std::make_unique<TestProgram>();
+        QVERIFY(prog->started());
+        planning = prog->showPlanning();
+        QVERIFY(planning);
+        planning->move(37, 45);
+        planning->mnuVieAirport->trigger();
+        v = prog->app->view();
+        QVERIFY(v && v->isVisible() && planning->isHidden());
+        v->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(v));
+        QCOMPARE(v->pos(), QPoint(37, 45));
+        QCOMPARE(focusName(), QString("txtID"));
+    }
+    void cleanup() {
+        v = nullptr;
+        planning = nullptr;
+        prog.reset();
+    }
+
+    void nameContract() {
+        for (const char* entry : kView) {
+            const QStringList parts = QString(entry).split('|');
+            for (const QString& name : words(parts[0])) {
+                const QList<QObject*> found = v->findChildren<QObject*>(name);
+                QObject* o = name == "View" ? v : found.value(0);
+                QVERIFY2(o && found.size() == (o == v ? 0 : 1), qPrintable(name));
+                if (parts.size() > 1) QCOMPARE(captionOf(o), parts[1]);
+            }
+        }
+        QCOMPARE(v->cmdNext->toolTip(), QString("  Searches for next City  "));
+        QCOMPARE(v->cmdPrevious->toolTip(), QString("  Searches for Previous City  "));
+    }
+
+    // Typed into the identifier box; the airport shown then, or "-" when the city box is offered.
+    // ACK is added with a three-letter identifier for the blanks.
+    void identSearch_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("ident");
+        QTest::newRow("lower case") << "kden"
+                                    << "KDEN";
+        QTest::newRow("blanks around") << " ack"
+                                       << "ACK";
+        QTest::newRow("not found") << "kxq"
+                                   << "-";
+    }
+    void identSearch() {
+        QFETCH(QString, typed);
+        QFETCH(QString, ident);
+        db().execute("INSERT INTO tblAirports (Ident, City) VALUES ('ACK', 'Nantucket')");
+        prog->adb.AirportsRs->requery();
+        typeAndReturn(typed);
+        QCOMPARE(shown(), ident);
+        QCOMPARE(messages(), QString());
+        if (ident == "-") {
+            QVERIFY(v->txtID->text().isEmpty() && v->txtCTY->isVisible());
+            QCOMPARE(focusName(), QString("txtCTY"));
+            return;
+        }
+        QCOMPARE(prog->s.LookupResult, QString("Found"));
+        QVERIFY(v->txtID->isHidden() && v->cmdPrevious->isVisible() && v->lblID->isHidden());
+        QCOMPARE(focusName(), QString("cmdNext"));
+    }
+
+    // The airport shown before (by identifier, "" for none), the city text, the airport shown.
+    void citySearch_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("ident");
+        QTest::newRow("lower case") << ""
+                                    << "den"
+                                    << "KDEN";
+        QTest::newRow("at or after") << ""
+                                     << "Mas"
+                                     << "LFPB";
+        QTest::newRow("only blanks: the first") << "LFPB"
+                                                << "   "
+                                                << "KASE";
+        QTest::newRow("after every city: stays") << "LFPB"
+                                                 << "zz"
+                                                 << "LFPB";
+    }
+    void citySearch() {
+        QFETCH(QString, before);
+        QFETCH(QString, city);
+        QFETCH(QString, ident);
+        if (!before.isEmpty()) find(before);
+        v->mnuFilSeaCity->trigger();
+        QCOMPARE(focusName(), QString("txtCTY"));
+        QVERIFY(v->lblCTY->isVisible() && v->cmdCityOK->isVisible());
+        typeAndReturn(city);
+        QCOMPARE(shown(), ident);
+        QVERIFY(v->txtCTY->isHidden() && v->cmdCityOK->isHidden() && v->cmdNext->isVisible());
+        QCOMPARE(focusName(), QString("cmdNext"));
+    }
+
+    // From an airport, the buttons clicked ("N" next, "P" previous); the airport then shown and
+    // the message of an end, given with a beep, after which the entries that act on an airport
+    // stay off until the next one is shown.
+    void stepping_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("ident");
+        QTest::addColumn<QString>("sorry");
+        QTest::newRow("next, next, previous") << "KASE"
+                                              << "NNP"
+                                              << "KDEN"
+                                              << "";
+        QTest::newRow("before the first")
+            << "KASE"
+            << "P"
+            << "KASE"
+            << "Sorry.: You are at the beginning of the recordset and can go no further.";
+        QTest::newRow("past the last")
+            << "KTEB"
+            << "N"
+            << "KTEB"
+            << "Sorry.: You are at the end of the recordset and can go no further.";
+        QTest::newRow("back from the end")
+            << "KTEB"
+            << "NP"
+            << "YSSY"
+            << "Sorry.: You are at the end of the recordset and can go no further.";
+    }
+    void stepping() {
+        QFETCH(QString, start);
+        QFETCH(QString, clicks);
+        QFETCH(QString, ident);
+        QFETCH(QString, sorry);
+        find(start);
+        for (QChar c : clicks)
+            QTest::mouseClick(c == 'N' ? v->cmdNext : v->cmdPrevious, Qt::LeftButton);
+        QCOMPARE(shown(), ident);
+        QCOMPARE(messages(), sorry);
+        QCOMPARE(prog->platform.beeps, sorry.isEmpty() ? 0 : 1);
+        QCOMPARE(v->mnuEdiAP->isEnabled(), ident != start || sorry.isEmpty());
+    }
+
+    // An airport shown (after its row `mark` was made the default, when given): the entry its
+    // list opens on, and the names then marked default in the database. A pick (`pick` >= 0,
+    // as a user picks) then makes that entry the default. London has 55 caterers: the last ones
+    // are picked like the first.
+    void defaults_data() {
+        QTest::addColumn<QString>("ident");
+        QTest::addColumn<int>("family");  // 0 FBOs, 1 crew hotels, 4 catering
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<int>("pick");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("name");  // the name box then
+        QTest::addColumn<QStringList>("marked");
+        QTest::newRow("second marked") << "KDEN" << 0 << "" << -1 << 1 << "Front Range Aviation"
+                                       << QStringList{"Front Range Aviation"};
+        QTest::newRow("third marked")
+            << "KDEN" << 0 << "Plains Air" << -1 << 2 << "Plains Air" << QStringList{"Plains Air"};
+        QTest::newRow("none marked") << "KTEB" << 0 << "" << -1 << 0 << "Meadowlands Jet Base"
+                                     << QStringList{"Meadowlands Jet Base"};
+        QTest::newRow("crew hotels: second marked")
+            << "KTEB" << 1 << "" << -1 << 1 << "Bergen Suites" << QStringList{"Bergen Suites"};
+        QTest::newRow("55th marked")
+            << "EGLL" << 4 << "Caterer 55" << -1 << 54 << "Caterer 55" << QStringList{"Caterer 55"};
+        QTest::newRow("pick the first FBO") << "KDEN" << 0 << "" << 0 << 0 << "Mile High Jet Center"
+                                            << QStringList{"Mile High Jet Center"};
+        QTest::newRow("pick the 54th caterer")
+            << "EGLL" << 4 << "" << 53 << 53 << "Caterer 54" << QStringList{"Caterer 54"};
+    }
+    void defaults() {
+        QFETCH(QString, ident);
+        QFETCH(int, family);
+        QFETCH(QString, mark);
+        QFETCH(int, pick);
+        QFETCH(int, selected);
+        QFETCH(QString, name);
+        QFETCH(QStringList, marked);
+        const ServiceTable t = kServiceTables[family];
+        if (!mark.isEmpty())
+            db().execute(QString("UPDATE %1 SET \"Default\" = (Name = ?1)").arg(TableName(t)),
+                         {mark});
+        find(ident);
+        QComboBox* list = v->serviceLists()[size_t(family)];
+        if (pick >= 0) {
+            list->setCurrentIndex(pick);
+            emit list->activated(pick);
+        }
+        QCOMPARE(list->currentIndex(), selected);
+        const std::array<QLineEdit*, 5> names{v->txtFBOName, v->txtCHotelName, v->txtPHotelName,
+                                              v->txtLimoName, v->txtCatName};
+        QCOMPARE(names[size_t(family)]->text(), name);
+        QStringList defaults;
+        for (const QString& row : rows(t, ident))
+            if (row.endsWith("|1")) defaults << row.section('|', 0, 0);
+        QCOMPARE(defaults, marked);
+        QCOMPARE(messages(), QString());
+    }
+
+    // A new airport typed field by field with Enter: each box takes no more than its length, a
+    // duplicate identifier is refused at once and again at OK when it is typed after the first
+    // check; the new airport is then shown, and the planning lookups find it.
+    void addAirport() {
+        find("KDEN");
+        v->mnuFilAddAP->trigger();
+        QCOMPARE(focusName(), QString("txtIdentifier"));
+        QVERIFY(v->frameAddAP->isVisible() && v->cmdAddOK->isVisible() && v->cmdSave->isHidden());
+        QVERIFY(!v->mnuFile->menuAction()->isEnabled() && v->txtCity->text().isEmpty());
+
+        typeAndReturn("kasex");  // no fifth character; a duplicate
+        QCOMPARE(messages(),
+                 QString("Duplicate: Duplicate airport found.  Try another identifier."));
+        QCOMPARE(prog->platform.messages[0].icon, Platform::Icon::Critical);
+        QVERIFY(v->txtIdentifier->text().isEmpty());
+        QCOMPARE(focusName(), QString("txtIdentifier"));
+
+        typeAndReturn("kabc");
+        QCOMPARE(v->txtIdentifier->text(), QString("KABC"));
+        const QStringList entries{
+            QString(26, u'c'), QString(21, u's'), "N39-00.0x", "W105-00.0x", "-7", "-6", "mstx"};
+        const QStringList boxes{"txtCity",     "txtState", "txtLatitude", "txtLongitude",
+                                "txtStandard", "txtDay",   "txtZoneCode", "txtComment"};
+        for (int i = 0; i < entries.size(); ++i) {
+            QCOMPARE(focusName(), boxes[i]);
+            typeAndReturn(entries[i]);
+        }
+        QCOMPARE(focusName(), QString("txtComment"));
+        QCOMPARE(QStringList({v->txtCity->text().size() == 25 ? "25" : "?",
+                              v->txtState->text().size() == 20 ? "20" : "?", v->txtLatitude->text(),
+                              v->txtLongitude->text(), v->txtZoneCode->text()}),
+                 QStringList({"25", "20", "N39-00.0", "W105-00.0", "MST"}));
+
+        // The identifier changed after its check, then OK: refused, nothing stored.
+        v->txtIdentifier->setFocus();
+        v->txtIdentifier->selectAll();
+        QTest::keyClicks(v->txtIdentifier, "ktEb");
+        QTest::mouseClick(v->cmdAddOK, Qt::LeftButton);
+        QCOMPARE(prog->platform.messages.size(), 2);
+        QCOMPARE(prog->platform.messages[1].title, QString("Duplicate"));
+        QCOMPARE(focusName(), QString("txtIdentifier"));
+        QCOMPARE(scalar("SELECT count(*) FROM tblAirports"), QString("7"));
+
+        QTest::keyClicks(v->txtIdentifier, "KABC");
+        QTest::mouseClick(v->cmdAddOK, Qt::LeftButton);
+        QCOMPARE(prog->platform.messages.size(), 2);
+        QCOMPARE(scalar("SELECT City || '|' || Lat || '|' || Std || '|' || ZoneCode || '|' || "
+                        "ifnull(Comments, 'null') FROM tblAirports WHERE Ident = 'KABC'"),
+                 QString(25, u'c') + "|N39-00.0|-7.0|MST|null");
+        QCOMPARE(shown(), QString("KABC"));
+        QVERIFY(v->frameAddAP->isHidden() && v->txtCity->isReadOnly());
+        QVERIFY(v->mnuFile->menuAction()->isEnabled() && v->mnuEdiAP->isEnabled());
+        QCOMPARE(focusName(), QString("cmdNext"));
+
+        v->mnuFilExit->trigger();
+        planning->IdentToFind = "KABC";
+        planning->LookUpIdent(*prog->adb.AirportsRs);
+        QCOMPARE(prog->s.LookupResult, QString("Found"));
+    }
+
+    // Revising: a 10-character longitude from the database is cut to 9 on Enter and the box
+    // keeps the focus; an empty comment is stored as one blank.
+    void reviseAirport() {
+        db().execute(
+            "UPDATE tblAirports SET \"Long\" = 'W104-40.45', Comments = 'Ramp 2' "
+            "WHERE Ident = 'KDEN'");
+        find("KDEN");
+        QCOMPARE(v->txtComment->toPlainText(), QString("Ramp 2"));
+        v->mnuEdiAP->trigger();
+        QCOMPARE(focusName(), QString("cmdCxAddEdit"));
+        QVERIFY(v->cmdSave->isVisible() && v->cmdAddOK->isHidden() && v->cmdNext->isHidden());
+        v->txtLongitude->setFocus();
+        typeAndReturn({});
+        QCOMPARE(v->txtLongitude->text(), QString("W104-40.4"));
+        QCOMPARE(focusName(), QString("txtLongitude"));
+        typeAndReturn({});
+        QCOMPARE(focusName(), QString("txtStandard"));
+        v->txtComment->clear();
+        QTest::mouseClick(v->cmdSave, Qt::LeftButton);
+        QCOMPARE(scalar("SELECT \"Long\" || '|' || Comments || '|' FROM tblAirports WHERE "
+                        "Ident = 'KDEN'"),
+                 QString("W104-40.4| |"));
+        QCOMPARE(messages(), QString());
+        QVERIFY(v->frameAddAP->isHidden() && v->cmdNext->isVisible());
+    }
+
+    // Revised fields that cannot be stored: the message, the box that takes the focus, and
+    // nothing stored; what was typed stays until Cancel.
+    void refusedOnSave_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("latitude") << "txtLatitude"
+                                  << "N3951.7"
+                                  << "Airport Data";
+        QTest::newRow("longitude") << "txtLongitude"
+                                   << "W104-61.0"
+                                   << "Airport Data";
+        QTest::newRow("standard") << "txtStandard"
+                                  << "-7h"
+                                  << "Airport Data";
+        QTest::newRow("daylight") << "txtDay"
+                                  << "15"
+                                  << "Airport Data";
+        QTest::newRow("another's identifier") << "txtIdentifier"
+                                              << "KASE"
+                                              << "Duplicate";
+    }
+    void refusedOnSave() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, title);
+        find("KDEN");
+        const QString before = scalar(
+            "SELECT Ident || Lat || \"Long\" || Std || Day FROM "
+            "tblAirports WHERE ID = ?1",
+            {v->ViewAirportID});
+        v->mnuEdiAP->trigger();
+        auto* edit = v->findChild<QLineEdit*>(box);
+        edit->setText(typed);
+        QTest::mouseClick(v->cmdSave, Qt::LeftButton);
+        QCOMPARE(prog->platform.messages.size(), 1);
+        QCOMPARE(prog->platform.messages[0].title, title);
+        QCOMPARE(focusName(), box);
+        QCOMPARE(edit->text(), typed);
+        QVERIFY(v->frameAddAP->isVisible());
+        QCOMPARE(scalar("SELECT Ident || Lat || \"Long\" || Std || Day FROM tblAirports WHERE "
+                        "ID = ?1",
+                        {v->ViewAirportID}),
+                 before);
+        // Cancel shows the stored airport again, its boxes locked.
+        QTest::mouseClick(v->cmdCxAddEdit, Qt::LeftButton);
+        QVERIFY(v->frameAddAP->isHidden() && v->txtLatitude->isReadOnly());
+        QCOMPARE(QStringList({v->txtID->text(), v->txtCity->text(), v->txtLatitude->text()}),
+                 QStringList({"KDEN", "Denver", "N39-51.7"}));
+    }
+
+    // The airport deleted after the question, the airport shown next; exactly the deleted
+    // airport's service rows go with it.
+    void deleteAirport_data() {
+        QTest::addColumn<QString>("ident");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("the next in city order") << "KDEN" << true << "EGLL";
+        QTest::newRow("the last: the one before") << "KTEB" << true << "YSSY";
+        QTest::newRow("answered No") << "KDEN" << false << "KDEN";
+    }
+    void deleteAirport() {
+        QFETCH(QString, ident);
+        QFETCH(bool, yes);
+        QFETCH(QString, next);
+        const QString countAll =
+            "SELECT (SELECT count(*) FROM tblFBOs) || ' ' || (SELECT "
+            "count(*) FROM tblCrewHotels) || ' ' || (SELECT count(*) FROM "
+            "tblPaxHotels) || ' ' || (SELECT count(*) FROM tblLimos) || ' ' "
+            "|| (SELECT count(*) FROM tblCatering)";
+        QStringList expected = scalar(countAll).split(' ');
+        for (size_t i = 0; yes && i < 5; ++i)
+            expected[qsizetype(i)] = QString::number(expected[qsizetype(i)].toInt() -
+                                                     rows(kServiceTables[i], ident).size());
+        find(ident);
+        prog->platform.answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
+        v->mnuFilDelAP->trigger();
+        QCOMPARE(messages(),
+                 QString("Delete Airport?: Are you sure you want to delete this record?"));
+        QCOMPARE(shown(), next);
+        QCOMPARE(scalar("SELECT count(*) FROM tblAirports WHERE Ident = ?1", {ident}),
+                 yes ? "0" : "1");
+        QCOMPARE(scalar(countAll), expected.join(' '));
+    }
+
+    // The only airport deleted: search mode with nothing shown; searches and steps on the empty
+    // table find nothing and do no harm.
+    void emptyAirportsTable() {
+        db().execute("DELETE FROM tblAirports WHERE Ident <> 'KDEN'");
+        prog->adb.AirportsRs->requery();
+        find("KDEN");
+        prog->platform.answers = {Platform::Answer::Yes};
+        v->mnuFilDelAP->trigger();
+        QCOMPARE(scalar("SELECT count(*) FROM tblAirports"), QString("0"));
+        QVERIFY(v->txtID->isVisible() && v->txtCTY->isVisible() && v->cmdNext->isHidden());
+        QVERIFY(v->txtCity->text().isEmpty() && v->cboFBOs->count() == 0);
+        QVERIFY(!v->mnuEdiAP->isEnabled() && !v->mnuFilDelAP->isEnabled());
+        QCOMPARE(focusName(), QString("txtID"));
+        typeAndReturn("KDEN");
+        QCOMPARE(focusName(), QString("txtCTY"));
+        typeAndReturn("a");
+        QCOMPARE(focusName(), QString("txtCTY"));
+        v->cmdNext_Click();
+        v->cmdPrevious_Click();
+        QCOMPARE(shown(), QString("-"));
+        QCOMPARE(prog->platform.messages.size(), 3);  // the question and the two ends
+    }
+
+    // One frame per family: what is typed ("" keeps a box) with Enter from box to box, the frame's
+    // caption, the button Enter reaches; the rows stored afterwards ("Name|Phone|Freq|Default").
+    void services_data() {
+        QTest::addColumn<QString>("ident");
+        QTest::addColumn<int>("family");
+        QTest::addColumn<QString>("open");  // "add", "edit", "delete"
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("okButton");
+        QTest::addColumn<QStringList>("stored");
+        // Aspen has no FBO: the first one added becomes its default when shown.
+        QTest::newRow("add an FBO, 6-character frequency")
+            << "KASE" << 0 << "add" << QStringList{"Aspen Jet", "970-555-0100", "122.95"}
+            << "   Add FBO   "
+            << "cmdEnterFBO" << QStringList{"Aspen Jet|970-555-0100|122.95 |1"};
+        QTest::newRow("add a crew hotel: stored unmarked")
+            << "KDEN" << 1 << "add" << QStringList{"Crew Rest Motel And Suites Ltd", "303-555-0112"}
+            << "   Add Crew Hotel   "
+            << "cmdEnterCHot"
+            << QStringList{"Airport Inn|303-555-0110||1", "Summit Lodge|303-555-0111||0",
+                           "Crew Rest Motel And Suite|303-555-0112||0"};
+        QTest::newRow("revise a pax hotel: default kept")
+            << "KDEN" << 2 << "edit" << QStringList{"Denver Grand", ""}
+            << "   Edit Pax Hotel Data   "
+            << "cmdRevPHot" << QStringList{"Denver Grand|303-555-0120||1"};
+        QTest::newRow("revise a limo")
+            << "KTEB" << 3 << "edit" << QStringList{"", "201-555-0199"} << "   Edit Limo Data   "
+            << "cmdRevLimo" << QStringList{"Garden State Limo|201-555-0199||1"};
+        QTest::newRow("add catering")
+            << "KDEN" << 4 << "add" << QStringList{"Jet Meals", "303-555-0131"}
+            << "   Add Catering   "
+            << "cmdEnterCat"
+            << QStringList{"Sky Catering|303-555-0130||1", "Jet Meals|303-555-0131||0"};
+        // The default deleted: the first remaining one becomes the default.
+        QTest::newRow("delete the default crew hotel")
+            << "KDEN" << 1 << "delete" << QStringList() << "Delete Crew Hotel?"
+            << "" << QStringList{"Summit Lodge|303-555-0111||1"};
+    }
+    void services() {
+        QFETCH(QString, ident);
+        QFETCH(int, family);
+        QFETCH(QString, open);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, caption);
+        QFETCH(QString, okButton);
+        QFETCH(QStringList, stored);
+        const ServiceTable t = kServiceTables[family];
+        find(ident);
+        const std::array<QAction*, 5> adds{v->mnuFilAddFBO, v->mnuFilAddCrewHotel,
+                                           v->mnuFilAddPaxHotel, v->mnuFilAddLimo, v->mnuFilAddCat};
+        const std::array<QAction*, 5> edits{v->mnuEdiFBO, v->mnuEdiCrew, v->mnuEdiPax,
+                                            v->mnuEdiLimos, v->mnuEdiCatering};
+        const std::array<QAction*, 5> deletes{v->mnuFilDelFBO, v->mnuFilDelCrew, v->mnuFilDelPax,
+                                              v->mnuFilDelLimo, v->mnuFilDelCat};
+        const std::array<QGroupBox*, 5> frames{v->frameAddFBO, v->frameAddCHot, v->frameAddPHot,
+                                               v->frameAddLimo, v->frameAddCat};
+        if (open == "delete") {
+            prog->platform.answers = {Platform::Answer::Yes};
+            deletes[size_t(family)]->trigger();
+            QCOMPARE(messages(), caption + ": Are you sure you want to delete this record?");
+            QCOMPARE(rows(t, ident), stored);
+            return;
+        }
+        (open == "add" ? adds : edits)[size_t(family)]->trigger();
+        QGroupBox* frame = frames[size_t(family)];
+        QVERIFY(frame->isVisible());
+        QCOMPARE(frame->title(), caption);
+        QVERIFY(!v->mnuFile->menuAction()->isEnabled() && !v->cboFBOs->isEnabled());
+        QVERIFY(!v->cmdNext->isEnabled() && !v->txtCity->isEnabled());
+        // The box with the focus is light yellow, the others are not.
+        auto* first = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(first && frame->isAncestorOf(first));
+        QCOMPARE(first->palette().color(QPalette::Base), QColor(255, 255, 128));
+        for (const QString& text : typed) {
+            if (!text.isEmpty()) {
+                qobject_cast<QLineEdit*>(QApplication::focusWidget())->selectAll();
+                QTest::keyClicks(QApplication::focusWidget(), text);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QVERIFY(first->palette().color(QPalette::Base) != QColor(255, 255, 128));
+        QCOMPARE(focusName(), okButton);
+        typeAndReturn({});
+        QVERIFY(frame->isHidden());
+        QVERIFY(v->mnuFile->menuAction()->isEnabled() && v->cboFBOs->isEnabled());
+        QVERIFY(v->cmdNext->isEnabled() && v->txtCity->isEnabled());
+        QCOMPARE(rows(t, ident), stored);
+        QCOMPARE(messages(), QString());
+    }
+
+    // Back to the planning page in this window's place, and on the next visit the identifier
+    // search with the airport last shown ready to search again.
+    void returnToPlanning() {
+        find("LFPB");
+        v->move(80, 60);
+        v->mnuFilExit->trigger();
+        QVERIFY(planning->isVisible() && v->isHidden());
+        QCOMPARE(planning->pos(), QPoint(80, 60));
+        planning->mnuVieAirport->trigger();
+        QVERIFY(v->isVisible() && planning->isHidden());
+        QTRY_COMPARE(focusName(), QString("txtID"));
+        QCOMPARE(v->txtID->text(), QString("LFPB"));
+        QVERIFY(v->lblID->isVisible() && v->cmdIdentOK->isVisible() && v->cmdNext->isHidden());
+        QVERIFY(v->txtCity->text().isEmpty() && v->cboFBOs->count() == 0);
+        QVERIFY(!v->mnuEdiAP->isEnabled() && !v->mnuFilPrint->isEnabled());
+        v->mnuExit->trigger();
+        QVERIFY(prog->app->ended() && v->isHidden());
+        QCOMPARE(prog->quitCalls, 1);
+    }
+};
+
+QTEST_MAIN(TestAirportInfo)
+#include "test_airport_info.moc"
