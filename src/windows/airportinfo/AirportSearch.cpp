@@ -9,6 +9,7 @@
 
 #include "core/PlanState.h"
 #include "core/Text.h"
+#include "report/AirportPrintout.h"
 #include "windows/WindowSwitch.h"
 #include "windows/airportinfo/View.h"
 #include "windows/kit/KeyCodes.h"
@@ -263,9 +264,28 @@ void View::mnuFilSeaCity_Click() {
     txtCTY->setFocus();
 }
 
+// The airport as the window shows it: the boxes' texts and the entry shown in each list.
 void View::mnuFilPrint_Click() {
-    // The printout's lines (fields, wrapped comment, the selected services) come with the report
-    // library; until then the entry prints nothing.
+    const AirportPrintFields a{txtIdentifier->text(),
+                               txtCity->text(),
+                               txtState->text(),
+                               txtLatitude->text(),
+                               txtLongitude->text(),
+                               txtStandard->text(),
+                               txtDay->text(),
+                               txtZoneCode->text(),
+                               txtComment->toPlainText(),
+                               cboFBOs->currentText(),
+                               cboCrewHotels->currentText(),
+                               cboPaxHotels->currentText(),
+                               cboLimos->currentText(),
+                               cboCatering->currentText()};
+    const QString failed = app_.platform.printReport(this, QStringLiteral("Airport Information"),
+                                                     PrintAirportInformation(a));
+    if (!failed.isEmpty())
+        app_.platform.messageBox(this, QStringLiteral("The airport was not printed.\n") + failed,
+                                 QStringLiteral("Print"), Platform::Buttons::OK,
+                                 Platform::Icon::Warning);
 }
 
 }  // namespace tx

@@ -594,6 +594,26 @@ class TestAirportInfo : public QObject {
         QCOMPARE(messages(), QString());
     }
 
+    // "&Print" prints the airport as shown: the boxes, then the entry shown in each list that has
+    // one; a failed print says so.
+    void printsTheAirportShown() {
+        find("KDEN");
+        v->mnuFilPrint->trigger();
+        QCOMPARE(prog->platform.printouts.size(), 1);
+        QStringList lines;
+        for (const ReportLine& l : prog->platform.printouts[0].lines) lines << l.text;
+        QCOMPARE(lines.mid(0, 6), (QStringList{"", "", "           Tarvex - Airport Information",
+                                               QString(69, '-'), "", "Identifier:      KDEN"}));
+        QCOMPARE(lines[6], QString("City:            Denver"));
+        QVERIFY(lines.contains("FBO :      " + v->cboFBOs->currentText()));
+        QVERIFY(lines.contains("Catering : " + v->cboCatering->currentText()));
+        QVERIFY(!lines.join('|').contains("Limo :"));  // Denver has none
+        prog->platform.printError = "no printer";
+        v->mnuFilPrint->trigger();
+        QCOMPARE(prog->platform.messages.last().text,
+                 QString("The airport was not printed.\nno printer"));
+    }
+
     // Back to the planning page in this window's place, and on the next visit the identifier
     // search with the airport last shown ready to search again.
     void returnToPlanning() {
