@@ -353,11 +353,11 @@ void TripPlanning::connectHandlers() {
     connectServiceHandlers();
     connectWindReserveHandlers();
     connectCommentHandlers();
+    connectViewHandlers();
+    connectEditHandlers();
 
     events_.Click(cmdExitTX, this, &TripPlanning::cmdExitTX_Click);
     connect(mnuFilExit, &QAction::triggered, this, &TripPlanning::mnuFilExit_Click);
-    connect(mnuViePilot, &QAction::triggered, this, &TripPlanning::mnuViePilot_Click);
-    connect(mnuVieSummary, &QAction::triggered, this, &TripPlanning::mnuVieSummary_Click);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -253,6 +253,7 @@ class TripPlanning : public QMainWindow {
     double ReenteredLeg = 0;       // that leg when it lies before the last leg, else 0
     QString ListLegFlag;           // "yes": the planning-page comment belongs to SelLeg
     QString ExitMode;              // "EExit" once an exit command runs
+    int ViewLeg = 0;               // the leg a view selects when it opens; 0 while none was
 
     // ---- Lookup values of the window ----
     QString IdentToFind;             // the identifier to look up, upper-cased
@@ -348,9 +349,46 @@ class TripPlanning : public QMainWindow {
 
     void cmdExitTX_Click();
     void mnuFilExit_Click();
+    void AskSaveAndExit();
+
+    // ---- The pilot and summary views and their comments ----
     void mnuViePilot_Click();
     void mnuVieSummary_Click();
-    void AskSaveAndExit();
+    void ShowPilotView();
+    void ShowSummaryView();
+    void LeavePilotView();
+    void LeaveSummaryView();
+    void cmdSummaryFormat_Click();
+    void cmdPilotFormat_Click();
+    void cmdPExitToPlanPage_Click();
+    void cmdSExitToPlanPage_Click();
+    void lboPilot_Click();
+    void lboSummary_Click();
+    void lboPilot_DblClick();
+    void lboSummary_DblClick();
+    void lboPilot_KeyPress(int& KeyAscii);
+    void lboSummary_KeyPress(int& KeyAscii);
+    void cmdPilotComments_Click();
+    void cmdSumComments_Click();
+    void cmdPilotComOK_Click();
+    void cmdSumComOK_Click();
+    void cmdErasePComments_Click();
+    void cmdEraseSComments_Click();
+    void cmdPilCancel_Click();
+    void cmdSumCancel_Click();
+    void txtPilotComments_KeyPress(int& KeyAscii);
+    void txtSumComments_KeyPress(int& KeyAscii);
+    void txtSumComments_GotFocus();
+    // Fills lboTX, lboPilot and lboSummary with the stored lines of legs 1..NumLegs, runs
+    // PlanTotals and shows the totals and the aircraft type in all three layouts.
+    void RefillPlanLists();
+
+    // ---- Editing the leg list ----
+    void mnuEdiEdit_Click();
+    void mnuEdiInsert_Click();
+    void mnuEdiDel_Click();
+    void lboTX_DblClick();
+    void ShowLegForEdit();
 
     // ---- Menus and control states ----
     void EnableMenus();
@@ -396,6 +434,8 @@ class TripPlanning : public QMainWindow {
     void connectServiceHandlers();
     void connectWindReserveHandlers();
     void connectCommentHandlers();
+    void connectViewHandlers();
+    void connectEditHandlers();
     void placeFrames();
     QString prevLegLine() const;
     static QString destCityText(const Leg& leg);
@@ -422,8 +462,28 @@ class TripPlanning : public QMainWindow {
     bool windLeavesGroundSpeed(double wind, double& groundSpeed);
     void refuseWind(double wind, double groundSpeed);
     void CompleteLeg(double reserve);
-    void refillLegList();
     int commentLeg() const;
+    void copyRows(QListWidget* list, int& KeyAscii);
+
+    // The pilot or the summary view: its controls, described once for both (Views.cpp).
+    struct FormatView;
+    FormatView pilotView();
+    FormatView summaryView();
+    void showView(const FormatView& v);
+    void showViewDetails(const FormatView& v, int leg);
+    void leaveView(const FormatView& v);
+    void changeFormat(const FormatView& from, const FormatView& to);
+    void viewRowClicked(const FormatView& v);
+    void viewRowDblClicked(const FormatView& v, const QString& mode);
+    void openViewComments(const FormatView& v);
+    void saveViewComments(const FormatView& v);
+    void eraseViewComments(const FormatView& v);
+    void closeViewComments(const FormatView& v);
+    void refuseQuote(QPlainTextEdit* box, int& KeyAscii);
+    bool refusePastedQuotes(QPlainTextEdit* box);
+    bool hasSelectedLeg() const;
+    void setEditEntries(bool on);
+    void prepareNextLeg();
     void closeCommentFrame();
     void reportDbError(const DbError& e);
 
