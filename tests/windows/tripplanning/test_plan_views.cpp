@@ -242,12 +242,15 @@ class TestPlanViews : public QObject {
         QTest::keyClicks(box, " at \"KDEN\"");
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClicks(box, "Crew rest");
+        // Lines pasted from the clipboard keep their breaks, one each.
+        QGuiApplication::clipboard()->setText("\r\nGPU\r\nLav");
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(prog->platform.messages.size(), 2);
         QCOMPARE(prog->platform.messages[0].text,
                  QString("Do not use <quotes> in the text of the comments !!"));
         QCOMPARE(focusName(), box->objectName());
         QTest::mouseClick(pilot ? w->cmdPilotComOK : w->cmdSumComOK, Qt::LeftButton);
-        QCOMPARE(s.leg(2).LegComments, QString("Fuel at  KDEN \nCrew rest"));
+        QCOMPARE(s.leg(2).LegComments, QString("Fuel at  KDEN \nCrew rest\nGPU\nLav"));
         QVERIFY(frame->isHidden() && button->isVisible());
         QCOMPARE(lockedCount(), 0);
         QCOMPARE(focusName(), list(pilot)->objectName());
@@ -257,6 +260,9 @@ class TestPlanViews : public QObject {
         QCOMPARE((pilot ? w->txtSumComments : w->txtPilotComments)->toPlainText(),
                  s.leg(2).LegComments);
         QCOMPARE(w->txtLegComments->toPlainText(), s.leg(2).LegComments);
+        w->txtLegComments->selectAll();
+        w->txtLegComments->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), s.leg(2).LegComments);
         QTest::mouseClick(pilot ? w->cmdPilotFormat : w->cmdSummaryFormat, Qt::LeftButton);
 
         // Erase empties the leg's comments at once; the frame stays open.
