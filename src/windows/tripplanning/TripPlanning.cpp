@@ -382,8 +382,12 @@ void TripPlanning::placeFrames() {
     centre(frameACChange, area, 380);
     centre(frameChFRes, area, 480);
     centre(frameTaxiDefault, area, 520);
-    centre(framePilotComments, framePilot->rect(), 520);
-    centre(frameSumComments, frameSummary->rect(), 520);
+    // A view's comments lie over its details, below the list, which stays usable.
+    for (auto [comments, view] :
+         {std::pair{framePilotComments, framePilot}, std::pair{frameSumComments, frameSummary}}) {
+        centre(comments, view->rect(), 520);
+        comments->move(comments->x(), std::max(0, view->height() - comments->height() - 10));
+    }
 }
 
 void TripPlanning::resizeEvent(QResizeEvent* event) {

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -247,6 +248,9 @@ void TripPlanning::showView(const FormatView& v) {
     v.time->setText(s_.TotalTimeText);
     showViewDetails(v, s_.NumLegs);
     HideMenus();
+    // The page grows by the menu bar just hidden: the view covers all of it.
+    layout()->activate();
+    placeFrames();
     v.frame->show();
     v.frame->raise();
     // The leg last selected in either view, or the last leg; the list's Click shows it.

@@ -80,6 +80,8 @@ class TestPlanViews : public QObject {
         QCOMPARE(dist + '|' + time, QString("327| 1+00"));
         QCOMPARE(w->lblACType[pilot ? 1 : 3]->text(), TestProgram::kAircraftType);
         QVERIFY(!w->mnufil->menuAction()->isVisible() && !w->mnuHelp->isVisible());
+        // The page the hidden menu bar left: all of it under the view.
+        QCOMPARE((pilot ? w->framePilot : w->frameSummary)->geometry(), w->centralWidget()->rect());
         QVERIFY(w->cmdContinuePlanning->isHidden() && w->cmdExitTX->isHidden());
         QVERIFY(!w->lboTX->isEnabled());
         QCOMPARE(w->mnuViePilot->isChecked(), pilot);
