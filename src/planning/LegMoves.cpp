@@ -31,14 +31,12 @@ void RenumberLeg(PlanState& s, int i) {
         setBlankLines(leg, i);
         return;
     }
-    // The line builders work on CurLeg and touch working values, the city-and-state texts and
-    // (unless told it is a recomputation) the destination services: keep all of that and take
-    // only the four numbered lines from them.
+    // The line builders work on CurLeg and also write working values, the city-and-state texts
+    // and the destination services: keep all of that and take only the four numbered lines.
     const Leg before = leg;
     const WorkingValues working = s;
     const std::int16_t cur = s.CurLeg;
     s.CurLeg = static_cast<std::int16_t>(i);
-    s.RecalcFlag = QStringLiteral("Yes");
     TXLegg(s);
     Pilot(s);
     Summary(s);
