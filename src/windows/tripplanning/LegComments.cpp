@@ -1,10 +1,8 @@
 // The planning-page list and its comments: a click in the list selects a leg and shows its
 // details, Ctrl+C copies the selected lines, and the comment frame keeps the comments of the
-// selected leg or of the leg just entered.
+// selected leg or of the leg just entered. The double-quote refusal of every comment box.
 #include <QAction>
-#include <QClipboard>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <algorithm>
 
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
@@ -78,19 +75,8 @@ void TripPlanning::ShowLegDetails() {
     txtFuelReserve->setText(LTrim(leg.ReserveText));
 }
 
-// Ctrl+C (or Ctrl+I) puts the selected lines on the clipboard, each ended by CR LF, after a
-// CR LF of their own.
 void TripPlanning::lboTX_KeyPress(int& KeyAscii) {
-    if (KeyAscii != keys::kCtrlC && KeyAscii != keys::kCtrlI) return;
-    KeyAscii = 0;
-    QList<int> rows;
-    for (const QListWidgetItem* item : lboTX->selectedItems()) rows << lboTX->row(item);
-    std::sort(rows.begin(), rows.end());
-    QString text = QStringLiteral("\r\n");
-    for (int r : rows) text += lboTX->item(r)->text() + QStringLiteral("\r\n");
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
+    copyRows(lboTX, KeyAscii);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -112,12 +98,31 @@ void TripPlanning::cmdEnterComments_Click() {
     events_.SetFocus(txtLegComments);
 }
 
-void TripPlanning::txtLegComments_KeyPress(int& KeyAscii) {
+// A typed double quote becomes a blank, with the warning; the box keeps the focus (a plain
+// focus: the summary box reloads its text when it gets the focus anew).
+void TripPlanning::refuseQuote(QPlainTextEdit* box, int& KeyAscii) {
     if (KeyAscii != keys::kDoubleQuote) return;
     KeyAscii = keys::kBlank;
     app_.platform.messageBox(this, kNoQuotes, QStringLiteral("Tarvex"), Platform::Buttons::OK,
                              Platform::Icon::Warning);
-    events_.SetFocus(txtLegComments);
+    box->setFocus();
+}
+
+// A pasted double quote is turned into a blank as a typed one is, and shown before saving: true
+// when there was one and the save has to wait.
+bool TripPlanning::refusePastedQuotes(QPlainTextEdit* box) {
+    QString text = box->toPlainText();
+    if (!text.contains(u'"')) return false;
+    text.replace(u'"', u' ');
+    box->setPlainText(text);
+    app_.platform.messageBox(this, kNoQuotes, QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                             Platform::Icon::Warning);
+    box->setFocus();
+    return true;
+}
+
+void TripPlanning::txtLegComments_KeyPress(int& KeyAscii) {
+    refuseQuote(txtLegComments, KeyAscii);
 }
 
 // Back to the page: the frame closed, the list and the page buttons usable again.
@@ -131,16 +136,8 @@ void TripPlanning::closeCommentFrame() {
 }
 
 void TripPlanning::cmdSaveComments_Click() {
-    QString text = txtLegComments->toPlainText();
-    // A pasted double quote is turned into a blank as a typed one is, and shown before saving.
-    if (text.contains(u'"')) {
-        text.replace(u'"', u' ');
-        txtLegComments->setPlainText(text);
-        app_.platform.messageBox(this, kNoQuotes, QStringLiteral("Tarvex"), Platform::Buttons::OK,
-                                 Platform::Icon::Warning);
-        events_.SetFocus(txtLegComments);
-        return;
-    }
+    if (refusePastedQuotes(txtLegComments)) return;
+    const QString text = txtLegComments->toPlainText();
     const int target = commentLeg();
     s_.CurLeg = static_cast<std::int16_t>(target);
     ListLegFlag.clear();

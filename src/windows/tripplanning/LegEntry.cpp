@@ -443,10 +443,6 @@ void TripPlanning::cmdLegCancel_Click() {
         mnuVieSummary_Click();
 }
 
-// The two format views open from the View menu; they are not built yet.
-void TripPlanning::mnuViePilot_Click() {}
-void TripPlanning::mnuVieSummary_Click() {}
-
 // ---------------------------------------------------------------------------------------------
 // Leaving the program
 

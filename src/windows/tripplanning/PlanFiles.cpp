@@ -363,7 +363,7 @@ void TripPlanning::retrievePlan(const QString& file, const QString& base) {
     loadPlanAircraft();
     if (s_.NumLegs > 0) PlanFileName = base;
     s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
-    refillLegList();
+    RefillPlanLists();
     const Leg& last = s_.leg(s_.CurLeg - 1);
     txtLeg->setText(NumText(s_.CurLeg));
     txtTorL->setText(QStringLiteral("T"));

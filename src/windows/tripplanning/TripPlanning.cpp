@@ -355,12 +355,12 @@ void TripPlanning::connectHandlers() {
     connectServiceHandlers();
     connectWindReserveHandlers();
     connectCommentHandlers();
+    connectViewHandlers();
+    connectEditHandlers();
 
     events_.Click(cmdExitTX, this, &TripPlanning::cmdExitTX_Click);
     connect(mnuFilExit, &QAction::triggered, this, &TripPlanning::mnuFilExit_Click);
     connect(mnuVieAirport, &QAction::triggered, this, &TripPlanning::mnuVieAirport_Click);
-    connect(mnuViePilot, &QAction::triggered, this, &TripPlanning::mnuViePilot_Click);
-    connect(mnuVieSummary, &QAction::triggered, this, &TripPlanning::mnuVieSummary_Click);
 }
 
 // The airport information window in place of this one.
@@ -391,8 +391,12 @@ void TripPlanning::placeFrames() {
     centre(frameACChange, area, 380);
     centre(frameChFRes, area, 480);
     centre(frameTaxiDefault, area, 520);
-    centre(framePilotComments, framePilot->rect(), 520);
-    centre(frameSumComments, frameSummary->rect(), 520);
+    // A view's comments lie over its details, below the list, which stays usable.
+    for (auto [comments, view] :
+         {std::pair{framePilotComments, framePilot}, std::pair{frameSumComments, frameSummary}}) {
+        centre(comments, view->rect(), 520);
+        comments->move(comments->x(), std::max(0, view->height() - comments->height() - 10));
+    }
 }
 
 void TripPlanning::resizeEvent(QResizeEvent* event) {

@@ -254,6 +254,7 @@ class TripPlanning : public QMainWindow {
     double ReenteredLeg = 0;       // that leg when it lies before the last leg, else 0
     QString ListLegFlag;           // "yes": the planning-page comment belongs to SelLeg
     QString ExitMode;              // "EExit" once an exit command runs
+    int ViewLeg = 0;               // the leg a view selects when it opens; 0 while none was
 
     // ---- Plan files ----
     QString PlanDir;           // where plan files and text reports live: the working directory
@@ -361,9 +362,46 @@ class TripPlanning : public QMainWindow {
     void cmdExitTX_Click();
     void mnuFilExit_Click();
     void mnuVieAirport_Click();
+    void AskSaveAndExit();
+
+    // ---- The pilot and summary views and their comments ----
     void mnuViePilot_Click();
     void mnuVieSummary_Click();
-    void AskSaveAndExit();
+    void ShowPilotView();
+    void ShowSummaryView();
+    void LeavePilotView();
+    void LeaveSummaryView();
+    void cmdSummaryFormat_Click();
+    void cmdPilotFormat_Click();
+    void cmdPExitToPlanPage_Click();
+    void cmdSExitToPlanPage_Click();
+    void lboPilot_Click();
+    void lboSummary_Click();
+    void lboPilot_DblClick();
+    void lboSummary_DblClick();
+    void lboPilot_KeyPress(int& KeyAscii);
+    void lboSummary_KeyPress(int& KeyAscii);
+    void cmdPilotComments_Click();
+    void cmdSumComments_Click();
+    void cmdPilotComOK_Click();
+    void cmdSumComOK_Click();
+    void cmdErasePComments_Click();
+    void cmdEraseSComments_Click();
+    void cmdPilCancel_Click();
+    void cmdSumCancel_Click();
+    void txtPilotComments_KeyPress(int& KeyAscii);
+    void txtSumComments_KeyPress(int& KeyAscii);
+    void txtSumComments_GotFocus();
+    // Fills lboTX, lboPilot and lboSummary with the stored lines of legs 1..NumLegs, runs
+    // PlanTotals and shows the totals and the aircraft type in all three layouts.
+    void RefillPlanLists();
+
+    // ---- Editing the leg list ----
+    void mnuEdiEdit_Click();
+    void mnuEdiInsert_Click();
+    void mnuEdiDel_Click();
+    void lboTX_DblClick();
+    void ShowLegForEdit();
 
     // ---- Plan files ----
     void mnuFilNew_Click();
@@ -438,6 +476,8 @@ class TripPlanning : public QMainWindow {
     void openRetrieveFrame();
     void retrievePlan(const QString& file, const QString& base);
     void loadPlanAircraft();
+    void connectViewHandlers();
+    void connectEditHandlers();
     void placeFrames();
     QString prevLegLine() const;
     static QString destCityText(const Leg& leg);
@@ -464,8 +504,28 @@ class TripPlanning : public QMainWindow {
     bool windLeavesGroundSpeed(double wind, double& groundSpeed);
     void refuseWind(double wind, double groundSpeed);
     void CompleteLeg(double reserve);
-    void refillLegList();
     int commentLeg() const;
+    void copyRows(QListWidget* list, int& KeyAscii);
+
+    // The pilot or the summary view: its controls, described once for both (Views.cpp).
+    struct FormatView;
+    FormatView pilotView();
+    FormatView summaryView();
+    void showView(const FormatView& v);
+    void showViewDetails(const FormatView& v, int leg);
+    void leaveView(const FormatView& v);
+    void changeFormat(const FormatView& from, const FormatView& to);
+    void viewRowClicked(const FormatView& v);
+    void viewRowDblClicked(const FormatView& v, const QString& mode);
+    void openViewComments(const FormatView& v);
+    void saveViewComments(const FormatView& v);
+    void eraseViewComments(const FormatView& v);
+    void closeViewComments(const FormatView& v);
+    void refuseQuote(QPlainTextEdit* box, int& KeyAscii);
+    bool refusePastedQuotes(QPlainTextEdit* box);
+    bool hasSelectedLeg() const;
+    void setEditEntries(bool on);
+    void prepareNextLeg();
     void closeCommentFrame();
     void reportDbError(const DbError& e);
 

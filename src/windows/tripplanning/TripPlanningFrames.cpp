@@ -148,6 +148,7 @@ void TripPlanning::buildFormatFrames(QWidget* page) {
                 serviceLabels[i]->setObjectName(labelPrefix + QString::number(i));
                 serviceLabels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 boxes[i]->setFont(FixedPitchFont(9));
+                boxes[i]->setReadOnly(true);  // shows the leg; the services are chosen in entry
                 g->addWidget(serviceLabels[i], i, 0);
                 g->addWidget(boxes[i], i, 1);
                 g->addWidget(checks[i], i, 2);
@@ -184,6 +185,7 @@ void TripPlanning::buildFormatFrames(QWidget* page) {
     txtTXLeg = TextBox(p, "txtTXLeg", 4);
     txtDepAP = TextBox(p, "txtDepAP");
     txtDestAP = TextBox(p, "txtDestAP");
+    for (QLineEdit* shown : {txtTXLeg, txtDepAP, txtDestAP}) shown->setReadOnly(true);
     lblPilDestInfo = Label(p, "lblPilDestInfo", QStringLiteral(" -  Destination Information  -"));
     txtPilotFBO = TextBox(p, "txtPilotFBO");
     txtPilotCrew = TextBox(p, "txtPilotCrew");

@@ -137,15 +137,6 @@ void TripPlanning::txtFuelReserve_KeyPress(int& KeyAscii) {
 // ---------------------------------------------------------------------------------------------
 // The completed leg
 
-void TripPlanning::refillLegList() {
-    lboTX->setEnabled(true);
-    lboTX->clear();
-    for (int k = 1; k <= s_.NumLegs; ++k) lboTX->addItem(s_.leg(k).PlanLine);
-    PlanTotals(s_);
-    lblTXDist->setText(NumText(s_.TotalDist));
-    lblTXTime->setText(s_.TotalTimeText);
-}
-
 void TripPlanning::CompleteLeg(double reserve) {
     txtFuelReserve->setEnabled(false);
 
@@ -174,7 +165,8 @@ void TripPlanning::CompleteLeg(double reserve) {
     FinishedLeg = s_.CurLeg;
     ReenteredLeg = s_.NumLegs > FinishedLeg ? FinishedLeg : 0;
 
-    refillLegList();
+    lboTX->setEnabled(true);
+    RefillPlanLists();
 
     // The next leg starts where this one ended.
     s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);

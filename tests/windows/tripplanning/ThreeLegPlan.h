@@ -1,0 +1,50 @@
+#pragma once
+// The plan the view and edit tests work on, typed into the main window: Denver - Aspen - Denver -
+// Aspen (the test airports of tests/support).
+//
+// Each leg is 109 n.mi.: row 1 of TEST.AC, 340 kt and 1700 an hour. The wind is -18 (proposed
+// for the westbound legs, typed for the eastbound one): 109 / 322 = 0.3385 -> 0.33 h, 00+20, burn
+// 0.33 * 1700 = 561. Both airports keep daylight time (-6) in July, so a leg lands 0.33 h plus
+// the 10-minute taxi (0.1666 h) after it leaves: 0.4966 h, 30 minutes on the clock.
+// Totals: 3 * 109 = 327 n.mi., 60 minutes = 1+00.
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "support/TestProgram.h"
+#include "windows/tripplanning/TripPlanning.h"
+
+namespace tx::test {
+
+// The planning-page lines of the three legs.
+inline const QStringList kThreeLegLines{
+    " 1  04Jul Denver(KDEN)         0800   Aspen(KASE)          0830    00+20    109    561",
+    " 2  04Jul Aspen(KASE)          1200   Denver(KDEN)         1230    00+20    109    561",
+    " 3  05Jul Denver(KDEN)         0900   Aspen(KASE)          0930    00+20    109    561"};
+
+// A click on a row of a list, scrolled into view; a double click is that click and then the
+// second press, which the list takes for a double one.
+inline void clickRow(QListWidget* list, int row) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+inline void doubleClickRow(QListWidget* list, int row) {
+    clickRow(list, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualItemRect(list->item(row)).center());
+}
+
+// Types the three legs, pressing Return on the services frames; true when all three are listed.
+inline bool enterThreeLegPlan(TripPlanning* w) {
+    const QList<QStringList> legs{{"", "", "0704", "0800", "kden", "", "kase", "", ""},
+                                  {"", "", "", "1200", "", "kden", "", "-18", ""},
+                                  {"", "", "07/05", "0900", "", "kase", "", ""}};
+    for (const QStringList& entries : legs) {
+        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
+        for (const QString& entry : entries) typeAndReturn(entry);
+    }
+    return w->lboTX->count() == 3;
+}
+
+}  // namespace tx::test

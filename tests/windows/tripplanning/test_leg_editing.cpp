@@ -1,0 +1,214 @@
+// The Edit menu on a typed plan: inserting and deleting legs with the lists and totals after
+// them, the refusals, and a leg opened for editing from the menu and by a double click.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "ThreeLegPlan.h"
+#include "windows/AppWindows.h"
+
+using namespace tx;
+using namespace tx::test;
+
+class TestLegEditing : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestProgram> prog;
+    TripPlanning* w = nullptr;
+
+    QStringList planLines() const {
+        QStringList lines;
+        for (int r = 0; r < w->lboTX->count(); ++r) lines << w->lboTX->item(r)->text();
+        return lines;
+    }
+    bool editEntriesOff() const {
+        return !w->mnuEdit->menuAction()->isEnabled() && !w->mnuEdiEdit->isEnabled() &&
+               !w->mnuEdiInsert->isEnabled() && !w->mnuEdiDel->isEnabled();
+    }
+    // Line `line` of the plan (1-based) under another leg number.
+    static QString renumbered(int line, int number) {
+        return QString("%1").arg(number, 2) + kThreeLegLines[line - 1].mid(2);
+    }
+    // Return in every box as it stands (the services frame included), the wind the leg was
+    // planned with, until the leg is completed.
+    void reenter() {
+        for (int n = 0; n < 12 && w->framePlanning->isVisible(); ++n)
+            typeAndReturn(focusName() == "txtWind" ? "-18" : "");
+    }
+
+  private slots:
+    void init() {
+        prog = std::make_unique<TestProgram>();
+        QVERIFY(prog->started());
+        w = prog->showPlanning();
+        QVERIFY(w);
+        QVERIFY(enterThreeLegPlan(w));
+        QCOMPARE(planLines(), kThreeLegLines);
+    }
+    void cleanup() {
+        w = nullptr;
+        prog.reset();
+    }
+
+    // After an insert or a delete on the leg clicked: the three lists, the totals, new entry
+    // after the last leg, the Edit entries off (and doing nothing should they run on a leg that
+    // is gone). A plan of 20 legs takes no blank leg.
+    void insertAndDelete_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("twenty");  // the plan filled up to 20 legs first
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("totals");
+        QTest::newRow("delete leg 1")
+            << "mnuEdiDel" << 0 << false << QStringList{renumbered(2, 1), renumbered(3, 2)}
+            << "218| 0+40";
+        QTest::newRow("delete the last leg")
+            << "mnuEdiDel" << 2 << false << kThreeLegLines.mid(0, 2) << "218| 0+40";
+        QTest::newRow("insert before leg 2")
+            << "mnuEdiInsert" << 1 << false
+            << QStringList{kThreeLegLines[0], " 2" + QString(76, ' '), renumbered(2, 3),
+                           renumbered(3, 4)}
+            << "327| 1+00";
+        QTest::newRow("insert into 20 legs") << "mnuEdiInsert" << 1 << true << QStringList{} << "";
+    }
+    void insertAndDelete() {
+        QFETCH(QString, entry);
+        QFETCH(int, row);
+        QFETCH(bool, twenty);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, totals);
+        PlanState& s = prog->s;
+        if (twenty) {
+            for (int k = 4; k <= 20; ++k) s.leg(k) = s.leg(3);
+            s.NumLegs = 20;
+            w->RefillPlanLists();
+            lines = planLines();
+            totals = w->lblTXDist->text() + '|' + w->lblTXTime->text();
+        }
+        prog->platform.messages.clear();
+        clickRow(w->lboTX, row);
+        w->findChild<QAction*>(entry)->trigger();
+        QCOMPARE(planLines(), lines);
+        QCOMPARE(int(s.NumLegs), int(lines.size()));
+        QCOMPARE(w->lblTXDist->text() + '|' + w->lblTXTime->text(), totals);
+        if (twenty) {
+            QCOMPARE(prog->platform.messages.size(), 1);
+            QCOMPARE(prog->platform.messages[0].title, QString("Max of 20 Legs !!"));
+            QVERIFY(s.leg(21).PlanLine.isEmpty());
+            return;
+        }
+        for (int k = 1; k <= s.NumLegs; ++k) {
+            QCOMPARE(w->lboPilot->item(3 * k - 3)->text().left(2), QString("%1").arg(k, 2));
+            QVERIFY(w->lboSummary->item(8 * k - 8)->text().endsWith("Leg  " + QString::number(k)));
+        }
+        QCOMPARE(w->lboSummary->count(), 8 * s.NumLegs);
+        if (s.NumLegs < 3) QVERIFY(s.leg(3).PlanLine.isEmpty() && s.leg(3).DepID.isEmpty());
+        QCOMPARE(w->txtLeg->text(), QString::number(s.NumLegs + 1));
+        QCOMPARE(w->txtDepID->text(), s.leg(s.NumLegs).DestID);
+        QVERIFY(w->txtDestID->text().isEmpty() && w->txtWind->text().isEmpty());
+        QVERIFY(editEntriesOff() && w->cmdEnterComments->isHidden());
+        if (s.SelLeg > s.NumLegs) {
+            w->mnuEdiInsert_Click();
+            w->mnuEdiDel_Click();
+            w->mnuEdiEdit_Click();
+            QCOMPARE(planLines(), lines);
+            QVERIFY(w->framePlanning->isHidden());
+        }
+        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
+        QCOMPARE(w->txtLeg->text(), QString::number(s.NumLegs + 1));
+    }
+
+    // A leg opened for editing departs from its predecessor's destination, changed meanwhile;
+    // entered again it is recomputed from there, and the leg after it is not.
+    void editAfterPredecessorChanged() {
+        PlanState& s = prog->s;
+        s.leg(1).DestID = "KTEB";
+        s.leg(1).DestCityStateF = "Teterboro, NJ";
+        clickRow(w->lboTX, 1);
+        w->mnuEdiEdit->trigger();
+        QVERIFY(w->framePlanning->isVisible() && w->cmdContinuePlanning->isHidden());
+        QCOMPARE(focusName(), QString("txtLeg"));
+        QCOMPARE(w->framePlanning->title(), QString("Leg #  2"));
+        QCOMPARE(w->txtLeg->text() + ' ' + w->txtDate->text(), QString("2 07/04"));
+        QCOMPARE(w->txtDepID->text() + ' ' + w->txtDepCity->text(), QString("KTEB Teterboro, NJ"));
+        QCOMPARE(s.leg(2).DepID, QString("KTEB"));
+        QVERIFY(editEntriesOff());
+        reenter();
+        QVERIFY(w->lboTX->item(1)->text().startsWith(
+            " 2  04Jul Teterboro(KTEB)      1200   Denver(KDEN)         "));
+        QCOMPARE(w->lboTX->item(2)->text(), kThreeLegLines[2]);
+        QCOMPARE(w->txtLeg->text(), QString("4"));
+    }
+
+    // The comments asked for after an edit belong to the leg entered, not to the one clicked.
+    void commentsAfterEditingAnotherLeg() {
+        PlanState& s = prog->s;
+        s.leg(2).LegComments = "Two";
+        s.leg(3).LegComments = "Three";
+        prog->platform.answers = {Platform::Answer::Yes};
+        clickRow(w->lboTX, 1);
+        w->mnuEdiEdit->trigger();
+        typeAndReturn("3");
+        reenter();
+        QCOMPARE(w->txtLegComments->toPlainText(), QString("Three"));
+        w->txtLegComments->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w->txtLegComments, " more");
+        QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
+        QCOMPARE(s.leg(3).LegComments + '|' + s.leg(2).LegComments, QString("Three more|Two"));
+    }
+
+    // A double click opens the leg of the row for editing; entered again (or cancelled) it comes
+    // back to the list it was opened from, that leg selected and the view's buttons usable even
+    // when its comment frame was open.
+    void doubleClickEdits_data() {
+        QTest::addColumn<QString>("listName");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("leg");
+        QTest::addColumn<QString>("viewMode");
+        QTest::addColumn<bool>("commentsOpen");  // and the edit cancelled
+        QTest::newRow("planning page") << "lboTX" << 2 << 3 << "TX" << false;
+        QTest::newRow("pilot view") << "lboPilot" << 5 << 2 << "Pilot" << false;
+        QTest::newRow("summary view") << "lboSummary" << 16 << 3 << "Summary" << false;
+        QTest::newRow("pilot view, comments open") << "lboPilot" << 0 << 1 << "Pilot" << true;
+    }
+    void doubleClickEdits() {
+        QFETCH(QString, listName);
+        QFETCH(int, row);
+        QFETCH(int, leg);
+        QFETCH(QString, viewMode);
+        QFETCH(bool, commentsOpen);
+        auto* l = w->findChild<QListWidget*>(listName);
+        const bool pilot = l == w->lboPilot;
+        if (pilot) w->mnuViePilot->trigger();
+        if (l == w->lboSummary) w->mnuVieSummary->trigger();
+        if (commentsOpen) QTest::mouseClick(w->cmdPilotComments, Qt::LeftButton);
+        doubleClickRow(l, row);
+        QVERIFY(w->framePilot->isHidden() && w->frameSummary->isHidden());
+        QVERIFY(w->framePlanning->isVisible());
+        QCOMPARE(w->txtLeg->text(), QString::number(leg));
+        QCOMPARE(focusName(), QString("txtLeg"));
+        QCOMPARE(prog->s.ViewMode, viewMode);
+        QVERIFY(w->mnufil->menuAction()->isVisible() && !w->mnufil->menuAction()->isEnabled());
+        if (commentsOpen)
+            QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
+        else
+            reenter();
+        QCOMPARE(planLines(), kThreeLegLines);
+        if (l == w->lboTX) {
+            QCOMPARE(focusName(), QString("cmdContinuePlanning"));
+            return;
+        }
+        QVERIFY(l->isVisible());
+        QCOMPARE(focusName(), listName);
+        QCOMPARE(l->currentRow(), pilot ? 3 * leg - 2 : 8 * leg - 1);
+        QCOMPARE(int(prog->s.FmtSelLeg), leg);
+        for (QPushButton* b : {w->cmdPExitToPlanPage, w->cmdSummaryFormat, w->cmdPSave})
+            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        QVERIFY(w->framePilotComments->isHidden() && !w->cmdPilotComments->isHidden());
+    }
+};
+
+QTEST_MAIN(TestLegEditing)
+#include "test_leg_editing.moc"
