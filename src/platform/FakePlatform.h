@@ -1,6 +1,6 @@
 #pragma once
 // A platform for tests: answers message boxes from a script, records every message, beep and
-// printout, and gives a fixed date.
+// printout, and gives a fixed date and time.
 #include <QList>
 #include <QStringList>
 
@@ -21,6 +21,7 @@ class FakePlatform : public Platform {
                       Icon icon, Answer defaultButton) override;
     void beep() override { ++beeps; }
     QDate today() override { return fixedToday; }
+    QDateTime now() override { return QDateTime(fixedToday, fixedTime); }
     QString printReport(QWidget*, const QString& title, const ReportLines& lines) override {
         printouts.append({title, lines});
         return printError;
@@ -37,6 +38,7 @@ class FakePlatform : public Platform {
     QList<Printout> printouts;
     QString printError;  // what printReport answers
     QDate fixedToday{2027, 1, 15};
+    QTime fixedTime{14, 5, 9};
 };
 
 }  // namespace tx

@@ -85,6 +85,10 @@ QDate DesktopPlatform::today() {
     return QDate::currentDate();
 }
 
+QDateTime DesktopPlatform::now() {
+    return QDateTime::currentDateTime();
+}
+
 QString DesktopPlatform::printReport(QWidget* parent, const QString& title,
                                      const ReportLines& lines) {
     QPrinter printer(QPrinter::HighResolution);

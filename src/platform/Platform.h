@@ -1,6 +1,7 @@
 #pragma once
 // The seam to the outside world: everything a test cannot click through goes through here.
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -23,8 +24,9 @@ class Platform {
                               Buttons buttons = Buttons::OK, Icon icon = Icon::None,
                               Answer defaultButton = Answer::OK) = 0;
     virtual void beep() = 0;
-    // The system clock's date.
+    // The system clock's date, and its date and time.
     virtual QDate today() = 0;
+    virtual QDateTime now() = 0;
     // Prints report lines on the printer the user chooses in the system print dialog. Returns
     // why printing failed; empty when printed or when the user cancelled the dialog.
     virtual QString printReport(QWidget* parent, const QString& title,
@@ -38,6 +40,7 @@ class DesktopPlatform : public Platform {
                       Icon icon, Answer defaultButton) override;
     void beep() override;
     QDate today() override;
+    QDateTime now() override;
     QString printReport(QWidget* parent, const QString& title, const ReportLines& lines) override;
 };
 

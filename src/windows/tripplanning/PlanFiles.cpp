@@ -136,7 +136,7 @@ bool TripPlanning::writePlanAndReport() {
     }
     try {
         WritePlanFile(s_, PlanDir, name, Reserved);
-        const QString date = GeneralDateText(QDateTime(app_.platform.today(), QTime(0, 0)));
+        const QString date = GeneralDateText(app_.platform.now());
         if (SaveFormat == u"Pilot")
             WritePilotText(s_, PlanDir, name, date);
         else

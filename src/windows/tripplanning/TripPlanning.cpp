@@ -351,6 +351,7 @@ void TripPlanning::buildPlanningFrame(QWidget* parent) {
 void TripPlanning::connectHandlers() {
     connectLegEntryHandlers();
     connectPlanFileHandlers();
+    connectPrintHandlers();
     connectAirportHandlers();
     connectServiceHandlers();
     connectWindReserveHandlers();

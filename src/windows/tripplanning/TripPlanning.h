@@ -8,6 +8,7 @@
 
 #include "airportdb/Statements.h"
 #include "planfile/PlanFile.h"
+#include "report/ReportLines.h"
 #include "windows/kit/EventAdapter.h"
 
 class QAction;
@@ -403,6 +404,13 @@ class TripPlanning : public QMainWindow {
     void lboTX_DblClick();
     void ShowLegForEdit();
 
+    // ---- Printing ----
+    void mnuFilPriTX_Click();
+    void mnuFilPriPilot_Click();
+    void mnuFilPriSum_Click();
+    void cmdPilPrint_Click();
+    void cmdSumPrint_Click();
+
     // ---- Plan files ----
     void mnuFilNew_Click();
     void mnuFilRetDel_Click(int Index);
@@ -465,6 +473,10 @@ class TripPlanning : public QMainWindow {
     void connectWindReserveHandlers();
     void connectCommentHandlers();
     void connectPlanFileHandlers();
+    void connectPrintHandlers();
+    bool print(const QString& title, const ReportLines& lines);
+    ReportLines pilotPrintout();
+    ReportLines summaryPrintout();
     void showFileNameFrame();
     std::array<QWidget*, 6> viewFrameControls(bool pilot) const;
     void saveFromView(bool pilot);
