@@ -1,6 +1,8 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace tx {
@@ -79,6 +81,10 @@ void DesktopPlatform::beep() {
 
 QDate DesktopPlatform::today() {
     return QDate::currentDate();
+}
+
+QString DesktopPlatform::chooseFolder(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title, QDir::homePath());
 }
 
 }  // namespace tx

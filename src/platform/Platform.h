@@ -22,15 +22,20 @@ class Platform {
     virtual void beep() = 0;
     // The system clock's date.
     virtual QDate today() = 0;
+    // Asks for a folder (where the database is backed up to or restored from); empty when the
+    // user cancels.
+    virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
 };
 
-// The real thing: QMessageBox, QApplication::beep, QDate::currentDate.
+// The real thing: QMessageBox, QApplication::beep, QDate::currentDate,
+// QFileDialog::getExistingDirectory.
 class DesktopPlatform : public Platform {
   public:
     Answer messageBox(QWidget* parent, const QString& text, const QString& title, Buttons buttons,
                       Icon icon, Answer defaultButton) override;
     void beep() override;
     QDate today() override;
+    QString chooseFolder(QWidget* parent, const QString& title) override;
 };
 
 }  // namespace tx

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include "windows/help/TXHelp.h"
 #include "windows/start/Disc.h"
 #include "windows/start/Intro.h"
 #include "windows/tripplanning/TripPlanning.h"
@@ -21,8 +22,10 @@ Intro* AppWindows::intro() const {
 }
 
 void AppWindows::PlaceWindows() {
-    // The help and airport-information windows take the same place once they exist.
-    if (tripPlanning_) tripPlanning_->move(static_cast<int>(WinLeft), static_cast<int>(WinTop));
+    // The airport-information window takes the same place once it exists.
+    const QPoint place(static_cast<int>(WinLeft), static_cast<int>(WinTop));
+    if (tripPlanning_) tripPlanning_->move(place);
+    if (help_) help_->move(place);
 }
 
 void AppWindows::StoreWindowPlace(const QWidget* leaving) {
@@ -32,6 +35,7 @@ void AppWindows::StoreWindowPlace(const QWidget* leaving) {
 
 void AppWindows::ShowStartWindows() {
     LoadDisc();
+    LoadHelp();
     auto* splash = new Intro(*this);
     intro_ = splash;
     splash->show();
@@ -47,10 +51,17 @@ TripPlanning& AppWindows::LoadTripPlanning() {
     return *tripPlanning_;
 }
 
+TXHelp& AppWindows::LoadHelp() {
+    if (!help_) help_ = std::make_unique<TXHelp>(*this);
+    return *help_;
+}
+
 QWidget& AppWindows::load(Window w) {
     switch (w) {
         case Window::Disclaimer:
             return LoadDisc();
+        case Window::Help:
+            return LoadHelp();
         case Window::TripPlanning:
             break;
     }
@@ -80,6 +91,7 @@ void AppWindows::EndProgram() {
     if (intro_) intro_->hide();
     if (disc_) disc_->hide();
     if (tripPlanning_) tripPlanning_->hide();
+    if (help_) help_->hide();
     if (quit) quit();
 }
 

@@ -12,6 +12,7 @@ namespace tx {
 class Disc;
 class Intro;
 class TripPlanning;
+class TXHelp;
 
 class AppWindows : public WindowSwitch {
   public:
@@ -28,16 +29,18 @@ class AppWindows : public WindowSwitch {
     // WinTop and WinLeft take the position of the window being left.
     void StoreWindowPlace(const QWidget* leaving);
 
-    // The last steps of the start routine: loads the disclaimer without showing it and shows
-    // the splash, which hands over to the disclaimer after three seconds.
+    // The last steps of the start routine: loads the disclaimer and the help window without
+    // showing them and shows the splash, which hands over to the disclaimer after three seconds.
     void ShowStartWindows();
 
     Intro* intro() const;  // null once the splash is gone
     Disc* disc() const { return disc_.get(); }
     TripPlanning* tripPlanning() const { return tripPlanning_.get(); }
+    TXHelp* help() const { return help_.get(); }
 
     Disc& LoadDisc();                  // creates the disclaimer on first use
     TripPlanning& LoadTripPlanning();  // creates the main window on first use (its Form_Load)
+    TXHelp& LoadHelp();                // creates the help window on first use, reading its texts
 
     QWidget& Show(Window next) override;
     QWidget& SwitchTo(Window next, QWidget* leaving) override;
@@ -50,6 +53,7 @@ class AppWindows : public WindowSwitch {
     QPointer<Intro> intro_;
     std::unique_ptr<Disc> disc_;
     std::unique_ptr<TripPlanning> tripPlanning_;
+    std::unique_ptr<TXHelp> help_;
     bool ended_ = false;
 };
 

@@ -353,11 +353,19 @@ void TripPlanning::connectHandlers() {
     connectServiceHandlers();
     connectWindReserveHandlers();
     connectCommentHandlers();
+    connectSettingsHandlers();
+    connectBackupHandlers();
 
     events_.Click(cmdExitTX, this, &TripPlanning::cmdExitTX_Click);
     connect(mnuFilExit, &QAction::triggered, this, &TripPlanning::mnuFilExit_Click);
     connect(mnuViePilot, &QAction::triggered, this, &TripPlanning::mnuViePilot_Click);
     connect(mnuVieSummary, &QAction::triggered, this, &TripPlanning::mnuVieSummary_Click);
+    connect(mnuHelp, &QAction::triggered, this, &TripPlanning::mnuHelp_Click);
+}
+
+// The help window takes this window's place.
+void TripPlanning::mnuHelp_Click() {
+    app_.SwitchTo(WindowSwitch::Window::Help, this);
 }
 
 // ---------------------------------------------------------------------------------------------

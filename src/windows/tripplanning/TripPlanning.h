@@ -253,6 +253,8 @@ class TripPlanning : public QMainWindow {
     double ReenteredLeg = 0;       // that leg when it lies before the last leg, else 0
     QString ListLegFlag;           // "yes": the planning-page comment belongs to SelLeg
     QString ExitMode;              // "EExit" once an exit command runs
+    // The aircraft file picked in flbTXAircraft; it becomes ACFileName only once it has loaded.
+    QString ChosenAircraft;
 
     // ---- Lookup values of the window ----
     QString IdentToFind;             // the identifier to look up, upper-cased
@@ -351,6 +353,29 @@ class TripPlanning : public QMainWindow {
     void mnuViePilot_Click();
     void mnuVieSummary_Click();
     void AskSaveAndExit();
+    void mnuHelp_Click();
+
+    // ---- Settings frames: aircraft, fuel reserve, taxi default ----
+    void mnuSetChange_Click();
+    void mnuSetReserve_Click();
+    void mnuSetBlock_Click();
+    void flbTXAircraft_Click();
+    void flbTXAircraft_DblClick();
+    void flbTXAircraft_KeyPress(int& KeyAscii);
+    void cmdACSelect_Click();
+    void cmdACCancel_Click();
+    void txtDefFRes_GotFocus();
+    void txtDefFRes_KeyPress(int& KeyAscii);
+    void cmdChFResOK_Click();
+    void cmdCancelFRes_Click();
+    void VScroll1_Change();
+    void cmdApplyDefault_Click();
+    void cmdOKDefault_Click();
+    void cmdExitTaxiDefault_Click();
+
+    // ---- Database backup and restore ----
+    void mnuFilBackup_Click();
+    void mnuFilRestore_Click();
 
     // ---- Menus and control states ----
     void EnableMenus();
@@ -396,6 +421,8 @@ class TripPlanning : public QMainWindow {
     void connectServiceHandlers();
     void connectWindReserveHandlers();
     void connectCommentHandlers();
+    void connectSettingsHandlers();
+    void connectBackupHandlers();
     void placeFrames();
     QString prevLegLine() const;
     static QString destCityText(const Leg& leg);
@@ -426,6 +453,10 @@ class TripPlanning : public QMainWindow {
     int commentLeg() const;
     void closeCommentFrame();
     void reportDbError(const DbError& e);
+    void openSettingsFrame(QGroupBox* frame);
+    void closeSettingsFrame(QGroupBox* frame);
+    void selectAircraft(const QString& name);
+    void applyTaxiDefault();
 
     WindowSwitch& app_;
     PlanState& s_;

@@ -362,9 +362,10 @@ void TripPlanning::buildSettingsFrames(QWidget* page) {
     VScroll1 = new QScrollBar(Qt::Vertical, frameTaxiDefault);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll1->setRange(0, 60);
-    VScroll1->setInvertedAppearance(true);  // 60 at the top: the up arrow increases
-    VScroll1->setInvertedControls(true);
+    VScroll1->setInvertedAppearance(true);  // 60 at the top
+    VScroll1->setInvertedControls(false);   // the up arrow and the wheel increase
     VScroll1->setFixedHeight(60);
+    VScroll1->setFocusPolicy(Qt::StrongFocus);  // the arrow keys move it
     cmdApplyDefault =
         Button(frameTaxiDefault, "cmdApplyDefault", QStringLiteral("&Apply this Session"));
     cmdOKDefault = Button(frameTaxiDefault, "cmdOKDefault", QStringLiteral("Apply/&Save"));
