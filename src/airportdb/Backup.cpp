@@ -25,12 +25,14 @@ std::filesystem::path fsPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-// A new empty file in the folder that a copy in progress is written to; its name.
-QString newPartFile(const QString& folder) {
+// A new empty file in the folder that a copy in progress is written to, with the permissions
+// of the live file (a temporary file is made private); its name.
+QString newPartFile(const QString& folder, const QString& live) {
     QTemporaryFile f(QDir(folder).filePath(QStringLiteral("data.mdb.XXXXXX.part")));
     f.setAutoRemove(false);
     if (!f.open())
         throw DbError(shown(folder) + ": a file cannot be written there (" + f.errorString() + ")");
+    f.setPermissions(QFileInfo(live).permissions());
     return f.fileName();
 }
 
@@ -92,7 +94,7 @@ void BackupDatabase(const Db& db, const QString& folder) {
     // Renaming over the open file would leave the program writing to a deleted one.
     if (sameFile(target, db.path()))
         throw DbError(shown(target) + ": is the airport database in use itself");
-    const QString part = newPartFile(folder);
+    const QString part = newPartFile(folder, db.path());
     try {
         copyPages(db.handle(), db.path(), part);
         replaceFile(part, target);
@@ -120,7 +122,7 @@ void RestoreDatabase(AirportDatabase& adb, const QString& folder) {
         throw DbError(shown(source) + ": is the airport database in use itself");
 
     // The copy is made and checked beside the live file before anything is replaced.
-    const QString part = newPartFile(QFileInfo(live).absolutePath());
+    const QString part = newPartFile(QFileInfo(live).absolutePath(), live);
     try {
         {
             Connection from(source, SQLITE_OPEN_READONLY);

@@ -51,6 +51,7 @@ class TestBackup : public QObject {
         live.add("KBBB", "Boston");
         tx::BackupDatabase(live.adb.db, disk.path());
         QCOMPARE(filesIn(disk.path()), QStringList{"data.mdb"});
+        QCOMPARE(QFile::permissions(disk.filePath("data.mdb")), QFile::permissions(live.t.path));
         live.add("KCCC", "Chicago");
 
         tx::RestoreDatabase(live.adb, disk.path());

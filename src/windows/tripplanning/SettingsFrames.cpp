@@ -207,17 +207,22 @@ void TripPlanning::mnuSetBlock_Click() {
     // A stored default outside the bar's range shows at the nearer end; it stays as stored
     // until a value is applied.
     const double stored = Int(Val(s_.TaxiDefault));
-    VScroll1->setValue(static_cast<int>(std::clamp(stored, 0.0, double(kMaxTaxiMinutes))));
+    VScroll1->setValue(-static_cast<int>(std::clamp(stored, 0.0, double(kMaxTaxiMinutes))));
     VScroll1_Change();
     events_.SetFocus(VScroll1);
 }
 
+// The bar holds the minutes negated (its top is 60).
+int TripPlanning::taxiMinutes() const {
+    return -VScroll1->value();
+}
+
 void TripPlanning::VScroll1_Change() {
-    lblTaxiDefault->setText(Str(VScroll1->value()));
+    lblTaxiDefault->setText(Str(taxiMinutes()));
 }
 
 void TripPlanning::applyTaxiDefault() {
-    s_.TaxiDefault = Str(VScroll1->value());
+    s_.TaxiDefault = Str(taxiMinutes());
 }
 
 void TripPlanning::cmdApplyDefault_Click() {

@@ -457,6 +457,7 @@ class TripPlanning : public QMainWindow {
     void closeSettingsFrame(QGroupBox* frame);
     void selectAircraft(const QString& name);
     void applyTaxiDefault();
+    int taxiMinutes() const;
 
     WindowSwitch& app_;
     PlanState& s_;

@@ -264,8 +264,8 @@ class TestSettings : public QObject {
         QCOMPARE(readFile(file("TEST.AC")), expected);
     }
 
-    // Up on the bar raises the value; Apply keeps it for the session, Save writes TARVEX.DAT too.
-    // Denver - Aspen with 15 min: 8 + 6 + 0.33 - 6 + 0.25 = 8.58 -> 0835.
+    // The Up key and the bar's up arrow raise the value; Apply keeps it for the session, Save
+    // writes TARVEX.DAT too. Denver - Aspen with 15 min: 8 + 6 + 0.33 - 6 + 0.25 = 8.58 -> 0835.
     void taxiDefault_data() {
         QTest::addColumn<bool>("save");
         QTest::newRow("Apply this Session") << false;
@@ -276,9 +276,10 @@ class TestSettings : public QObject {
         start();
         const QByteArray before = readFile(file("TARVEX.DAT"));
         w->mnuSetBlock->trigger();
-        QCOMPARE(w->VScroll1->value(), 10);
+        QCOMPARE(w->VScroll1->value(), -10);  // minutes negated: 60 at the top
         QCOMPARE(w->lblTaxiDefault->text(), QString(" 10"));
-        for (int k = 0; k < 5; ++k) QTest::keyClick(w->VScroll1, Qt::Key_Up);
+        for (int k = 0; k < 4; ++k) QTest::keyClick(w->VScroll1, Qt::Key_Up);
+        QTest::mouseClick(w->VScroll1, Qt::LeftButton, {}, QPoint(w->VScroll1->width() / 2, 3));
         QCOMPARE(w->lblTaxiDefault->text(), QString(" 15"));
         QTest::mouseClick(save ? w->cmdOKDefault : w->cmdApplyDefault, Qt::LeftButton);
         verifyPageBack();
@@ -317,7 +318,7 @@ class TestSettings : public QObject {
             QTest::mouseClick(w->cmdCancelFRes, Qt::LeftButton);
         } else {
             w->mnuSetBlock->trigger();
-            QCOMPARE(w->VScroll1->value(), 60);
+            QCOMPARE(w->VScroll1->value(), -60);
             QTest::keyClick(w->VScroll1, Qt::Key_Down);
             QTest::mouseClick(w->cmdExitTaxiDefault, Qt::LeftButton);
         }
