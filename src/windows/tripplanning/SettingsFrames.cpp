@@ -100,8 +100,8 @@ void TripPlanning::cmdACSelect_Click() {
     if (go && s_.NumLegs > 0)
         go = app_.platform.messageBox(
                  this,
-                 QStringLiteral("All legs in the present Tarvex Plan will "
-                                "change.\n  Do you wish to continue ... ?    "),
+                 QStringLiteral("All legs in the present Tarvex Plan will change.\n"
+                                "  Do you wish to continue ... ?    "),
                  QStringLiteral("Continue ... ??"), Platform::Buttons::YesNo,
                  Platform::Icon::Question, Platform::Answer::No) == Platform::Answer::Yes;
     if (go) selectAircraft(ChosenAircraft);
@@ -165,20 +165,17 @@ void TripPlanning::txtDefFRes_KeyPress(int& KeyAscii) {
 // frame open and the reserve as it was.
 void TripPlanning::cmdChFResOK_Click() {
     const QString text = txtDefFRes->text();
-    const double typed = Val(text);
+    PlanState written = s_;
+    written.ACReserve = Int(Val(text)) + 0.0;  // + 0.0: never a negative zero
     QString problem;
-    AircraftProfile changed = s_;
     if (s_.ACFileName.isEmpty()) {
         problem = QStringLiteral(
-            "No aircraft is selected: select one first with <Settings> "
-            "then <Select/Change Aircraft>.");
-    } else if (!IsNumber(text) || typed < 0) {
+            "No aircraft is selected: select one first with <Settings> then "
+            "<Select/Change Aircraft>.");
+    } else if (!IsNumber(text) || Val(text) < 0) {
         problem = QStringLiteral("The fuel reserve must be a number of 0 or more, for example ") +
                   NumText(s_.ACReserve) + u'.';
     } else {
-        changed.ACReserve = Int(typed) + 0.0;  // + 0.0: never a negative zero
-        PlanState written = s_;
-        static_cast<AircraftProfile&>(written) = changed;
         try {
             WriteAircraft(written);
         } catch (const FileError& e) {
@@ -191,7 +188,7 @@ void TripPlanning::cmdChFResOK_Click() {
         events_.SetFocus(txtDefFRes);
         return;
     }
-    s_.ACReserve = changed.ACReserve;
+    s_.ACReserve = written.ACReserve;
     closeSettingsFrame(frameChFRes);
 }
 
