@@ -1,6 +1,6 @@
 #pragma once
 // A platform for tests: answers message boxes from a script, records every message, beep and
-// printout, and gives a fixed date and time.
+// printout, gives a fixed date and time and chooses folders from a script.
 #include <QList>
 #include <QStringList>
 
@@ -26,6 +26,10 @@ class FakePlatform : public Platform {
         printouts.append({title, lines});
         return printError;
     }
+    QString chooseFolder(QWidget*, const QString& title) override {
+        folderTitles << title;
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
 
     // Answers given in order; when none is left the default button is pressed.
     QList<Answer> answers;
@@ -39,6 +43,9 @@ class FakePlatform : public Platform {
     QString printError;  // what printReport answers
     QDate fixedToday{2027, 1, 15};
     QTime fixedTime{14, 5, 9};
+    // Folders chosen in order; when none is left the chooser is cancelled.
+    QStringList folders;
+    QStringList folderTitles;
 };
 
 }  // namespace tx

@@ -1,6 +1,8 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -100,6 +102,10 @@ QString DesktopPlatform::printReport(QWidget* parent, const QString& title,
     QString error;
     if (!RenderReport(printer, lines, error)) return error;
     return {};
+}
+
+QString DesktopPlatform::chooseFolder(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title, QDir::homePath());
 }
 
 }  // namespace tx

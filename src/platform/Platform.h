@@ -31,9 +31,13 @@ class Platform {
     // why printing failed; empty when printed or when the user cancelled the dialog.
     virtual QString printReport(QWidget* parent, const QString& title,
                                 const ReportLines& lines) = 0;
+    // Asks for a folder (where the database is backed up to or restored from); empty when the
+    // user cancels.
+    virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
 };
 
-// The real thing: QMessageBox, QApplication::beep, QDate::currentDate, QPrintDialog.
+// The real thing: QMessageBox, QApplication::beep, QDate::currentDate, QPrintDialog,
+// QFileDialog::getExistingDirectory.
 class DesktopPlatform : public Platform {
   public:
     Answer messageBox(QWidget* parent, const QString& text, const QString& title, Buttons buttons,
@@ -42,6 +46,7 @@ class DesktopPlatform : public Platform {
     QDate today() override;
     QDateTime now() override;
     QString printReport(QWidget* parent, const QString& title, const ReportLines& lines) override;
+    QString chooseFolder(QWidget* parent, const QString& title) override;
 };
 
 }  // namespace tx

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "windows/airportinfo/View.h"
+#include "windows/help/TXHelp.h"
 #include "windows/start/Disc.h"
 #include "windows/start/Intro.h"
 #include "windows/tripplanning/TripPlanning.h"
@@ -22,10 +23,11 @@ Intro* AppWindows::intro() const {
 }
 
 void AppWindows::PlaceWindows() {
-    // The help window takes the same place once it exists.
+    // The help and airport-information windows take the same place once they exist.
     const QPoint place(static_cast<int>(WinLeft), static_cast<int>(WinTop));
     if (tripPlanning_) tripPlanning_->move(place);
     if (view_) view_->move(place);
+    if (help_) help_->move(place);
 }
 
 void AppWindows::StoreWindowPlace(const QWidget* leaving) {
@@ -36,6 +38,7 @@ void AppWindows::StoreWindowPlace(const QWidget* leaving) {
 void AppWindows::ShowStartWindows() {
     LoadDisc();
     LoadView();
+    LoadHelp();
     auto* splash = new Intro(*this);
     intro_ = splash;
     splash->show();
@@ -56,12 +59,19 @@ View& AppWindows::LoadView() {
     return *view_;
 }
 
+TXHelp& AppWindows::LoadHelp() {
+    if (!help_) help_ = std::make_unique<TXHelp>(*this);
+    return *help_;
+}
+
 QWidget& AppWindows::load(Window w) {
     switch (w) {
         case Window::Disclaimer:
             return LoadDisc();
         case Window::AirportInfo:
             return LoadView();
+        case Window::Help:
+            return LoadHelp();
         case Window::TripPlanning:
             break;
     }
@@ -92,6 +102,7 @@ void AppWindows::EndProgram() {
     if (disc_) disc_->hide();
     if (tripPlanning_) tripPlanning_->hide();
     if (view_) view_->hide();
+    if (help_) help_->hide();
     if (quit) quit();
 }
 

@@ -13,6 +13,7 @@ class Disc;
 class Intro;
 class TripPlanning;
 class View;
+class TXHelp;
 
 class AppWindows : public WindowSwitch {
   public:
@@ -29,19 +30,21 @@ class AppWindows : public WindowSwitch {
     // WinTop and WinLeft take the position of the window being left.
     void StoreWindowPlace(const QWidget* leaving);
 
-    // The last steps of the start routine: loads the disclaimer and the airport information
-    // window without showing them and shows the splash, which hands over to the disclaimer after
-    // three seconds.
+    // The last steps of the start routine: loads the disclaimer, the airport information window
+    // and the help window without showing them and shows the splash, which hands over to the
+    // disclaimer after three seconds.
     void ShowStartWindows();
 
     Intro* intro() const;  // null once the splash is gone
     Disc* disc() const { return disc_.get(); }
     TripPlanning* tripPlanning() const { return tripPlanning_.get(); }
     View* view() const { return view_.get(); }
+    TXHelp* help() const { return help_.get(); }
 
     Disc& LoadDisc();                  // creates the disclaimer on first use
     TripPlanning& LoadTripPlanning();  // creates the main window on first use (its Form_Load)
     View& LoadView();                  // creates the airport information window on first use
+    TXHelp& LoadHelp();                // creates the help window on first use, reading its texts
 
     QWidget& Show(Window next) override;
     QWidget& SwitchTo(Window next, QWidget* leaving) override;
@@ -55,6 +58,7 @@ class AppWindows : public WindowSwitch {
     std::unique_ptr<Disc> disc_;
     std::unique_ptr<TripPlanning> tripPlanning_;
     std::unique_ptr<View> view_;
+    std::unique_ptr<TXHelp> help_;
     bool ended_ = false;
 };
 

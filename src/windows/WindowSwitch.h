@@ -13,7 +13,7 @@ namespace tx {
 
 class WindowSwitch {
   public:
-    enum class Window { Disclaimer, TripPlanning, AirportInfo };
+    enum class Window { Disclaimer, TripPlanning, AirportInfo, Help };
 
     WindowSwitch(PlanState& state, AirportDatabase& database, Platform& p)
         : s(state), adb(database), platform(p) {}

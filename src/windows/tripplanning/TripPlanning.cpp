@@ -358,15 +358,23 @@ void TripPlanning::connectHandlers() {
     connectCommentHandlers();
     connectViewHandlers();
     connectEditHandlers();
+    connectSettingsHandlers();
+    connectBackupHandlers();
 
     events_.Click(cmdExitTX, this, &TripPlanning::cmdExitTX_Click);
     connect(mnuFilExit, &QAction::triggered, this, &TripPlanning::mnuFilExit_Click);
     connect(mnuVieAirport, &QAction::triggered, this, &TripPlanning::mnuVieAirport_Click);
+    connect(mnuHelp, &QAction::triggered, this, &TripPlanning::mnuHelp_Click);
 }
 
 // The airport information window in place of this one.
 void TripPlanning::mnuVieAirport_Click() {
     app_.SwitchTo(WindowSwitch::Window::AirportInfo, this);
+}
+
+// The help window takes this window's place.
+void TripPlanning::mnuHelp_Click() {
+    app_.SwitchTo(WindowSwitch::Window::Help, this);
 }
 
 // ---------------------------------------------------------------------------------------------

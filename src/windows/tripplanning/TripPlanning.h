@@ -267,6 +267,8 @@ class TripPlanning : public QMainWindow {
     QString PendingAction;     // "NewFile" or "Retrieve" once the offered save is done
     QString LastFileNameText;  // the file-name box's last accepted text
     PlanReserved Reserved;     // the reserved texts of the plan read last
+    // The aircraft file picked in flbTXAircraft; it becomes ACFileName only once it has loaded.
+    QString ChosenAircraft;
 
     // ---- Lookup values of the window ----
     QString IdentToFind;             // the identifier to look up, upper-cased
@@ -427,6 +429,29 @@ class TripPlanning : public QMainWindow {
     void cmdRetDelTX_Click();
     void cmdCanRetrieve_Click();
     void ResetPlan();
+    void mnuHelp_Click();
+
+    // ---- Settings frames: aircraft, fuel reserve, taxi default ----
+    void mnuSetChange_Click();
+    void mnuSetReserve_Click();
+    void mnuSetBlock_Click();
+    void flbTXAircraft_Click();
+    void flbTXAircraft_DblClick();
+    void flbTXAircraft_KeyPress(int& KeyAscii);
+    void cmdACSelect_Click();
+    void cmdACCancel_Click();
+    void txtDefFRes_GotFocus();
+    void txtDefFRes_KeyPress(int& KeyAscii);
+    void cmdChFResOK_Click();
+    void cmdCancelFRes_Click();
+    void VScroll1_Change();
+    void cmdApplyDefault_Click();
+    void cmdOKDefault_Click();
+    void cmdExitTaxiDefault_Click();
+
+    // ---- Database backup and restore ----
+    void mnuFilBackup_Click();
+    void mnuFilRestore_Click();
 
     // ---- Menus and control states ----
     void EnableMenus();
@@ -490,6 +515,8 @@ class TripPlanning : public QMainWindow {
     void loadPlanAircraft();
     void connectViewHandlers();
     void connectEditHandlers();
+    void connectSettingsHandlers();
+    void connectBackupHandlers();
     void placeFrames();
     QString prevLegLine() const;
     static QString destCityText(const Leg& leg);
@@ -540,6 +567,11 @@ class TripPlanning : public QMainWindow {
     void prepareNextLeg();
     void closeCommentFrame();
     void reportDbError(const DbError& e);
+    void openSettingsFrame(QGroupBox* frame);
+    void closeSettingsFrame(QGroupBox* frame);
+    void selectAircraft(const QString& name);
+    void applyTaxiDefault();
+    int taxiMinutes() const;
 
     WindowSwitch& app_;
     PlanState& s_;

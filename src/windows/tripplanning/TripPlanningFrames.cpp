@@ -363,10 +363,12 @@ void TripPlanning::buildSettingsFrames(QWidget* page) {
     lblTaxiDefault->setMinimumWidth(30);
     VScroll1 = new QScrollBar(Qt::Vertical, frameTaxiDefault);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setRange(0, 60);
-    VScroll1->setInvertedAppearance(true);  // 60 at the top: the up arrow increases
-    VScroll1->setInvertedControls(true);
+    // A scroll bar's top is its minimum, and the top end is 60 minutes: the bar holds the
+    // minutes negated, from -60 at the top to 0 at the bottom, so that its up arrow raises them.
+    VScroll1->setRange(-60, 0);
+    VScroll1->setInvertedControls(true);  // the Up key as the up arrow
     VScroll1->setFixedHeight(60);
+    VScroll1->setFocusPolicy(Qt::StrongFocus);  // the arrow keys move it
     cmdApplyDefault =
         Button(frameTaxiDefault, "cmdApplyDefault", QStringLiteral("&Apply this Session"));
     cmdOKDefault = Button(frameTaxiDefault, "cmdOKDefault", QStringLiteral("Apply/&Save"));

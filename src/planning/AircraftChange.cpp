@@ -1,0 +1,52 @@
+#include "planning/AircraftChange.h"
+
+#include "calc/LegComputation.h"
+#include "calc/LegTexts.h"
+#include "calc/TimeZones.h"
+#include "core/Aircraft.h"
+#include "core/SeqFile.h"
+#include "core/Text.h"
+#include "planning/EntryRules.h"
+
+namespace tx {
+
+int RecomputeAllLegs(PlanState& s) {
+    if (s.NumLegs < 1) return 0;
+    for (s.CurLeg = 1; s.CurLeg <= s.NumLegs; ++s.CurLeg) {
+        Leg& leg = s.cur();
+        // The computation moves LegDate to the far end of a day change: back to the entered
+        // date, and to the offsets in force on it, as when the leg was entered.
+        if (leg.DateEntry.size() >= 4) {
+            leg.LegDate = typedLegDate(leg.DateEntry);
+            DepTZ(s);
+            DestTZ(s);
+        }
+        s.DistNM = Val(leg.DistText);
+        s.DistIndex = static_cast<int>(Int(s.DistNM / 100 + 0.5));
+        if (!computeSpeedTimeBurn(s, Val(leg.WindText))) return s.CurLeg;
+        setReserveTexts(s, s.ACReserve);
+        TXComps2(s);
+        TXLegg(s);
+        s.RecalcFlag = QStringLiteral("Yes");  // Pilot keeps the leg's services
+        Pilot(s);
+        Summary(s);
+    }
+    PlanTotals(s);
+    return 0;
+}
+
+void ChangeAircraft(PlanState& s, const QString& fileName) {
+    PlanState trial = s;
+    trial.ACFileName = fileName;
+    LoadAircraft(trial);
+    if (const int leg = RecomputeAllLegs(trial))
+        throw FileError(QStringLiteral("%1: leg %2 cannot be flown with this aircraft: its wind "
+                                       "of %3 knots leaves a ground speed of %4 knots")
+                            .arg(fileName)
+                            .arg(leg)
+                            .arg(NumText(Int(Val(trial.leg(leg).WindText))))
+                            .arg(NumText(trial.GroundSpeed)));
+    s = trial;
+}
+
+}  // namespace tx

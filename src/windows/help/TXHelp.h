@@ -1,0 +1,52 @@
+#pragma once
+// The help window: the help text, the licence agreement and the about page on three tabs. It
+// takes the main window's place and gives it back with "&Cancel Help".
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
+
+namespace tx {
+
+class WindowSwitch;
+
+class TXHelp : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TXHelp(WindowSwitch& app);
+
+    QTabWidget* TXSSTab;
+    QTextBrowser* rtbTXHelp;
+    QTextBrowser* rtbTXLic;
+    QWidget* pageAbout;
+    QLabel* lblLogo;
+    QLabel* lblAboutTX1;  // the version
+    QLabel* lblAboutTX2;  // "TZ Database Exp. "
+    QLabel* lblAboutTX3;  // TZExpiry
+    QLabel* lblQuestions;
+    QLabel* lblWriteTo;
+    QLabel* lblName;
+    QLabel* lblPhone;
+    QLabel* lblEmailAddress;
+    QLabel* lblTXName;
+    QLabel* lblTXAddress;
+    QLabel* lblTXCity;
+    QLabel* lblTXPhone;
+    QLabel* lblTXEmail;
+    QPushButton* cmdCancelHelp;
+
+    void Form_Load();
+    void cmdCancelHelp_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void loadRichText(QTextBrowser* box, const QString& fileName);
+
+    WindowSwitch& app_;
+};
+
+}  // namespace tx

@@ -1,0 +1,120 @@
+// A change of aircraft recomputes every leg of the plan in place, or changes nothing.
+//
+// FAST.AC: rows 0..1, 500 kt and 2000 an hour throughout, usable fuel 13000, reserve 900. Taxi
+// 10 min = Int(10 / 60 * 10000) / 10000 = 0.1666 h.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/SeqFile.h"
+#include "core/Text.h"
+#include "planning/AircraftChange.h"
+
+using namespace tx;
+
+namespace {
+
+const QByteArray kFast =
+    " 1\r\nFast Jet\r\nline 2\r\n 500\r\n 500\r\n 2000\r\n 2000\r\n 13000\r\n 900\r\n";
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+
+// Teterboro (daylight -4) to London (+1), takeoff 2030 on 07/04, arriving the next day, so its
+// leg date already reads 7.05.
+void oneLegPlan(PlanState& s) {
+    s.TaxiDefault = "10";
+    s.ACFileName = s.ACFileLoaded = "OLD.AC";
+    s.ACType = "Old Jet";
+    s.NumLegs = 1;
+    Leg& a = s.leg(1);
+    a.TorL = "T";
+    a.DateEntry = "07/04";
+    a.LegDate = "7.05";
+    a.DepTimeEntry = "2030";
+    a.DepStd = "-5";
+    a.DepDay = "-4";
+    a.DepDSTStart = 3.14;
+    a.DepDSTEnd = 11.07;
+    a.DestStd = "0";
+    a.DestDay = "1";
+    a.DestDSTStart = 3.28;
+    a.DestDSTEnd = 10.31;
+    a.DistText = "  2991";
+    a.WindText = "   -25";
+    a.BurnText = "   9999";
+    a.DestFBO = "Kept FBO";
+    s.CurFBO = "Looked-up FBO";  // from the last airport lookup, not this leg's
+}
+
+}  // namespace
+
+class TestAircraftChange : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    PlanState s;
+
+  private slots:
+    void init() {
+        s = PlanState();
+        s.ProgramDir = dir.path();
+        write(dir.filePath("FAST.AC"), kFast);
+        oneLegPlan(s);
+    }
+
+    // 2991 / (500 - 25) = 6.2968 -> 6.29 h, burn 12580, 06+17; 900 + 12580 = 13480 is above
+    // 13000: StopReq. Arrival 20.5 + 4 + 6.29 + 1 + 0.1666 = 31.9566: next day 0757, GMT
+    // 30.9566 - 24 -> 0657, and the leg date 7.05 again, not 7.06, however often it is redone.
+    void recomputesEveryLeg() {
+        for (int pass = 0; pass < 2; ++pass) ChangeAircraft(s, "FAST.AC");
+        QCOMPARE(s.ACType, QString("Fast Jet"));
+        QCOMPARE(s.ACFileName, QString("FAST.AC"));
+        const Leg& l = s.leg(1);
+        QCOMPARE(QStringList({NumText(Val(l.LegDate)), l.LocalArrText, l.GMTArrText, l.DayMark,
+                              l.FltTimeText, l.BurnText, l.ReserveText, l.TotalReqText, l.DistText,
+                              l.WindText, l.DestFBO})
+                     .join('|'),
+                 QString("7.05|0757|0657|+D |06+17|  12580|    900|StopReq|  2991|   -25|Kept "
+                         "FBO"));
+        QVERIFY(l.PlanLine.contains("0757+D  06+17") && l.PlanLine.endsWith("12580"));
+        QCOMPARE(int(s.CurLeg), 2);
+        QCOMPARE(s.TotalTimeText, QString(" 6+17"));
+    }
+
+    // A file that cannot be used, or a leg the new aircraft cannot fly: refused with the file's
+    // name, and the plan and the old aircraft as they were.
+    void refusedLeavesAllAsItWas_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");  // written as the file unless empty
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("missing") << "NONE.AC" << QByteArray() << "missing";
+        QTest::newRow("ends early") << "SHORT.AC" << kFast.left(30) << "ends too early";
+        QTest::newRow("text for a number")
+            << "TEXT.AC" << QByteArray(kFast).replace(" 2000", "fast") << "not a number";
+        QTest::newRow("not a plain name") << "../FAST.AC" << QByteArray() << "not a plain";
+        QTest::newRow("headwind above the speed")
+            << "SLOW.AC" << QByteArray(kFast).replace(" 500", " 20") << "leg 1 cannot be flown";
+    }
+    void refusedLeavesAllAsItWas() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, fault);
+        if (!bytes.isEmpty()) write(dir.filePath(name), bytes);
+        const PlanState before = s;
+        try {
+            ChangeAircraft(s, name);
+            QFAIL("the aircraft was taken");
+        } catch (const FileError& e) {
+            QVERIFY2(e.message().contains(name) && e.message().contains(fault),
+                     qPrintable(e.message()));
+        }
+        QCOMPARE(s.ACFileName, before.ACFileName);
+        QCOMPARE(s.ACType, before.ACType);
+        QCOMPARE(s.leg(1).BurnText, before.leg(1).BurnText);
+        QCOMPARE(int(s.CurLeg), int(before.CurLeg));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAircraftChange)
+#include "test_aircraft_change.moc"
