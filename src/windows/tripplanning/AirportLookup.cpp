@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "airportdb/ServiceRecords.h"
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/KeyCodes.h"
@@ -19,14 +20,6 @@ const QString kSearchStartPrompt = QStringLiteral("  Enter Search data, then pre
 
 QString textOf(const Recordset& rs, const char* field) {
     return rs.field(QString::fromLatin1(field)).toString();
-}
-
-// The line of a service row in its list: name and phone in 25 columns each, the FBO's frequency
-// in 7 more.
-QString listLine(const Recordset& row, bool withFreq) {
-    QString line = PadCut(textOf(row, "Name"), 25) + u' ' + PadCut(textOf(row, "PhoneNumber"), 25);
-    if (withFreq) line += u' ' + PadCut(textOf(row, "Freq"), 7);
-    return line;
 }
 
 }  // namespace
@@ -89,46 +82,30 @@ void TripPlanning::LoadAirport(Recordset& rs) {
     for (const ServiceList& list : serviceSlots()) fillServiceList(list, s_.RecAirportID);
 }
 
-// S3 into one list, at most 50 rows; the default row (or the first) is then chosen, which makes
-// it the airport's default if it is not yet.
+// S3 into one list, every row with its ID; the default row (or the first) is then chosen, which
+// makes it the airport's default if it is not yet.
 void TripPlanning::fillServiceList(const ServiceList& list, qint64 airportId) {
-    Recordset rows = OpenServices(app_.adb.db, list.table, airportId);
+    const std::vector<ServiceRow> rows = ServiceRowsOf(app_.adb.db, list.table, airportId);
     list.box->clear();
-    if (rows.eof()) return;
-    rows.moveLast();
-    rows.moveFirst();
+    list.ids->assign(1, 0);  // position 0 is never a row
+    if (rows.empty()) return;
+    HasServices = QStringLiteral("True");
     const bool fbo = list.table == ServiceTable::FBOs;
-    int defaultIndex = -1;
-    QString firstName, firstPhone, firstFreq;
-    for (; !rows.eof() && list.box->count() < kMaxServiceRows; rows.moveNext()) {
-        HasServices = QStringLiteral("True");
-        const QString line = listLine(rows, fbo);
-        if (fbo && list.box->count() == 0) {
-            firstName = textOf(rows, "Name");
-            firstPhone = textOf(rows, "PhoneNumber");
-            firstFreq = textOf(rows, "Freq");
-        }
-        if (rows.field(QStringLiteral("Default")).toBool()) {
-            *list.defaultLine = line;
-            defaultIndex = list.box->count();
-            if (fbo) {
-                s_.RecFBOName = textOf(rows, "Name");
-                s_.RecFBOPhone = textOf(rows, "PhoneNumber");
-                s_.RecFBOFreq = textOf(rows, "Freq");
-            }
-        }
-        list.box->addItem(line);
-        (*list.ids)[static_cast<size_t>(list.box->count())] =
-            static_cast<std::int32_t>(rows.field(QStringLiteral("ID")).toLongLong());
+    const auto isDefault = [](const ServiceRow& r) { return r.Default; };
+    const auto chosen = std::find_if(rows.begin(), rows.end(), isDefault);
+    for (const ServiceRow& row : rows) {
+        list.box->addItem(ServiceListLine(row, fbo));
+        list.ids->push_back(row.ID);
     }
-    // Without a default among the rows listed, the first becomes the airport's default FBO: its
-    // name and phone are the ones the leg then names.
-    if (fbo && defaultIndex < 0) {
-        s_.RecFBOName = firstName;
-        s_.RecFBOPhone = firstPhone;
-        s_.RecFBOFreq = firstFreq;
+    // Without a default the first row becomes the airport's default; the FBO's name and phone
+    // are the ones the leg then names.
+    const ServiceRow& shown = chosen == rows.end() ? rows.front() : *chosen;
+    if (fbo) {
+        s_.RecFBOName = shown.Name;
+        s_.RecFBOPhone = shown.PhoneNumber;
+        s_.RecFBOFreq = shown.Freq;
     }
-    list.box->setCurrentIndex(std::max(defaultIndex, 0));
+    list.box->setCurrentIndex(static_cast<int>(&shown - rows.data()));
     serviceChosen(list);  // a selection made here raises no click of its own
 }
 

@@ -86,9 +86,9 @@ void TripPlanning::cmdSelFBOok_Click() {
 // The entry shown in a list becomes the airport's default service of its kind (S4, then S5 and
 // S6 in one transaction unless it already is the default) and the default line of the list.
 void TripPlanning::serviceChosen(const ServiceList& list) {
-    const int p = list.box->currentIndex() + 1;
-    if (p < 1 || p > kMaxServiceRows) return;
-    const qint64 id = (*list.ids)[static_cast<size_t>(p)];
+    const size_t p = static_cast<size_t>(list.box->currentIndex() + 1);
+    if (p < 1 || p >= list.ids->size()) return;
+    const qint64 id = (*list.ids)[p];
     try {
         Recordset row = OpenServiceRow(app_.adb.db, list.table, id);
         if (row.eof()) return;

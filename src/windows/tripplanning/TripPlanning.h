@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "airportdb/Statements.h"
 #include "planfile/PlanFile.h"
@@ -275,12 +276,10 @@ class TripPlanning : public QMainWindow {
     QLineEdit* SearchBox = nullptr;  // the search box typed in last
     QString HasServices;             // "True" once a service row of the airport was listed
     QString ServicesSide;            // "Departure" or "Destination": whose services are shown
-    // The database ID of the service row at list position p (1..50) of each service list;
-    // position 0 is never written.
-    static constexpr int kMaxServiceRows = 50;
-    using ServiceIDs = std::array<std::int32_t, kMaxServiceRows + 1>;
-    ServiceIDs PlanFBOIDs{}, PlanCrewHotelIDs{}, PlanPaxHotelIDs{}, PlanLimoIDs{},
-        PlanCateringIDs{};
+    // The database ID of the service row at list position p (from 1) of each service list;
+    // position 0 is never a row.
+    using ServiceIDs = std::vector<qint64>;
+    ServiceIDs PlanFBOIDs, PlanCrewHotelIDs, PlanPaxHotelIDs, PlanLimoIDs, PlanCateringIDs;
 
     // ---- Window events and leg entry ----
     void Form_Load();
