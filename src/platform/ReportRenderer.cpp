@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace tx {
 
@@ -15,6 +16,14 @@ QFont ReportFont(bool bold) {
     return f;
 }
 
+namespace {
+
+// Most printers cannot print closer to the paper's edge than a quarter inch, and a PDF printer's
+// own margins are 10 pt: the lines keep at least this much paper on every side.
+constexpr double kLeastMarginPt = 18;
+
+}  // namespace
+
 bool RenderReport(QPagedPaintDevice& device, const ReportLines& lines, QString& error) {
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -24,9 +33,17 @@ bool RenderReport(QPagedPaintDevice& device, const ReportLines& lines, QString& 
     const QFont regular = ReportFont(), bold = ReportFont(true);
     const QFontMetricsF metrics(regular, &device);
     const double lineHeight = metrics.lineSpacing();
+    // What the device's margins leave short of the least margin, in device pixels; the painter
+    // starts at the device's own margins.
+    const QMarginsF margins = device.pageLayout().margins(QPageLayout::Point);
+    const double dotsX = device.logicalDpiX() / 72.0, dotsY = device.logicalDpiY() / 72.0;
+    auto more = [](double margin) { return std::max(0.0, kLeastMarginPt - margin); };
+    const double left = more(margins.left()) * dotsX, top = more(margins.top()) * dotsY;
+    const double width = device.width() - left - more(margins.right()) * dotsX;
+    const double height = device.height() - top - more(margins.bottom()) * dotsY;
     // Every character of a fixed-pitch font has the same advance, bold or not.
-    const int columns = static_cast<int>(device.width() / metrics.horizontalAdvance(u'M'));
-    const int rows = static_cast<int>(device.height() / lineHeight);
+    const int columns = static_cast<int>(width / metrics.horizontalAdvance(u'M'));
+    const int rows = static_cast<int>(height / lineHeight);
     if (columns < 1 || rows < 1) {
         painter.end();
         error = QStringLiteral("The page is too small to print on.");
@@ -45,7 +62,7 @@ bool RenderReport(QPagedPaintDevice& device, const ReportLines& lines, QString& 
                 }
                 row = 0;
             }
-            painter.drawText(QPointF(0, row * lineHeight + metrics.ascent()),
+            painter.drawText(QPointF(left, top + row * lineHeight + metrics.ascent()),
                              line.text.mid(from, columns));
             ++row;
             from += columns;

@@ -1,7 +1,8 @@
 #pragma once
 // The one renderer of printed reports: report lines drawn one under the other in the report font
 // on a paged device (the printer the print dialog chose, or a PDF file), flowing onto further
-// pages; a line wider than the page goes on in the next line, so nothing is drawn off the page.
+// pages, a quarter inch of paper left at least on every side; a line wider than the page goes on
+// in the next line, so nothing is drawn off the page.
 #include <QFont>
 #include <QList>
 #include <QString>

@@ -103,22 +103,24 @@ void TripPlanning::DisableLaterFields() {
         if (box != txtLeg) box->setEnabled(false);
 }
 
+// The File menu's "Save" and "Print" entries open submenus and are switched through those menus:
+// an entry switched alone is switched on again with its menu whenever the File menu is unlocked
+// (EnableMenus), whatever the plan holds.
 void TripPlanning::EnablePlanMenus() {
     if (s_.NumLegs < 1) return;
     mnufil->menuAction()->setEnabled(true);
-    setAll(std::array{mnuFilNew, mnuFilSave->menuAction(), mnuFilPrint->menuAction(), mnuViePilot,
-                      mnuVieSummary},
-           true);
+    setAll(std::array{mnuFilNew, mnuViePilot, mnuVieSummary}, true);
+    setAll(std::array{mnuFilSave, mnuFilPrint}, true);
     // The Edit entries follow a selection in the leg list.
     setAll(std::array{mnuEdit->menuAction(), mnuEdiEdit, mnuEdiInsert, mnuEdiDel}, false);
 }
 
 void TripPlanning::DisablePlanMenus() {
     if (s_.NumLegs != 0) return;
-    setAll(std::array{mnuFilNew, mnuFilSave->menuAction(), mnuFilPrint->menuAction(),
-                      mnuEdit->menuAction(), mnuEdiEdit, mnuEdiInsert, mnuEdiDel, mnuViePilot,
-                      mnuVieSummary},
+    setAll(std::array{mnuFilNew, mnuEdit->menuAction(), mnuEdiEdit, mnuEdiInsert, mnuEdiDel,
+                      mnuViePilot, mnuVieSummary},
            false);
+    setAll(std::array{mnuFilSave, mnuFilPrint}, false);
 }
 
 void TripPlanning::CheckPilotFormat() {

@@ -82,8 +82,8 @@ void TripPlanning::Form_Load() {
     txtFuelReserve->setText(NumText(s_.ACReserve));
 
     DisablePlanMenus();
-    for (QAction* a : {mnuFilNew, mnuFilSave->menuAction(), mnuEdit->menuAction(), mnuEdiEdit})
-        a->setEnabled(false);
+    for (QAction* a : {mnuFilNew, mnuEdit->menuAction(), mnuEdiEdit}) a->setEnabled(false);
+    mnuFilSave->setEnabled(false);
 
     for (QWidget* w : {txtDepSearch, txtDestSearch}) w->hide();
     for (QWidget* w : {cmdDepPrev, cmdDepNext, cmdDestPrev, cmdDestNext}) w->hide();

@@ -230,15 +230,16 @@ void TripPlanning::newPlanTail() {
     PlanFileName.clear();
 }
 
+// What the save offered before a new plan or a retrieve leads to waits only for a save the user
+// accepted: declined, nothing waits, and a later save is only a save.
 void TripPlanning::mnuFilNew_Click() {
-    if (s_.NumLegs > 0) {
+    if (s_.NumLegs > 0 &&
+        app_.platform.messageBox(this, kSaveQuestion, QStringLiteral("Begin New Tarvex Plan ?"),
+                                 Platform::Buttons::YesNo,
+                                 Platform::Icon::Question) == Platform::Answer::Yes) {
         PendingAction = QStringLiteral("NewFile");
-        if (app_.platform.messageBox(this, kSaveQuestion, QStringLiteral("Begin New Tarvex Plan ?"),
-                                     Platform::Buttons::YesNo,
-                                     Platform::Icon::Question) == Platform::Answer::Yes) {
-            showFileNameFrame();
-            return;
-        }
+        showFileNameFrame();
+        return;
     }
     ResetPlan();
     newPlanTail();
@@ -267,9 +268,12 @@ void TripPlanning::showRetDelFrame(const QString& caption, const QString& button
     events_.SetFocus(flbTXRetrieve);
 }
 
+// The plan in memory is given up here, before a file is picked: with nothing left to save,
+// print or view, the plan menus go off even when the retrieve is cancelled.
 void TripPlanning::openRetrieveFrame() {
     lockForRetDel();
     ResetPlan();
+    DisablePlanMenus();
     RetDelMode = QStringLiteral("Retrieve");
     showRetDelFrame(QStringLiteral(" Retrieve Tarvex Plan "), QStringLiteral("&Retrieve"));
 }
@@ -281,14 +285,13 @@ void TripPlanning::mnuFilRetDel_Click(int Index) {
         showRetDelFrame(QStringLiteral(" Delete Tarvex Plan "), QStringLiteral("&Delete"));
         return;
     }
-    if (s_.NumLegs > 0) {
+    if (s_.NumLegs > 0 &&
+        app_.platform.messageBox(this, kSaveQuestion, QStringLiteral("Save Tarvex Plan ?"),
+                                 Platform::Buttons::YesNo,
+                                 Platform::Icon::Question) == Platform::Answer::Yes) {
         PendingAction = QStringLiteral("Retrieve");
-        if (app_.platform.messageBox(this, kSaveQuestion, QStringLiteral("Save Tarvex Plan ?"),
-                                     Platform::Buttons::YesNo,
-                                     Platform::Icon::Question) == Platform::Answer::Yes) {
-            showFileNameFrame();
-            return;
-        }
+        showFileNameFrame();
+        return;
     }
     openRetrieveFrame();
 }
@@ -341,9 +344,11 @@ void TripPlanning::cmdRetDelTX_Click() {
 }
 
 void TripPlanning::retrievePlan(const QString& file, const QString& base) {
+    bool read = true;
     try {
         Reserved = ReadPlanFile(s_, PlanDir, file);
     } catch (const FileError&) {
+        read = false;
         DisablePlanMenus();
         DisablePageButtons();
         app_.platform.messageBox(
@@ -364,6 +369,10 @@ void TripPlanning::retrievePlan(const QString& file, const QString& base) {
     if (s_.NumLegs > 0) PlanFileName = base;
     s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
     RefillPlanLists();
+    if (!read) {  // no totals to show: the page stays as a new plan leaves it
+        lblTXDist->clear();
+        lblTXTime->clear();
+    }
     const Leg& last = s_.leg(s_.CurLeg - 1);
     txtLeg->setText(NumText(s_.CurLeg));
     txtTorL->setText(QStringLiteral("T"));

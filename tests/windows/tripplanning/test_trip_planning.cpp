@@ -373,7 +373,8 @@ class TestTripPlanning : public QObject {
         QCOMPARE(w->txtTime->isEnabled(), focus == "txtTime");
     }
 
-    // Until plans can be saved, a plan with legs ends the program as an empty one does.
+    // Each way out ends the program and closes the database, a plan with legs once its save is
+    // declined (No, the default answer).
     void exitEndsProgram_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("legs");
