@@ -33,13 +33,8 @@ class TestSeqFile : public QObject {
         QStringList got;
         while (!in.atEnd()) got << in.text();
         QCOMPARE(got, fields);
-        try {
-            in.text();
-            QFAIL("reading past the end must fail");
-        } catch (const FileError& e) {
-            QCOMPARE(e.message(),
-                     QString("T.DAT: the file ends too early (field %1)").arg(got.size() + 1));
-        }
+        QCOMPARE(Thrown<FileError>([&] { in.text(); }),
+                 QString("T.DAT: the file ends too early (field %1)").arg(got.size() + 1));
     }
 
     // Numbers: the whole field, finite; 16-bit integers whole and within range.

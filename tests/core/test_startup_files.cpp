@@ -138,17 +138,19 @@ class TestStartupFiles : public QObject {
 
     // Refused, even when the file it names exists; the aircraft loaded before stays whole.
     void aircraftRefused_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("in a folder") << "sub/IN.AC";
-        QTest::newRow("backslash") << "sub\\IN.AC";
-        QTest::newRow("control character") << "A\tB.AC";
-        QTest::newRow("double quote") << "A\"B.AC";
-        QTest::newRow("dot dot") << "..";
-        QTest::newRow("256 bytes") << QString(253, 'A') + ".AC";
-        QTest::newRow("damaged") << "BAD.AC";
+        addColumns<QString, QString>("name", "fault");
+        const QString plain = "is not a plain file name";
+        addRow("in a folder", QString("sub/IN.AC"), plain);
+        addRow("backslash", QString("sub\\IN.AC"), plain);
+        addRow("control character", QString("A\tB.AC"), "\"A?B.AC\" " + plain);
+        addRow("double quote", QString("A\"B.AC"), plain);
+        addRow("dot dot", QString(".."), plain);
+        addRow("256 bytes", QString(253, 'A') + ".AC", plain);
+        addRow("damaged", QString("BAD.AC"), QString("BAD.AC: the file ends too early"));
     }
     void aircraftRefused() {
         QFETCH(QString, name);
+        QFETCH(QString, fault);
         for (const QString n : {"sub/IN.AC", "sub\\IN.AC", "A\tB.AC", "A\"B.AC", "A.AC"})
             put(n, currentLayout(5));
         put("BAD.AC", currentLayout(5).left(40));
@@ -156,7 +158,7 @@ class TestStartupFiles : public QObject {
         s.ACFileName = "A.AC";
         LoadAircraft(s);
         s.ACFileName = name;
-        QVERIFY_THROWS_EXCEPTION(FileError, LoadAircraft(s));
+        VerifyHolds(Thrown<FileError>([&] { LoadAircraft(s); }), {fault});
         QCOMPARE(s.ACFileLoaded + s.ACType + QString::number(s.ACSpeed[5]), "A.ACSample Jet250");
     }
 

@@ -176,11 +176,9 @@ class TestReports : public QObject {
 
     // A name that reaches the aircraft column pushes the type to that column of the next line.
     void nameTab_data() {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QStringList>("want");
-        QTest::newRow("58 characters, same line") << 58 << QStringList{QString(58, 'N') + kR20};
-        QTest::newRow("60 characters, next line")
-            << 60 << QStringList{QString(60, 'N'), S(58) + kR20};
+        addColumns<int, QStringList>("length", "want");
+        addRow("58 characters, same line", 58, QStringList{QString(58, 'N') + kR20});
+        addRow("60 characters, next line", 60, QStringList{QString(60, 'N'), S(58) + kR20});
     }
     void nameTab() {
         QFETCH(int, length);
@@ -191,31 +189,26 @@ class TestReports : public QObject {
     }
 
     void wrapComments_data() {
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QStringList>("want");
+        addColumns<QString, QStringList>("comment", "want");
+        const auto row = addRow<QString, QStringList>;
         // 99 characters, blanks at 40 and 55; the appended blank makes the paragraph 100.
         const QString p100 = QString(39, 'a') + ' ' + QString(14, 'b') + ' ' + QString(44, 'c');
-        QTest::newRow("100 characters, blanks at 40 and 55")
-            << p100 << QStringList{p100.left(55), p100.mid(55) + ' '};
-        QTest::newRow("CR LF paragraphs, the last without the blank")
-            << "First line\r\nSecond line" << QStringList{"First line", "Second line"};
-        QTest::newRow("LF and an empty line between") << "One\n\nTwo\n"
-                                                      << QStringList{"One", "Two"};
-        QTest::newRow("60 characters stay one line")
-            << QString(59, 'x') << QStringList{QString(59, 'x') + ' '};
+        row("100 characters, blanks at 40 and 55", p100, {p100.left(55), p100.mid(55) + ' '});
+        row("CR LF paragraphs, the last without the blank", "First line\r\nSecond line",
+            {"First line", "Second line"});
+        row("LF and an empty line between", "One\n\nTwo\n", {"One", "Two"});
+        row("60 characters stay one line", QString(59, 'x'), {QString(59, 'x') + ' '});
         // No blank between 45 and 59: hard cuts at 59, nothing dropped.
-        QTest::newRow("200-character word")
-            << QString(200, 'w')
-            << QStringList{QString(59, 'w'), QString(59, 'w'), QString(59, 'w'),
-                           QString(23, 'w') + ' '};
-        QTest::newRow("blank only before 45 is no cut")
-            << QString(40, 'a') + ' ' + QString(30, 'b')
-            << QStringList{QString(40, 'a') + ' ' + QString(18, 'b'), QString(12, 'b') + ' '};
+        const QString w59(59, 'w');
+        row("200-character word", QString(200, 'w'), {w59, w59, w59, QString(23, 'w') + ' '});
+        row("blank at 45 is the shortest cut", QString(44, 'a') + ' ' + QString(30, 'b'),
+            {QString(44, 'a') + ' ', QString(30, 'b') + ' '});
+        row("blank at 44 is no cut", QString(43, 'a') + ' ' + QString(30, 'b'),
+            {QString(43, 'a') + ' ' + QString(15, 'b'), QString(15, 'b') + ' '});
     }
     void wrapComments() {
         QFETCH(QString, comment);
-        QFETCH(QStringList, want);
-        QCOMPARE(WrapComments(comment), want);
+        QTEST(WrapComments(comment), "want");
     }
 
     void dateTextAndRefusedNames() {
@@ -225,12 +218,8 @@ class TestReports : public QObject {
         QTemporaryDir dir;
         for (const QString& name : {QString(), QString("  "), QString("../up")})
             QVERIFY_THROWS_EXCEPTION(FileError, WritePilotText(Fixture(), dir.path(), name, kDate));
-        try {
-            WriteSummaryText(Fixture(), dir.filePath("missing"), "TRIP1", kDate);
-            QFAIL("an unwritable folder must be reported");
-        } catch (const FileError& e) {
-            QVERIFY2(e.message().contains("TRIP1.txt"), qPrintable(e.message()));
-        }
+        const auto lost = [&] { WriteSummaryText(Fixture(), dir.filePath("no"), "TRIP1", kDate); };
+        VerifyHolds(Thrown<FileError>(lost), {"TRIP1.txt"});
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
     }
 
