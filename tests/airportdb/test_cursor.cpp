@@ -89,6 +89,7 @@ class CursorTest : public QObject {
         QTest::newRow("city prefix, first of equals") << tx::CityFrom("chi") << "KORD";
         QTest::newRow("city just after a lower-case row") << tx::CityFrom("albanz") << "KORD";
         QTest::newRow("city with quote") << tx::CityFrom("coeur d'") << "KCOE";
+        QTest::newRow("city last, lower case") << tx::CityFrom("S") << "KSFO";
         QTest::newRow("city after all") << tx::CityFrom("zzz") << "-";
         QTest::newRow("id") << tx::IdIs(7) << "LFPG";  // the seventh inserted
     }

@@ -1,4 +1,4 @@
-// Plan files: the exact layout of a one-leg plan, plans of 0, 1 and 20 legs saved and read
+// Plan files: the exact layout of a one-leg plan, plans of 0 and 20 legs saved and read
 // back, every refusal of the reader, the file list and the deletion of a plan.
 #include <QTemporaryDir>
 #include <QtTest>
