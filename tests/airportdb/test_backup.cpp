@@ -68,17 +68,13 @@ class TestBackup : public QObject {
 
     // A refused copy leaves the live database open, unchanged and without a .bak.
     void restoreRefuses_data() {
-        QTest::addColumn<QByteArray>("make");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("no data.mdb") << QByteArray() << "there is no copy";
-        QTest::newRow("not SQLite") << "Ident\tCity\n"_ba
-                                    << "not a database";
-        QTest::newRow("truncated") << "half"_ba
-                                   << "malformed";
-        QTest::newRow("a damaged page") << "damaged"_ba
-                                        << "damaged";
-        QTest::newRow("foreign SQLite") << "foreign"_ba
-                                        << "table tblAirports is missing";
+        addColumns<QByteArray, QString>("make", "fault");
+        const auto row = addRow<QByteArray, const char*>;
+        row("no data.mdb", QByteArray(), "there is no copy");
+        row("not SQLite", "Ident\tCity\n", "not a database");
+        row("truncated", "half", "malformed");
+        row("a damaged page", "damaged", "damaged");
+        row("foreign SQLite", "foreign", "table tblAirports is missing");
     }
     void restoreRefuses() {
         QFETCH(QByteArray, make);
@@ -103,26 +99,20 @@ class TestBackup : public QObject {
         } else if (!make.isEmpty()) {
             WriteFile(copy, make);
         }
-        try {
-            tx::RestoreDatabase(live.adb, disk.path());
-            QFAIL("the copy was restored");
-        } catch (const DbError& e) {
-            QVERIFY2(e.message().contains(copy) && e.message().contains(fault),
-                     qPrintable(e.message()));
-        }
+        VerifyHolds(Thrown<DbError>([&] { tx::RestoreDatabase(live.adb, disk.path()); }),
+                    {copy, fault});
         QCOMPARE(live.adb.db.path(), live.t.path);
         live.add("KEEE", "Erie");  // still open for writing, cursor and all
         QCOMPARE(live.idents(), QString("KAAA"));
         QCOMPARE(filesIn(live.t.dir.path()), QStringList{"data.mdb"});
     }
 
-    // A backup that cannot be written leaves no file in the folder and the live file as it was.
+    // A backup that cannot be written (no such folder, a file of that name, a read-only folder,
+    // the live folder itself) leaves no file in the folder and the live file as it was.
     void backupRefuses_data() {
         QTest::addColumn<QString>("where");
-        QTest::newRow("no such folder") << "missing";
-        QTest::newRow("a file, not a folder") << "file";
-        QTest::newRow("read-only folder") << "read-only";
-        QTest::newRow("the live folder itself") << "live";
+        for (const char* where : {"missing", "file", "read-only", "live"})
+            QTest::newRow(where) << QString(where);
     }
     void backupRefuses() {
         QFETCH(QString, where);

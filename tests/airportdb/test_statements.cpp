@@ -15,18 +15,16 @@ class StatementsTest : public QObject {
     // A file made with the text: CREATE on a new SQLite file, ALTER on an airport database,
     // anything else written as it is, nothing at all when empty.
     void openRefuses_data() {
-        QTest::addColumn<QByteArray>("make");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("missing file") << QByteArray() << "does not exist";
-        QTest::newRow("a text file") << "Ident\tCity\n"_ba
-                                     << "(file is not a database)";
-        QTest::newRow("another SQLite file") << "CREATE TABLE notes (body)"_ba
-                                             << "table tblAirports is missing";
-        QTest::newRow("a column missing") << "ALTER TABLE tblFBOs DROP Freq"_ba
-                                          << "table tblFBOs has no column Freq";
-        QTest::newRow("City compared with case")
-            << "ALTER TABLE tblAirports RENAME City TO Town; ALTER TABLE tblAirports ADD City"_ba
-            << "column City of tblAirports";
+        addColumns<QByteArray, QString>("make", "fault");
+        const auto row = addRow<QByteArray, const char*>;
+        row("missing file", QByteArray(), "does not exist");
+        row("a text file", "Ident\tCity\n", "(file is not a database)");
+        row("another SQLite file", "CREATE TABLE notes (body)", "table tblAirports is missing");
+        row("a column missing", "ALTER TABLE tblFBOs DROP Freq",
+            "table tblFBOs has no column Freq");
+        row("City compared with case",
+            "ALTER TABLE tblAirports RENAME City TO Town; ALTER TABLE tblAirports ADD City",
+            "column City of tblAirports");
     }
     void openRefuses() {
         QFETCH(QByteArray, make);
@@ -40,14 +38,7 @@ class StatementsTest : public QObject {
             QCOMPARE(sqlite3_exec(h, make.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(h);
         if (!sql && !make.isEmpty()) WriteFile(path, make);
-        tx::Db db;
-        try {
-            db.open(path);
-            QFAIL("the file was opened");
-        } catch (const DbError& e) {
-            QVERIFY2(e.message().contains(path) && e.message().contains(fault),
-                     qPrintable(e.message()));
-        }
+        VerifyHolds(Thrown<DbError>([&] { tx::Db().open(path); }), {path, fault});
         QCOMPARE(QFile::exists(path), !make.isEmpty());  // a missing file is never created
     }
 
@@ -67,20 +58,13 @@ class StatementsTest : public QObject {
 
     // In every service table: airport A has a1 (the default), a2, a3; B has b1 (the default), b2.
     void makeDefault_data() {
-        QTest::addColumn<QString>("airport");
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<bool>("refused");
-        QTest::addColumn<QString>("defaults");  // afterwards
-        QTest::newRow("another row") << "A"
-                                     << "a2" << false << "a2,b1";
-        QTest::newRow("the default again") << "A"
-                                           << "a1" << false << "a1,b1";
-        QTest::newRow("other airport's own") << "B"
-                                             << "b2" << false << "a1,b2";
-        QTest::newRow("row of another airport") << "A"
-                                                << "b2" << true << "a1,b1";
-        QTest::newRow("row that does not exist") << "A"
-                                                 << "none" << true << "a1,b1";
+        addColumns<QString, QString, bool, QString>("airport", "row", "refused", "defaults");
+        const auto row = addRow<const char*, const char*, bool, const char*>;  // defaults after
+        row("another row", "A", "a2", false, "a2,b1");
+        row("the default again", "A", "a1", false, "a1,b1");
+        row("other airport's own", "B", "b2", false, "a1,b2");
+        row("row of another airport", "A", "b2", true, "a1,b1");
+        row("row that does not exist", "A", "none", true, "a1,b1");
     }
     void makeDefault() {
         QFETCH(QString, airport);

@@ -194,7 +194,7 @@ class TestRealLegs : public QObject {
 
     // "flight time, distance" of legs 1..NumLegs; a leg after them is not counted.
     void planTotals_data() {
-        test::addColumns<QStringList, QString>("legs", "totals");
+        addColumns<QStringList, QString>("legs", "totals");
         QTest::newRow("empty plan") << QStringList() << u"0| 0+00"_s;
         QTest::newRow("to a whole hour")
             << QStringList{"00+59 1", "00+59 2", "00+02 3"} << u"6| 2+00"_s;

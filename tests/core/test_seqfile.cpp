@@ -7,6 +7,7 @@
 #include <csignal>
 
 #include "core/SeqFile.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 
@@ -15,22 +16,15 @@ class TestSeqFile : public QObject {
   private slots:
     // Read to the end; one field more is an error naming the file.
     void fields_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("fields");
-        QTest::newRow("LF only, commas")
-            << QByteArray("\"a\",\"b\",12\n\"c\"\n") << QStringList{"a", "b", "12", "c"};
-        QTest::newRow("quoted comma and blanks kept")
-            << QByteArray("\"Anytown, ST  \",x\r\n") << QStringList{"Anytown, ST  ", "x"};
-        QTest::newRow("outer blanks of a bare field dropped")
-            << QByteArray("   Sample Jet   ,  250 \r\n") << QStringList{"Sample Jet", "250"};
-        QTest::newRow("quoted text over a line break")
-            << QByteArray("\"one\r\ntwo\",\"x\"\r\n") << QStringList{"one\r\ntwo", "x"};
-        QTest::newRow("empty line is an empty field")
-            << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
-        QTest::newRow("text after closing quote dropped")
-            << QByteArray("\"a\"zz,b\r\n") << QStringList{"a", "b"};
-        QTest::newRow("Windows-1252")
-            << QByteArray("\"Z\xfcrich \x80\"\r\n") << QStringList{QString::fromUtf8("Zürich €")};
+        addColumns<QByteArray, QStringList>("bytes", "fields");
+        const auto row = addRow<QByteArray, QStringList>;
+        row("LF only, commas", "\"a\",\"b\",12\n\"c\"\n", {"a", "b", "12", "c"});
+        row("quoted comma and blanks kept", "\"Anytown, ST  \",x\r\n", {"Anytown, ST  ", "x"});
+        row("outer blanks of a bare field dropped", "   Jet   ,  250 \r\n", {"Jet", "250"});
+        row("quoted text over a line break", "\"one\r\ntwo\",\"x\"\r\n", {"one\r\ntwo", "x"});
+        row("empty line is an empty field", "a\r\n\r\nb", {"a", "", "b"});
+        row("text after closing quote dropped", "\"a\"zz,b\r\n", {"a", "b"});
+        row("Windows-1252", "\"Z\xfcrich \x80\"\r\n", {QString::fromUtf8("Zürich €")});
     }
     void fields() {
         QFETCH(QByteArray, bytes);
@@ -39,13 +33,8 @@ class TestSeqFile : public QObject {
         QStringList got;
         while (!in.atEnd()) got << in.text();
         QCOMPARE(got, fields);
-        try {
-            in.text();
-            QFAIL("reading past the end must fail");
-        } catch (const FileError& e) {
-            QCOMPARE(e.message(),
-                     QString("T.DAT: the file ends too early (field %1)").arg(got.size() + 1));
-        }
+        QCOMPARE(Thrown<FileError>([&] { in.text(); }),
+                 QString("T.DAT: the file ends too early (field %1)").arg(got.size() + 1));
     }
 
     // Numbers: the whole field, finite; 16-bit integers whole and within range.

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "core/Text.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 
@@ -9,11 +10,8 @@ class TestText : public QObject {
   private slots:
     // The number and text rules every file, line and column is built with.
     void rules_data() {
-        QTest::addColumn<QString>("got");
-        QTest::addColumn<QString>("want");
-        const auto row = [](const char* tag, const QString& got, const char* want) {
-            QTest::newRow(tag) << got << QString(want);
-        };
+        addColumns<QString, QString>("got", "want");
+        const auto row = addRow<QString, const char*>;
         row("Val skips leading blanks", NumText(Val("   7.04")), "7.04");
         row("Val stops at letters", NumText(Val("-2.5e2x")), "-250");
         row("Val of a hemisphere letter", NumText(Val("N3951.2")), "0");
@@ -37,8 +35,7 @@ class TestText : public QObject {
     }
     void rules() {
         QFETCH(QString, got);
-        QFETCH(QString, want);
-        QCOMPARE(got, want);
+        QTEST(got, "want");
     }
 };
 

@@ -8,6 +8,7 @@
 #include "core/SeqFile.h"
 #include "core/Text.h"
 #include "planning/AircraftChange.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 
@@ -16,35 +17,17 @@ namespace {
 const QByteArray kFast =
     " 1\r\nFast Jet\r\nline 2\r\n 500\r\n 500\r\n 2000\r\n 2000\r\n 13000\r\n 900\r\n";
 
-void write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
 // Teterboro (daylight -4) to London (+1), takeoff 2030 on 07/04, arriving the next day, so its
 // leg date already reads 7.05.
 void oneLegPlan(PlanState& s) {
     s.TaxiDefault = "10";
-    s.ACFileName = s.ACFileLoaded = "OLD.AC";
-    s.ACType = "Old Jet";
+    s.ACFileName = s.ACFileLoaded = "OLD.AC", s.ACType = "Old Jet";
     s.NumLegs = 1;
     Leg& a = s.leg(1);
-    a.TorL = "T";
-    a.DateEntry = "07/04";
-    a.LegDate = "7.05";
-    a.DepTimeEntry = "2030";
-    a.DepStd = "-5";
-    a.DepDay = "-4";
-    a.DepDSTStart = 3.14;
-    a.DepDSTEnd = 11.07;
-    a.DestStd = "0";
-    a.DestDay = "1";
-    a.DestDSTStart = 3.28;
-    a.DestDSTEnd = 10.31;
-    a.DistText = "  2991";
-    a.WindText = "   -25";
-    a.BurnText = "   9999";
-    a.DestFBO = "Kept FBO";
+    a.TorL = "T", a.DateEntry = "07/04", a.LegDate = "7.05", a.DepTimeEntry = "2030";
+    a.DepStd = "-5", a.DepDay = "-4", a.DepDSTStart = 3.14, a.DepDSTEnd = 11.07;
+    a.DestStd = "0", a.DestDay = "1", a.DestDSTStart = 3.28, a.DestDSTEnd = 10.31;
+    a.DistText = "  2991", a.WindText = "   -25", a.BurnText = "   9999", a.DestFBO = "Kept FBO";
     s.CurFBO = "Looked-up FBO";  // from the last airport lookup, not this leg's
 }
 
@@ -59,7 +42,7 @@ class TestAircraftChange : public QObject {
     void init() {
         s = PlanState();
         s.ProgramDir = dir.path();
-        write(dir.filePath("FAST.AC"), kFast);
+        WriteFile(dir.filePath("FAST.AC"), kFast);
         oneLegPlan(s);
     }
 
@@ -85,30 +68,21 @@ class TestAircraftChange : public QObject {
     // A file that cannot be used, or a leg the new aircraft cannot fly: refused with the file's
     // name, and the plan and the old aircraft as they were.
     void refusedLeavesAllAsItWas_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");  // written as the file unless empty
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("missing") << "NONE.AC" << QByteArray() << "missing";
-        QTest::newRow("ends early") << "SHORT.AC" << kFast.left(30) << "ends too early";
-        QTest::newRow("text for a number")
-            << "TEXT.AC" << QByteArray(kFast).replace(" 2000", "fast") << "not a number";
-        QTest::newRow("not a plain name") << "../FAST.AC" << QByteArray() << "not a plain";
-        QTest::newRow("headwind above the speed")
-            << "SLOW.AC" << QByteArray(kFast).replace(" 500", " 20") << "leg 1 cannot be flown";
+        addColumns<QString, QByteArray, QString>("name", "bytes", "fault");  // bytes: the file
+        const auto row = addRow<const char*, QByteArray, const char*>;
+        row("missing", "NONE.AC", QByteArray(), "missing");
+        row("ends early", "SHORT.AC", kFast.left(30), "ends too early");
+        row("not a plain name", "../FAST.AC", QByteArray(), "not a plain");
+        row("headwind above the speed", "SLOW.AC", QByteArray(kFast).replace(" 500", " 20"),
+            "leg 1 cannot be flown");
     }
     void refusedLeavesAllAsItWas() {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, fault);
-        if (!bytes.isEmpty()) write(dir.filePath(name), bytes);
+        if (!bytes.isEmpty()) WriteFile(dir.filePath(name), bytes);
         const PlanState before = s;
-        try {
-            ChangeAircraft(s, name);
-            QFAIL("the aircraft was taken");
-        } catch (const FileError& e) {
-            QVERIFY2(e.message().contains(name) && e.message().contains(fault),
-                     qPrintable(e.message()));
-        }
+        VerifyHolds(Thrown<FileError>([&] { ChangeAircraft(s, name); }), {name, fault});
         QCOMPARE(s.ACFileName, before.ACFileName);
         QCOMPARE(s.ACType, before.ACType);
         QCOMPARE(s.leg(1).BurnText, before.leg(1).BurnText);

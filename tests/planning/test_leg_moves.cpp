@@ -5,6 +5,7 @@
 #include "calc/LegTexts.h"
 #include "core/Text.h"
 #include "planning/LegMoves.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 
@@ -14,38 +15,29 @@ class TestLegMoves : public QObject {
     // ops: "i n" inserts before leg n, "d n" deletes leg n; only the last may be refused.
     // held: the leg each slot 1.. holds afterwards (0 the blank leg).
     void moves_data() {
-        QTest::addColumn<int>("legs");
-        QTest::addColumn<QStringList>("ops");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QList<int>>("held");
-        QTest::newRow("delete leg 1 of 3") << 3 << QStringList{"d 1"} << true << QList<int>{2, 3};
-        QTest::newRow("delete the last leg") << 3 << QStringList{"d 3"} << true << QList<int>{1, 2};
-        QTest::newRow("insert before leg 2")
-            << 3 << QStringList{"i 2"} << true << QList<int>{1, 0, 2, 3};
-        QTest::newRow("a blank leg moved stays blank")
-            << 3 << QStringList{"i 1", "i 1"} << true << QList<int>{0, 0, 1, 2, 3};
-        QTest::newRow("insert, delete the blank")
-            << 3 << QStringList{"i 2", "d 2"} << true << QList<int>{1, 2, 3};
+        addColumns<int, QStringList, bool, QList<int>>("legs", "ops", "accepted", "held");
+        const auto row = addRow<int, QStringList, bool, QList<int>>;
         QList<int> twenty;
         for (int k = 1; k <= 20; ++k) twenty << k;
-        QTest::newRow("insert into 20 legs") << 20 << QStringList{"i 1"} << false << twenty;
-        QTest::newRow("insert past the plan")
-            << 3 << QStringList{"i 4"} << false << twenty.mid(0, 3);
-        QTest::newRow("delete leg 0") << 3 << QStringList{"d 0"} << false << twenty.mid(0, 3);
+        row("delete leg 1 of 3", 3, {"d 1"}, true, {2, 3});
+        row("delete the last leg", 3, {"d 3"}, true, {1, 2});
+        row("insert before leg 2", 3, {"i 2"}, true, {1, 0, 2, 3});
+        row("a blank leg moved stays blank", 3, {"i 1", "i 1"}, true, {0, 0, 1, 2, 3});
+        row("insert, delete the blank", 3, {"i 2", "d 2"}, true, {1, 2, 3});
+        row("insert into 20 legs", 20, {"i 1"}, false, twenty);
+        row("insert past the plan", 3, {"i 4"}, false, {1, 2, 3});
+        row("delete leg 0", 3, {"d 0"}, false, {1, 2, 3});
     }
     void moves() {
         QFETCH(int, legs);
         QFETCH(QStringList, ops);
-        QFETCH(bool, accepted);
         QFETCH(QList<int>, held);
         PlanState s;
         for (int k = 1; k <= legs; ++k) {
             s.CurLeg = static_cast<std::int16_t>(k);
             Leg& leg = s.cur();
-            leg.DepID = QString("K%1").arg(k);
-            leg.DestID = QString("K%1").arg(k + 1);
-            leg.FltTimeText = "00+20";
-            leg.LegComments = QString("leg %1\nsecond line").arg(k);
+            leg.DepID = QString("K%1").arg(k), leg.DestID = QString("K%1").arg(k + 1);
+            leg.FltTimeText = "00+20", leg.LegComments = QString("leg %1\nsecond line").arg(k);
             TXLegg(s);
             Pilot(s);
             Summary(s);
@@ -54,17 +46,15 @@ class TestLegMoves : public QObject {
         s.NumLegs = static_cast<std::int16_t>(legs);
         const PlanState before = s;
         // What a move leaves alone: the leg being entered, working values, the last lookup.
-        s.CurLeg = 7;
-        s.CivTimeText = "kept";
-        s.CurFBO = "looked up last";
+        s.CurLeg = 7, s.CivTimeText = "kept", s.CurFBO = "looked up last";
 
         bool done = true;
         for (const QString& op : ops)
             done = op[0] == 'i' ? InsertBlankLeg(s, op.mid(2).toInt())
                                 : DeleteLeg(s, op.mid(2).toInt());
-        QCOMPARE(done, accepted);
+        QTEST(done, "accepted");
         QCOMPARE(int(s.NumLegs), int(held.size()));
-        QVERIFY(s.CurLeg == 7 && s.CivTimeText == "kept");
+        QVERIFY(s.CurLeg == 7 && s.CivTimeText == "kept" && s.CurFBO == "looked up last");
 
         for (int i = 1; i <= s.NumLegs; ++i) {
             const Leg& leg = s.leg(i);

@@ -6,6 +6,7 @@
 #include "core/SeqFile.h"
 #include "report/AirportPrintout.h"
 #include "report/PlanReports.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 
@@ -32,39 +33,28 @@ PlanState Fixture() {
     PlanState s;
     s.NumLegs = 3;
     s.ACType = "Citation Sample 560 Ultra  ";
-    s.TotalDist = 1234;
-    s.TotalTimeText = " 5+07";
+    s.TotalDist = 1234, s.TotalTimeText = " 5+07";
     const char* dest[][4] = {{"KASE", "ASPEN", "Aspen FBO", "ASPEN, CO"},
                              {"LFPB", "PARIS LE BOURGE", "Paris FBO", "PARIS LE BOURGE, FR "},
                              {"EGLL", "LONDON", "London FBO", "LONDON, UK"}};
     for (int i = 1; i <= 3; ++i) {
-        Leg& leg = s.leg(i);
+        Leg& l = s.leg(i);
         const QString n = QString::number(i);
-        leg.PlanLine = "plan " + n;
-        leg.PilotLine1 = "p" + n + "a";
-        leg.PilotLine2 = "p" + n + "b";
-        for (int k = 1; k <= 7; ++k) {
-            QString* lines[] = {&leg.SumLine1, &leg.SumLine2, &leg.SumLine3, &leg.SumLine4,
-                                &leg.SumLine5, &leg.SumLine6, &leg.SumLine7};
-            *lines[k - 1] = QString("s%1.%2").arg(i).arg(k);
-        }
-        leg.DestID = dest[i - 1][0];
-        leg.DestCity = dest[i - 1][1];
-        leg.DestFBO = dest[i - 1][2];
-        leg.DestCityStateF = dest[i - 1][3];
-        leg.DestCrewHotel = "Crew Inn";
-        leg.DestPaxHotel = "Grand Hotel";
-        leg.DestLimo = "City Cars";
-        leg.DestCatering = "Sky Meals";
+        l.PlanLine = "plan " + n, l.PilotLine1 = "p" + n + "a", l.PilotLine2 = "p" + n + "b";
+        QString* sums[] = {&l.SumLine1, &l.SumLine2, &l.SumLine3, &l.SumLine4,
+                           &l.SumLine5, &l.SumLine6, &l.SumLine7};
+        for (int k = 0; k < 7; ++k) *sums[k] = QString("s%1.%2").arg(i).arg(k + 1);
+        l.DestID = dest[i - 1][0], l.DestCity = dest[i - 1][1], l.DestFBO = dest[i - 1][2];
+        l.DestCityStateF = dest[i - 1][3];
+        l.DestCrewHotel = "Crew Inn", l.DestPaxHotel = "Grand Hotel", l.DestLimo = "City Cars";
+        l.DestCatering = "Sky Meals";
     }
-    s.leg(1).DepID = "KDEN";
-    s.leg(1).DepCity = "DENVER";
-    s.leg(1).DepFBO = "Dep FBO one";
-    s.leg(1).InclFBO = s.leg(1).InclCrewHotel = s.leg(1).InclPaxHotel = 0;
-    s.leg(1).InclLimo = s.leg(1).InclCatering = 0;
+    Leg &one = s.leg(1), &three = s.leg(3);
+    one.DepID = "KDEN", one.DepCity = "DENVER", one.DepFBO = "Dep FBO one";
+    one.InclFBO = one.InclCrewHotel = one.InclPaxHotel = one.InclLimo = one.InclCatering = 0;
     s.leg(2).LegComments = "Call FBO on arrival\nFuel to tabs";  // print flags left unset
-    s.leg(3).InclFBO = s.leg(3).InclCrewHotel = s.leg(3).InclPaxHotel = 1;
-    s.leg(3).InclLimo = s.leg(3).InclCatering = 1;
+    three.InclFBO = three.InclCrewHotel = three.InclPaxHotel = three.InclLimo = 1;
+    three.InclCatering = 1;
     return s;
 }
 
@@ -136,14 +126,6 @@ QStringList SummaryPage(bool paper) {
     return p;
 }
 
-void CompareLines(const QStringList& got, const QStringList& want) {
-    for (int i = 0; i < std::min(got.size(), want.size()); ++i)
-        QVERIFY2(
-            got[i] == want[i],
-            qPrintable(QString("line %1: got [%2], want [%3]").arg(i + 1).arg(got[i], want[i])));
-    QCOMPARE(got.size(), want.size());
-}
-
 }  // namespace
 
 class TestReports : public QObject {
@@ -171,38 +153,32 @@ class TestReports : public QObject {
         QTest::newRow("summary, paper") << "summary paper" << SummaryPage(true);
         QTest::newRow("summary, text file") << "summary text" << SummaryPage(false);
     }
-    // Text rows are also written to disk and read back as Windows-1252 bytes with CR LF ends.
+    // Text reports are written to disk as Windows-1252 lines ending in CR LF, as the windows
+    // show them.
     void reports() {
         QFETCH(QString, report);
-        QFETCH(QStringList, want);
         const PlanState s = Fixture();
         QTemporaryDir dir;
         QStringList got;
         if (report == "short") got = Marked(PrintShortVersion(s, kDate));
         if (report == "pilot paper") got = Marked(PrintPilotFormat(s, "TRIP1", kDate));
         if (report == "summary paper") got = Marked(PrintSummaryFormat(s, "TRIP1", kDate));
-        if (report == "pilot text") WritePilotText(s, dir.path(), "TRIP1", kDate);
-        if (report == "summary text") WriteSummaryText(s, dir.path(), "TRIP1", kDate);
         if (report.endsWith("text")) {
-            QFile f(dir.filePath("TRIP1.txt"));
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            const QByteArray bytes = f.readAll();
+            const bool pilot = report.startsWith("pilot");
+            (pilot ? WritePilotText : WriteSummaryText)(s, dir.path(), "TRIP1", kDate);
+            const QByteArray bytes = ReadFile(dir.filePath("TRIP1.txt"));
             QVERIFY(bytes.endsWith("\r\n"));
             got = QString::fromLatin1(bytes.chopped(2)).split("\r\n");
-            CompareLines(report == "pilot text" ? PilotTextLines(s, "TRIP1", kDate)
-                                                : SummaryTextLines(s, "TRIP1", kDate),
-                         got);
+            QCOMPARE((pilot ? PilotTextLines : SummaryTextLines)(s, "TRIP1", kDate), got);
         }
-        CompareLines(got, want);
+        QTEST(got, "want");
     }
 
     // A name that reaches the aircraft column pushes the type to that column of the next line.
     void nameTab_data() {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QStringList>("want");
-        QTest::newRow("58 characters, same line") << 58 << QStringList{QString(58, 'N') + kR20};
-        QTest::newRow("60 characters, next line")
-            << 60 << QStringList{QString(60, 'N'), S(58) + kR20};
+        addColumns<int, QStringList>("length", "want");
+        addRow("58 characters, same line", 58, QStringList{QString(58, 'N') + kR20});
+        addRow("60 characters, next line", 60, QStringList{QString(60, 'N'), S(58) + kR20});
     }
     void nameTab() {
         QFETCH(int, length);
@@ -213,32 +189,26 @@ class TestReports : public QObject {
     }
 
     void wrapComments_data() {
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QStringList>("want");
+        addColumns<QString, QStringList>("comment", "want");
+        const auto row = addRow<QString, QStringList>;
         // 99 characters, blanks at 40 and 55; the appended blank makes the paragraph 100.
         const QString p100 = QString(39, 'a') + ' ' + QString(14, 'b') + ' ' + QString(44, 'c');
-        QTest::newRow("100 characters, blanks at 40 and 55")
-            << p100 << QStringList{p100.left(55), p100.mid(55) + ' '};
-        QTest::newRow("three letters keep the appended blank") << "abc" << QStringList{"abc "};
-        QTest::newRow("CR LF paragraphs, the last without the blank")
-            << "First line\r\nSecond line" << QStringList{"First line", "Second line"};
-        QTest::newRow("LF and an empty line between") << "One\n\nTwo\n"
-                                                      << QStringList{"One", "Two"};
-        QTest::newRow("60 characters stay one line")
-            << QString(59, 'x') << QStringList{QString(59, 'x') + ' '};
+        row("100 characters, blanks at 40 and 55", p100, {p100.left(55), p100.mid(55) + ' '});
+        row("CR LF paragraphs, the last without the blank", "First line\r\nSecond line",
+            {"First line", "Second line"});
+        row("LF and an empty line between", "One\n\nTwo\n", {"One", "Two"});
+        row("60 characters stay one line", QString(59, 'x'), {QString(59, 'x') + ' '});
         // No blank between 45 and 59: hard cuts at 59, nothing dropped.
-        QTest::newRow("200-character word")
-            << QString(200, 'w')
-            << QStringList{QString(59, 'w'), QString(59, 'w'), QString(59, 'w'),
-                           QString(23, 'w') + ' '};
-        QTest::newRow("blank only before 45 is no cut")
-            << QString(40, 'a') + ' ' + QString(30, 'b')
-            << QStringList{QString(40, 'a') + ' ' + QString(18, 'b'), QString(12, 'b') + ' '};
+        const QString w59(59, 'w');
+        row("200-character word", QString(200, 'w'), {w59, w59, w59, QString(23, 'w') + ' '});
+        row("blank at 45 is the shortest cut", QString(44, 'a') + ' ' + QString(30, 'b'),
+            {QString(44, 'a') + ' ', QString(30, 'b') + ' '});
+        row("blank at 44 is no cut", QString(43, 'a') + ' ' + QString(30, 'b'),
+            {QString(43, 'a') + ' ' + QString(15, 'b'), QString(15, 'b') + ' '});
     }
     void wrapComments() {
         QFETCH(QString, comment);
-        QFETCH(QStringList, want);
-        QCOMPARE(WrapComments(comment), want);
+        QTEST(WrapComments(comment), "want");
     }
 
     void dateTextAndRefusedNames() {
@@ -248,19 +218,14 @@ class TestReports : public QObject {
         QTemporaryDir dir;
         for (const QString& name : {QString(), QString("  "), QString("../up")})
             QVERIFY_THROWS_EXCEPTION(FileError, WritePilotText(Fixture(), dir.path(), name, kDate));
-        try {
-            WriteSummaryText(Fixture(), dir.filePath("missing"), "TRIP1", kDate);
-            QFAIL("an unwritable folder must be reported");
-        } catch (const FileError& e) {
-            QVERIFY2(e.message().contains("TRIP1.txt"), qPrintable(e.message()));
-        }
+        const auto lost = [&] { WriteSummaryText(Fixture(), dir.filePath("no"), "TRIP1", kDate); };
+        VerifyHolds(Thrown<FileError>(lost), {"TRIP1.txt"});
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
     }
 
     // Lines after the eight field lines; the head is checked once for every row.
     void airportPrintout_data() {
-        QTest::addColumn<QString>("comment");
-        QTest::addColumn<QStringList>("tail");
+        addColumns<QString, QStringList>("comment", "tail");
         const QString c30 = "Closed nightly 2300-0600 local";
         QTest::newRow("30-character comment") << c30 << QStringList{"Comments:", S(5) + c30};
         QStringList words;
@@ -280,21 +245,15 @@ class TestReports : public QObject {
         AirportPrintFields a{"KASE", "ASPEN", "CO", "N3913.4",  "W10652.1",
                              "-7",   "-6",    "US", comment,    "Aspen FBO",
                              "",     "",      "",   "Sky Meals"};  // FBO and caterer only
-        const QStringList head{"",
-                               "",
-                               S(11) + "Tarvex - Airport Information",
-                               D(69),
-                               "",
-                               "Identifier:      KASE",
-                               "City:            ASPEN",
-                               "State/Country:   CO",
-                               "Latitude:        N3913.4",
-                               "Longitude:       W10652.1",
-                               "Time Zone(STD):  -7",
-                               "Time Zone(DAY):  -6",
-                               "ZoneCode:        US"};
-        CompareLines(Marked(PrintAirportInformation(a)),
-                     head + tail + QStringList{"FBO :      Aspen FBO", "Catering : Sky Meals"});
+        const QStringList head =
+            QStringList{"", "", S(11) + "Tarvex - Airport Information", D(69), ""} +
+            QString(
+                "Identifier:      KASE|City:            ASPEN|State/Country:   CO|"
+                "Latitude:        N3913.4|Longitude:       W10652.1|"
+                "Time Zone(STD):  -7|Time Zone(DAY):  -6|ZoneCode:        US")
+                .split('|');
+        QCOMPARE(Marked(PrintAirportInformation(a)),
+                 head + tail + QStringList({"FBO :      Aspen FBO", "Catering : Sky Meals"}));
     }
 };
 

@@ -9,16 +9,12 @@
 #include "airportdb/Db.h"
 #include "airportdb/SqlStatement.h"
 #include "core/Text.h"
+#include "support/CalcTest.h"
 
 // The first value of the first row, as text.
 inline QString Scalar(const tx::Db& db, const QString& sql) {
     tx::detail::Statement st(db, sql);
     return st.step() ? st.value(0).toString() : QString("<no row>");
-}
-
-inline void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 // One field of every row of a cursor, stepping from the first.
