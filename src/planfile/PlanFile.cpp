@@ -134,7 +134,7 @@ void WritePlanFile(PlanState& s, const QString& dir, const QString& name,
 
 PlanReserved ReadPlanFile(PlanState& s, const QString& dir, const QString& fileName) {
     const QString path = PlanFilePath(dir, fileName, {});
-    const QString file = QFileInfo(path).fileName();
+    const QString file = QDir::toNativeSeparators(path);  // every message names it in full
     SeqReader in = SeqReader::fromFile(path);
 
     // Read into a copy: a refused file leaves the plan in memory as it was.
@@ -212,10 +212,14 @@ void DeletePlan(const QString& dir, const QString& baseName) {
         if (f.compare(plan, Qt::CaseInsensitive) != 0 &&
             f.compare(report, Qt::CaseInsensitive) != 0)
             continue;
-        if (!d.remove(f)) throw FileError(f + QStringLiteral(": the file cannot be deleted."));
+        if (!d.remove(f))
+            throw FileError(QDir::toNativeSeparators(d.filePath(f)) +
+                            QStringLiteral(": the file cannot be deleted."));
         ++removed;
     }
-    if (removed == 0) throw FileError(plan + QStringLiteral(": the plan no longer exists."));
+    if (removed == 0)
+        throw FileError(QDir::toNativeSeparators(d.filePath(plan)) +
+                        QStringLiteral(": the plan no longer exists."));
 }
 
 }  // namespace tx
