@@ -43,13 +43,27 @@ void TripPlanning::mnuFilPriTX_Click() {
           PrintShortVersion(s_, GeneralDateText(app_.platform.now())));
 }
 
+// The entry ticked itself when chosen: a print that fails puts the format marks back as the
+// View menu still shows them.
+void TripPlanning::printFormat(bool pilot) {
+    const bool wasPilot = mnuViePilot->isChecked(), wasSummary = mnuVieSummary->isChecked();
+    const bool printed =
+        pilot ? print(QStringLiteral("Tarvex Plan - Pilot Format"), pilotPrintout())
+              : print(QStringLiteral("Tarvex Plan - Summary Format"), summaryPrintout());
+    if (printed) {
+        pilot ? CheckPilotFormat() : CheckSummaryFormat();
+        return;
+    }
+    mnuFilPriPilot->setChecked(wasPilot);
+    mnuFilPriSum->setChecked(wasSummary);
+}
+
 void TripPlanning::mnuFilPriPilot_Click() {
-    if (print(QStringLiteral("Tarvex Plan - Pilot Format"), pilotPrintout())) CheckPilotFormat();
+    printFormat(true);
 }
 
 void TripPlanning::mnuFilPriSum_Click() {
-    if (print(QStringLiteral("Tarvex Plan - Summary Format"), summaryPrintout()))
-        CheckSummaryFormat();
+    printFormat(false);
 }
 
 void TripPlanning::cmdPilPrint_Click() {

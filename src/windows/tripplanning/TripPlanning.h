@@ -500,6 +500,7 @@ class TripPlanning : public QMainWindow {
     void connectPrintHandlers();
     bool print(const QString& title, const ReportLines& lines);
     ReportLines pilotPrintout();
+    void printFormat(bool pilot);
     ReportLines summaryPrintout();
     void showFileNameFrame();
     std::array<QWidget*, 6> viewFrameControls(bool pilot) const;

@@ -142,6 +142,8 @@ class TestPrinting : public QObject {
             const bool marked = failure.isEmpty() && format != "tx" ? pilot : !pilot;
             QVERIFY(w->mnuViePilot->isChecked() == marked &&
                     w->mnuVieSummary->isChecked() != marked);
+            QVERIFY(w->mnuFilPriPilot->isChecked() == marked &&  // a failed print ticks nothing
+                    w->mnuFilPriSum->isChecked() != marked);
             return;
         }
         QCOMPARE(focusName(), list->objectName());
