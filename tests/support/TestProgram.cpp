@@ -1,10 +1,7 @@
 #include "support/TestProgram.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QHash>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "airportdb/Statements.h"
 #include "windows/AppWindows.h"
@@ -156,11 +153,26 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
 }
 
 TripPlanning* TestProgram::showPlanning() {
-    if (!app) return nullptr;
+    if (!started_) return nullptr;
     TripPlanning& planning = app->LoadTripPlanning();
     planning.show();
     planning.activateWindow();
     return QTest::qWaitForWindowActive(&planning) ? &planning : nullptr;
+}
+
+QByteArray TestProgram::readFile(const QString& name) const {
+    QFile f(QDir(dir()).filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool TestProgram::writeFile(const QString& name, const QByteArray& bytes) const {
+    return write(dir(), name, bytes);
+}
+
+QStringList TestProgram::shownMessages() const {
+    QStringList out;
+    for (const FakePlatform::Message& m : platform.messages) out << m.title + ": " + m.text;
+    return out;
 }
 
 QString focusName() {
@@ -173,6 +185,59 @@ void typeAndReturn(const QString& text) {
     if (!f) return;
     if (!text.isEmpty()) QTest::keyClicks(f, text);
     QTest::keyClick(f, Qt::Key_Return);
+}
+
+void enterLeg(TripPlanning* w, const QStringList& entries) {
+    QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
+    for (const QString& entry : entries) typeAndReturn(entry);
+}
+
+QStringList words(const QString& s) {
+    return s.split(' ', Qt::SkipEmptyParts);
+}
+
+QStringList listLines(const QListWidget* list) {
+    QStringList out;
+    for (int r = 0; r < list->count(); ++r) out << list->item(r)->text();
+    return out;
+}
+
+void clickRow(QListWidget* list, int row) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void doubleClickRow(QListWidget* list, int row) {
+    clickRow(list, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualItemRect(list->item(row)).center());
+}
+
+namespace {
+
+QString captionOf(const QObject* o) {
+    if (auto* l = qobject_cast<const QLabel*>(o)) return l->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(o)) return b->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(o)) return g->title();
+    if (auto* m = qobject_cast<const QMenu*>(o)) return m->title();
+    if (auto* a = qobject_cast<const QAction*>(o)) return a->isSeparator() ? "-" : a->text();
+    if (auto* w = qobject_cast<const QWidget*>(o); w && w->isWindow()) return w->windowTitle();
+    return {};
+}
+
+}  // namespace
+
+void checkNames(const QWidget* window, std::span<const char* const> entries) {
+    for (const char* entry : entries) {
+        const QStringList parts = QString(entry).split('|');
+        for (const QString& name : words(parts[0])) {
+            const QList<QObject*> found = window->findChildren<QObject*>(name);
+            const QObject* o = name == window->objectName() ? window : found.value(0);
+            QVERIFY2(o && found.size() == (o == window ? 0 : 1), qPrintable(name));
+            if (parts.size() > 1) QCOMPARE(captionOf(o), parts[1]);
+        }
+    }
 }
 
 }  // namespace tx::test

@@ -20,9 +20,12 @@ class TestStartWindows : public QObject {
   private slots:
     void cleanup() { prog.reset(); }
 
-    void disclaimerFollowsSplashAfterThreeSeconds() {
+    void init() {
         prog = std::make_unique<TestProgram>();
         QVERIFY(prog->started());
+    }
+
+    void disclaimerFollowsSplashAfterThreeSeconds() {
         QElapsedTimer clock;
         clock.start();
         prog->app->ShowStartWindows();
@@ -38,8 +41,6 @@ class TestStartWindows : public QObject {
 
     // Closing the splash early goes on to the disclaimer at once.
     void closingTheSplashShowsTheDisclaimer() {
-        prog = std::make_unique<TestProgram>();
-        QVERIFY(prog->started());
         prog->app->ShowStartWindows();
         QPointer<Intro> intro = prog->app->intro();
         QVERIFY(intro);
@@ -49,13 +50,12 @@ class TestStartWindows : public QObject {
     }
 
     void disclaimerAnswers_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("withAircraft");
-        QTest::newRow("Yes") << "Yes" << true;
-        QTest::newRow("Return on Yes") << "Return" << true;
-        QTest::newRow("Yes, no aircraft chosen") << "Yes" << false;
-        QTest::newRow("Exit") << "Exit" << true;
-        QTest::newRow("window closed") << "close" << true;
+        dataColumns<QString, bool>("answer", "withAircraft");
+        dataRow("Yes", "Yes", true);
+        dataRow("Return on Yes", "Return", true);
+        dataRow("Yes, no aircraft chosen", "Yes", false);
+        dataRow("Exit", "Exit", true);
+        dataRow("window closed", "close", true);
     }
     void disclaimerAnswers() {
         QFETCH(QString, answer);
@@ -93,21 +93,16 @@ class TestStartWindows : public QObject {
         QCOMPARE(focusName(), QString("cmdContinuePlanning"));
         QTest::mouseClick(planning->cmdContinuePlanning, Qt::LeftButton);
         QCOMPARE(focusName(), QString("txtLeg"));
-        QStringList warnings;
-        for (const FakePlatform::Message& m : prog->platform.messages) {
-            QCOMPARE(m.buttons, Platform::Buttons::OK);
-            warnings << m.title + ": " + m.text;
-        }
-        QCOMPARE(warnings, withAircraft
-                               ? QStringList()
-                               : QStringList({"Warning!: Before continuing, you must "
-                                              "select an AIRCRAFT.  Select <Settings> "
-                                              "above then <Select/Change Aircraft>.\n" +
-                                                  QDir::toNativeSeparators(prog->dir()) +
-                                                  "/TXDefAC.DAT: the file is missing",
-                                              "Warning!: You must select an AIRCRAFT.  "
-                                              "Click <Cancel> below then select "
-                                              "<Settings>, then <Select/Change Aircraft>."}));
+        QCOMPARE(prog->shownMessages(),
+                 withAircraft ? QStringList()
+                              : QStringList({"Warning!: Before continuing, you must "
+                                             "select an AIRCRAFT.  Select <Settings> "
+                                             "above then <Select/Change Aircraft>.\n" +
+                                                 QDir::toNativeSeparators(prog->dir()) +
+                                                 "/TXDefAC.DAT: the file is missing",
+                                             "Warning!: You must select an AIRCRAFT.  "
+                                             "Click <Cancel> below then select "
+                                             "<Settings>, then <Select/Change Aircraft>."}));
     }
 };
 

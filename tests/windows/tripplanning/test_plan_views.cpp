@@ -1,15 +1,7 @@
 // The pilot and summary views of a typed plan: the rows they list, the leg a view selects when it
 // opens, the leg each row stands for with its details and print flags, the comments of the
 // selected leg, copying rows and leaving a view.
-#include <QAction>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
+#include <QtWidgets>
 
 #include "ThreeLegPlan.h"
 #include "windows/AppWindows.h"
@@ -33,15 +25,9 @@ class TestPlanViews : public QObject {
   private slots:
     void init() {
         prog = std::make_unique<TestProgram>();
-        QVERIFY(prog->started());
-        w = prog->showPlanning();
-        QVERIFY(w);
-        QVERIFY(enterThreeLegPlan(w));
+        QVERIFY((w = prog->showPlanning()) && enterThreeLegPlan(w));
     }
-    void cleanup() {
-        w = nullptr;
-        prog.reset();
-    }
+    void cleanup() { prog.reset(); }
 
     // A view lists every leg's stored lines and a blank row over the whole page, menus hidden;
     // Ctrl+C copies the selected rows; its exit gives the planning page back, and only the pilot
@@ -53,7 +39,7 @@ class TestPlanViews : public QObject {
         clickRow(w->lboTX, 0);  // txtLeg shows 1, the Edit menu is on
         open(pilot);
         QListWidget* l = list(pilot);
-        QStringList expected, shown;
+        QStringList expected;
         for (int k = 1; k <= 3; ++k) {
             const Leg& g = s.leg(k);
             expected << (pilot ? QStringList{g.PilotLine1, g.PilotLine2}
@@ -61,8 +47,7 @@ class TestPlanViews : public QObject {
                                              g.SumLine5, g.SumLine6, g.SumLine7})
                      << QString(60, ' ');
         }
-        for (int r = 0; r < l->count(); ++r) shown << l->item(r)->text();
-        QCOMPARE(shown, expected);
+        QCOMPARE(listLines(l), expected);
         QCOMPARE((pilot ? w->lblPilTXDist : w->lblSumTXDist)->text() + '|' +
                      (pilot ? w->lblPilTXTime : w->lblSumTXTime)->text(),
                  QString("327| 1+00"));
@@ -97,20 +82,17 @@ class TestPlanViews : public QObject {
     // The row a view selects when it opens: the leg last selected in either view, else (or when
     // beyond the plan) the last leg; selected as a click selects it.
     void selectionOnOpening_data() {
-        QTest::addColumn<bool>("firstPilot");
-        QTest::addColumn<int>("clicked");   // row clicked in the first view, -1 none
-        QTest::addColumn<QString>("then");  // "format change", or "leave" and open the other
-        QTest::addColumn<int>("viewLeg");   // set before, 0 for none
-        QTest::addColumn<int>("row");       // selected in the view shown last
-        QTest::addColumn<int>("leg");
-        QTest::newRow("pilot, none yet") << true << -1 << "" << 0 << 7 << 3;
-        QTest::newRow("summary, none yet") << false << -1 << "" << 0 << 23 << 3;
-        QTest::newRow("leg 2 in the summary, then pilot")
-            << false << 10 << "format change" << 0 << 4 << 2;
-        QTest::newRow("leg 1 in the pilot, then summary")
-            << true << 2 << "format change" << 0 << 7 << 1;
-        QTest::newRow("kept across the planning page") << true << 3 << "leave" << 0 << 15 << 2;
-        QTest::newRow("beyond the plan") << true << -1 << "" << 9 << 7 << 3;
+        // clicked: the row clicked in the first view (-1 none); then: "format change", or
+        // "leave" and open the other; viewLeg: set before (0 none); the row then selected in the
+        // view shown last, and its leg.
+        dataColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
+                                                       "row", "leg");
+        dataRow("pilot, none yet", true, -1, "", 0, 7, 3);
+        dataRow("summary, none yet", false, -1, "", 0, 23, 3);
+        dataRow("leg 2 in the summary, then pilot", false, 10, "format change", 0, 4, 2);
+        dataRow("leg 1 in the pilot, then summary", true, 2, "format change", 0, 7, 1);
+        dataRow("kept across the planning page", true, 3, "leave", 0, 15, 2);
+        dataRow("beyond the plan", true, -1, "", 9, 7, 3);
     }
     void selectionOnOpening() {
         QFETCH(bool, firstPilot);
