@@ -4,6 +4,7 @@
 #include <QtWidgets>
 
 #include "airportdb/Statements.h"
+#include "core/Text.h"
 #include "windows/AppWindows.h"
 #include "windows/start/Start.h"
 #include "windows/tripplanning/TripPlanning.h"
@@ -72,18 +73,6 @@ const Service kServices[] = {
     {"YSSY", ServiceTable::FBOs, "Harbour Jet Base", "02-5550-0170", "120.500", true},
 };
 
-void addService(Db& db, ServiceTable table, qint64 airportId, const QString& name,
-                const QString& phone, const char* freq, bool isDefault) {
-    Recordset rs = OpenServiceTable(db, table);
-    rs.addNew();
-    rs.setField("AirportID", airportId);
-    rs.setField("Name", name);
-    rs.setField("PhoneNumber", phone);
-    if (freq) rs.setField("Freq", QString::fromLatin1(freq));
-    rs.setField("Default", isDefault);
-    rs.update();
-}
-
 }  // namespace
 
 TestProgram::TestProgram(const ProgramOptions& options) {
@@ -118,32 +107,29 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
         ac += " 6000\r\n " + QByteArray::number(kAircraftReserve) + "\r\n";
         if (!write(d, "TEST.AC", ac) || !write(d, "TXDefAC.DAT", "TEST.AC\r\n")) return false;
     }
-    try {
+    try {  // plain SQL: the cursors under test do not build their own fixture
         Db db;
         db.create(QDir(d).filePath("data.mdb"));
-        Recordset rs(db, QStringLiteral("tblAirports"));
-        QHash<QString, qint64> ids;
-        for (const Airport& a : kAirports) {
-            rs.addNew();
-            rs.setField("Ident", QString::fromLatin1(a.ident));
-            rs.setField("City", QString::fromLatin1(a.city));
-            rs.setField("State", QString::fromLatin1(a.state));
-            rs.setField("Lat", QString::fromLatin1(a.lat));
-            rs.setField("Long", QString::fromLatin1(a.lon));
-            rs.setField("Std", static_cast<float>(a.std));
-            rs.setField("Day", static_cast<float>(a.day));
-            rs.setField("ZoneCode", QString::fromLatin1(a.zone));
-            ids.insert(a.ident, rs.update());
-        }
         db.transaction([&] {
+            for (const Airport& a : kAirports)
+                db.execute(
+                    "INSERT INTO tblAirports (Ident, City, CityKey, State, Lat, \"Long\", "
+                    "Std, Day, ZoneCode) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)",
+                    {a.ident, a.city, CityFold(a.city), a.state, a.lat, a.lon, a.std, a.day,
+                     a.zone});
+            // Only FBOs have a frequency.
+            const QString add =
+                "INSERT INTO %1 (AirportID, Name, PhoneNumber, \"Default\"%2) VALUES ((SELECT ID "
+                "FROM tblAirports WHERE Ident = ?1), ?2, ?3, ?4%3)";
             for (const Service& v : kServices)
-                addService(db, v.table, ids.value(v.ident), QString::fromLatin1(v.name),
-                           QString::fromLatin1(v.phone), v.freq, v.isDefault);
+                db.execute(
+                    add.arg(TableName(v.table), v.freq ? ", Freq" : "", v.freq ? ", ?5" : ""),
+                    QVariantList{v.ident, v.name, v.phone, v.isDefault} +
+                        (v.freq ? QVariantList{v.freq} : QVariantList()));
             for (int k = 1; k <= kLondonCaterers; ++k)
-                addService(db, ServiceTable::Catering, ids.value("EGLL"),
-                           QStringLiteral("Caterer %1").arg(k, 2, 10, QChar(u'0')),
-                           QStringLiteral("020-555-01%1").arg(k, 2, 10, QChar(u'0')), nullptr,
-                           k == 1);
+                db.execute(add.arg(TableName(ServiceTable::Catering), "", ""),
+                           {"EGLL", QStringLiteral("Caterer %1").arg(k, 2, 10, QChar(u'0')),
+                            QStringLiteral("020-555-01%1").arg(k, 2, 10, QChar(u'0')), k == 1});
         });
     } catch (const DbError& e) {
         qWarning("test database: %s", qPrintable(e.message()));

@@ -116,79 +116,58 @@ class TestAirportInfo : public QObject {
         QCOMPARE(v->cmdPrevious->toolTip(), QString("  Searches for Previous City  "));
     }
 
-    // Typed into the identifier box; the airport shown then, or "-" when the city box is offered.
-    // ACK is added with a three-letter identifier for the blanks.
-    void identSearch_data() {
-        dataColumns<QString, QString>("typed", "ident");
-        dataRow("lower case", "kden", "KDEN");
-        dataRow("blanks around", " ack", "ACK");
-        dataRow("not found", "kxq", "-");
-    }
-    void identSearch() {
-        QFETCH(QString, typed);
-        QFETCH(QString, ident);
-        db().execute("INSERT INTO tblAirports (Ident, City) VALUES ('ACK', 'Nantucket')");
-        prog->adb.AirportsRs->requery();
-        typeAndReturn(typed);
-        QCOMPARE(shown(), ident);
-        QCOMPARE(messages(), QString());
-        if (ident == "-") {
-            QVERIFY(v->txtID->text().isEmpty() && v->txtCTY->isVisible());
-            QCOMPARE(focusName(), QString("txtCTY"));
-            return;
-        }
-        QCOMPARE(prog->s.LookupResult, QString("Found"));
-        QVERIFY(v->txtID->isHidden() && v->cmdPrevious->isVisible() && v->lblID->isHidden());
-        QCOMPARE(focusName(), QString("cmdNext"));
-    }
-
-    // The airport shown before (by identifier, "" for none), the city text, the airport shown.
-    void citySearch_data() {
-        dataColumns<QString, QString, QString>("before", "city", "ident");
-        dataRow("lower case", "", "den", "KDEN");
-        dataRow("at or after", "", "Mas", "LFPB");
-        dataRow("only blanks: the first", "LFPB", "   ", "KASE");
-        dataRow("after every city: stays", "LFPB", "zz", "LFPB");
-    }
-    void citySearch() {
-        QFETCH(QString, before);
-        QFETCH(QString, city);
-        QFETCH(QString, ident);
-        if (!before.isEmpty()) find(before);
-        v->mnuFilSeaCity->trigger();
-        QCOMPARE(focusName(), QString("txtCTY"));
-        QVERIFY(v->lblCTY->isVisible() && v->cmdCityOK->isVisible());
-        typeAndReturn(city);
-        QCOMPARE(shown(), ident);
-        QVERIFY(v->txtCTY->isHidden() && v->cmdCityOK->isHidden() && v->cmdNext->isVisible());
-        QCOMPARE(focusName(), QString("cmdNext"));
-    }
-
-    // From an airport, the buttons clicked ("N" next, "P" previous); the airport then shown and
-    // the message of an end, given with a beep, after which the entries that act on an airport
-    // stay off until the next one is shown.
-    void stepping_data() {
-        dataColumns<QString, QString, QString, QString>("start", "clicks", "ident", "sorry");
+    // A search from its menu entry ("ID" or "City"; the city one from an airport shown when
+    // `before` is given), then Next and Previous clicks ("N", "P"): the airport shown ("-" when
+    // the city box is offered) and the message of an end, given with a beep, after which the
+    // entries that act on an airport stay off until the next one is shown. ACK is added with a
+    // three-letter identifier for the blanks.
+    void search_data() {
+        dataColumns<QString, QString, QString, QString, QString, QString>(
+            "before", "search", "typed", "clicks", "ident", "sorry");
         const char* first =
             "Sorry.: You are at the beginning of the recordset and can go no further.";
         const char* last = "Sorry.: You are at the end of the recordset and can go no further.";
-        dataRow("next, next, previous", "KASE", "NNP", "KDEN", "");
-        dataRow("before the first", "KASE", "P", "KASE", first);
-        dataRow("past the last", "KTEB", "N", "KTEB", last);
-        dataRow("back from the end", "KTEB", "NP", "YSSY", last);
+        dataRow("identifier in lower case", "", "ID", "kden", "", "KDEN", "");
+        dataRow("identifier with blanks around", "", "ID", " ack", "", "ACK", "");
+        dataRow("identifier not found", "", "ID", "kxq", "", "-", "");
+        dataRow("city in lower case", "", "City", "den", "", "KDEN", "");
+        dataRow("city at or after", "", "City", "Mas", "", "LFPB", "");
+        dataRow("city of blanks: the first", "LFPB", "City", "   ", "", "KASE", "");
+        dataRow("city after every city: stays", "LFPB", "City", "zz", "", "LFPB", "");
+        dataRow("next, next, previous", "", "ID", "KASE", "NNP", "KDEN", "");
+        dataRow("before the first", "", "ID", "KASE", "P", "KASE", first);
+        dataRow("past the last", "", "ID", "KTEB", "N", "KTEB", last);
+        dataRow("back from the end", "", "ID", "KTEB", "NP", "YSSY", last);
     }
-    void stepping() {
-        QFETCH(QString, start);
+    void search() {
+        QFETCH(QString, before);
+        QFETCH(QString, search);
+        QFETCH(QString, typed);
         QFETCH(QString, clicks);
         QFETCH(QString, ident);
         QFETCH(QString, sorry);
-        find(start);
+        if (typed == " ack") {  // outside the city order, which the other rows walk
+            db().execute("INSERT INTO tblAirports (Ident, City) VALUES ('ACK', 'Nantucket')");
+            prog->adb.AirportsRs->requery();
+        }
+        if (!before.isEmpty()) find(before);
+        v->findChild<QAction*>("mnuFilSea" + search)->trigger();
+        QCOMPARE(focusName(), QString(search == "ID" ? "txtID" : "txtCTY"));
+        typeAndReturn(typed);
         for (QChar c : clicks)
             QTest::mouseClick(c == 'N' ? v->cmdNext : v->cmdPrevious, Qt::LeftButton);
         QCOMPARE(shown(), ident);
         QCOMPARE(messages(), sorry);
         QCOMPARE(prog->platform.beeps, sorry.isEmpty() ? 0 : 1);
-        QCOMPARE(v->mnuEdiAP->isEnabled(), ident != start || sorry.isEmpty());
+        if (ident == "-") {
+            QVERIFY(v->txtID->text().isEmpty() && v->txtCTY->isVisible());
+            QCOMPARE(focusName(), QString("txtCTY"));
+            return;
+        }
+        QVERIFY(v->txtID->isHidden() && v->lblID->isHidden() && v->txtCTY->isHidden());
+        QVERIFY(v->cmdCityOK->isHidden() && v->cmdNext->isVisible() && v->cmdPrevious->isVisible());
+        if (clicks.isEmpty()) QCOMPARE(focusName(), QString("cmdNext"));
+        QCOMPARE(v->mnuEdiAP->isEnabled(), sorry.isEmpty() || ident != typed);
     }
 
     // An airport shown (after its row `mark` was made the default, when given): the entry its

@@ -67,6 +67,7 @@ class TestLegList : public QObject {
         QCOMPARE(w->txtLegComments->toPlainText(), QString("Crew swap"));
         QVERIFY(!w->lboTX->isEnabled() && !w->cmdContinuePlanning->isEnabled());
         QTest::keyClicks(w->txtLegComments, " at \"LFPB\"");
+        QCOMPARE(w->txtLegComments->toPlainText(), QString("Crew swap at  LFPB "));
         w->txtLegComments->insertPlainText(" gate \"B\"");
         QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
         QVERIFY(w->frameLegComments->isVisible());
