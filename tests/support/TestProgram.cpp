@@ -11,11 +11,6 @@
 
 namespace tx::test {
 
-const QString TestProgram::kOwnerName = QStringLiteral("Acme Flight Department");
-const QString TestProgram::kOwnerAddress = QStringLiteral("12 Hangar Road");
-const QString TestProgram::kOwnerCityState = QStringLiteral("Centennial, CO");
-const QString TestProgram::kOwnerPhone = QStringLiteral("303-555-0142");
-const QString TestProgram::kOwnerEmail = QStringLiteral("ops@acme.example");
 const QString TestProgram::kAircraftType = QStringLiteral("Test Jet 35");
 
 namespace {
@@ -23,10 +18,6 @@ namespace {
 bool write(const QString& dir, const QString& name, const QByteArray& bytes) {
     QFile f(QDir(dir).filePath(name));
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QByteArray quoted(const QString& s) {
-    return '"' + s.toLatin1() + '"';
 }
 
 struct Airport {
@@ -91,10 +82,9 @@ TestProgram::~TestProgram() {
 bool TestProgram::makeFiles(const ProgramOptions& options) {
     const QString d = dir_.path();
     QByteArray settings;
-    for (const QString& f :
-         {kOwnerName, kOwnerAddress, kOwnerCityState, kOwnerPhone, QString(), QStringLiteral("10"),
-          kOwnerEmail, QString(), QString(), QString(), QString()})
-        settings += quoted(f) + "\r\n";
+    for (const char* f : {"Acme Flight Department", "12 Hangar Road", "Centennial, CO",
+                          "303-555-0142", "", "10", "ops@acme.example", "", "", "", ""})
+        settings += '"' + QByteArray(f) + "\"\r\n";
     if (!write(d, "TARVEX.DAT", settings)) return false;
     if (!write(d, "TZONES.DAT",
                "\"Zones\",\"\",\"\",\"\",\"\",\"12/31/2030\",\"\",\"\",\"\",3\r\n"
@@ -104,7 +94,7 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
         QByteArray ac = " 3\r\n" + kAircraftType.toLatin1() + "\r\nsample\r\n";
         for (int k = 0; k <= 3; ++k) ac += " " + QByteArray::number(300 + 40 * k) + "\r\n";
         for (int k = 0; k <= 3; ++k) ac += " " + QByteArray::number(1800 - 100 * k) + "\r\n";
-        ac += " 6000\r\n " + QByteArray::number(kAircraftReserve) + "\r\n";
+        ac += " 6000\r\n 1200\r\n";
         if (!write(d, "TEST.AC", ac) || !write(d, "TXDefAC.DAT", "TEST.AC\r\n")) return false;
     }
     try {  // plain SQL: the cursors under test do not build their own fixture
@@ -126,7 +116,7 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
                     add.arg(TableName(v.table), v.freq ? ", Freq" : "", v.freq ? ", ?5" : ""),
                     QVariantList{v.ident, v.name, v.phone, v.isDefault} +
                         (v.freq ? QVariantList{v.freq} : QVariantList()));
-            for (int k = 1; k <= kLondonCaterers; ++k)
+            for (int k = 1; k <= 55; ++k)
                 db.execute(add.arg(TableName(ServiceTable::Catering), "", ""),
                            {"EGLL", QStringLiteral("Caterer %1").arg(k, 2, 10, QChar(u'0')),
                             QStringLiteral("020-555-01%1").arg(k, 2, 10, QChar(u'0')), k == 1});

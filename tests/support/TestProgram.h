@@ -58,12 +58,10 @@ class TestProgram {
     // The messages shown so far, "title: text" each.
     QStringList shownMessages() const;
 
-    // Owner texts written into TARVEX.DAT and the aircraft of TEST.AC.
-    static const QString kOwnerName, kOwnerAddress, kOwnerCityState, kOwnerPhone, kOwnerEmail;
+    // The aircraft of TEST.AC: 300 to 420 kt in rows 0 to 3, 1800 to 1500 an hour, reserve 1200.
+    // The owner in TARVEX.DAT is "Acme Flight Department", the taxi default 10 minutes; EGLL has
+    // 55 caterers, more than a service list holds.
     static const QString kAircraftType;
-    static constexpr double kAircraftReserve = 1200;
-    // Caterers at EGLL: more than a service list holds.
-    static constexpr int kLondonCaterers = 55;
 
   private:
     bool makeFiles(const ProgramOptions& options);

@@ -74,14 +74,26 @@ class TestPlanViews : public QObject {
         QCOMPARE(focusName(), QString("cmdContinuePlanning"));
     }
 
-    // The row a view selects when it opens: the leg last selected in either view, else (or when
-    // beyond the plan) the last leg; selected as a click selects it.
-    void selectionOnOpening_data() {
+    // The leg a view selects: the leg of the row clicked, else the leg last selected in either
+    // view, else (or when beyond the plan) the last leg, selected as a click selects it; and that
+    // leg's details, comments and print flags shown, a click on a flag stored on that leg.
+    void selectedLeg_data() {
         // clicked: the row clicked in the first view (-1 none); then: "format change", or
         // "leave" and open the other; viewLeg: set before (0 none); the row then selected in the
         // view shown last, and its leg.
         dataColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
                                                        "row", "leg");
+        for (const auto& [pilot, row, leg] :
+             std::initializer_list<std::tuple<bool, int, int>>{{true, 2, 1},
+                                                               {true, 3, 2},
+                                                               {true, 5, 2},
+                                                               {true, 8, 3},
+                                                               {false, 7, 1},
+                                                               {false, 8, 2},
+                                                               {false, 15, 2},
+                                                               {false, 16, 3}})
+            QTest::addRow("%s row %d", pilot ? "pilot" : "summary", row)
+                << pilot << row << QString() << 0 << row << leg;
         dataRow("pilot, none yet", true, -1, "", 0, 7, 3);
         dataRow("summary, none yet", false, -1, "", 0, 23, 3);
         dataRow("leg 2 in the summary, then pilot", false, 10, "format change", 0, 4, 2);
@@ -89,13 +101,16 @@ class TestPlanViews : public QObject {
         dataRow("kept across the planning page", true, 3, "leave", 0, 15, 2);
         dataRow("beyond the plan", true, -1, "", 9, 7, 3);
     }
-    void selectionOnOpening() {
+    void selectedLeg() {
         QFETCH(bool, firstPilot);
         QFETCH(int, clicked);
         QFETCH(QString, then);
         QFETCH(int, viewLeg);
         QFETCH(int, row);
         QFETCH(int, leg);
+        PlanState& s = prog->s;
+        for (int k = 1; k <= 3; ++k) s.leg(k).LegComments = QString("Note %1\nline 2").arg(k);
+        s.leg(leg).InclPaxHotel = 0;
         w->ViewLeg = viewLeg;
         open(firstPilot);
         if (clicked >= 0) clickRow(list(firstPilot), clicked);
@@ -110,46 +125,20 @@ class TestPlanViews : public QObject {
         QVERIFY(w->framePilot->isVisible() == pilot && w->frameSummary->isVisible() == !pilot);
         QCOMPARE(list(pilot)->currentRow(), row);
         QCOMPARE(list(pilot)->selectedItems().size(), 1);
-        QCOMPARE(int(prog->s.FmtSelLeg), leg);
-        QCOMPARE(w->ViewLeg, leg);
-        // Leg 2 flies to Denver, the only destination with services.
-        QCOMPARE((pilot ? w->txtPilotFBO : w->txtSumFBO)->text().startsWith("Front Range"),
-                 leg == 2);
-    }
-
-    // The leg each row stands for: its details, comments and print flags shown by a click, and a
-    // click on a flag stored on that leg.
-    void rowToLeg_data() {
-        QTest::addColumn<bool>("pilot");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("leg");
-        const std::tuple<bool, int, int> rows[] = {{true, 2, 1},   {true, 3, 2},  {true, 5, 2},
-                                                   {true, 8, 3},   {false, 7, 1}, {false, 8, 2},
-                                                   {false, 15, 2}, {false, 16, 3}};
-        for (const auto& [pilot, row, leg] : rows)
-            QTest::addRow("%s row %d", pilot ? "pilot" : "summary", row) << pilot << row << leg;
-    }
-    void rowToLeg() {
-        QFETCH(bool, pilot);
-        QFETCH(int, row);
-        QFETCH(int, leg);
-        PlanState& s = prog->s;
-        for (int k = 1; k <= 3; ++k) s.leg(k).LegComments = QString("Note %1\nline 2").arg(k);
-        s.leg(leg).InclPaxHotel = 0;
-        open(pilot);
-        clickRow(list(pilot), row);
         QCOMPARE(int(s.FmtSelLeg), leg);
+        QCOMPARE(w->ViewLeg, leg);
         const QString comments = QString("Note %1\nline 2").arg(leg);
         QCOMPARE((pilot ? w->txtPilotComments : w->txtSumComments)->toPlainText(), comments);
         QCOMPARE(w->txtLegComments->toPlainText(), comments);
+        // Leg 2 flies to Denver, the only destination with services.
+        QCOMPARE((pilot ? w->txtPilotFBO : w->txtSumFBO)->text().startsWith("Front Range"),
+                 leg == 2);
         QCOMPARE((pilot ? w->txtPilotCrew : w->txtSumCrew)->text().startsWith("Airport Inn"),
                  leg == 2);
-        if (pilot) {
-            const bool west = leg != 2;
-            QCOMPARE(
-                w->txtTXLeg->text() + ' ' + w->txtDepAP->text() + '-' + w->txtDestAP->text(),
-                QString::number(leg) + (west ? " Denver, CO-Aspen, CO" : " Aspen, CO-Denver, CO"));
-        }
+        if (pilot)
+            QCOMPARE(w->txtTXLeg->text() + ' ' + w->txtDepAP->text() + '-' + w->txtDestAP->text(),
+                     QString::number(leg) +
+                         (leg != 2 ? " Denver, CO-Aspen, CO" : " Aspen, CO-Denver, CO"));
         QString checked;
         for (const QString& service : words("FBO Cr Pax Limo Cat"))
             checked += QString::number(

@@ -58,8 +58,9 @@ class TestSettings : public QObject {
     // The list shows *.AC in any letter case, the first picked; the plan is recomputed on Yes,
     // kept on No, and kept with a message for a damaged file.
     void aircraftChange_data() {
-        dataColumns<int, QString, bool>("row", "how", "yes");  // keyboard, double click, button
+        dataColumns<int, QString, bool>("row", "how", "yes");  // keyboard, double click, buttons
         dataRow("Yes, by keyboard", 1, "keys", true);
+        dataRow("cancelled", 1, "cancel", true);
         dataRow("No, by double click", 1, "double", false);
         dataRow("damaged file", 0, "button", true);
     }
@@ -90,16 +91,18 @@ class TestSettings : public QObject {
                 w->flbTXAircraft->visualItemRect(w->flbTXAircraft->item(row)).center());
         } else {
             w->flbTXAircraft->setCurrentRow(row);
-            QTest::mouseClick(w->cmdACSelect, Qt::LeftButton);
+            QTest::mouseClick(how == "cancel" ? w->cmdACCancel : w->cmdACSelect, Qt::LeftButton);
         }
         verifyPageBack();
         const QStringList shown = prog->shownMessages();
-        QCOMPARE(shown.size(), row == 0 ? 2 : 1);
-        QCOMPARE(shown[0], QString("Continue ... ??: All legs in the present Tarvex Plan will "
-                                   "change.\n  Do you wish to continue ... ?    "));
-        QCOMPARE(prog->platform.messages[0].buttons, Platform::Buttons::YesNo);
-        QCOMPARE(prog->platform.messages[0].defaultButton, Platform::Answer::No);
-        if (row == 1 && yes) {
+        QCOMPARE(shown.size(), how == "cancel" ? 0 : row == 0 ? 2 : 1);
+        if (how != "cancel") {
+            QCOMPARE(shown[0], QString("Continue ... ??: All legs in the present Tarvex Plan will "
+                                       "change.\n  Do you wish to continue ... ?    "));
+            QCOMPARE(prog->platform.messages[0].buttons, Platform::Buttons::YesNo);
+            QCOMPARE(prog->platform.messages[0].defaultButton, Platform::Answer::No);
+        }
+        if (row == 1 && yes && how != "cancel") {
             // 109 / (500 - 18) = 0.2261 -> 0.22 h, 00+13, burn 440, total 440 + 900; landing
             // 0.22 + 0.1666 h after take-off: 23 minutes.
             QCOMPARE(listLines(w->lboTX),
@@ -148,14 +151,15 @@ class TestSettings : public QObject {
     }
 
     // A whole number of 0 or more is stored in memory and as the aircraft file's last line;
-    // anything else is refused with the frame open and nothing written.
+    // anything else is refused with the frame open and nothing written. Cancel keeps nothing.
     void fuelReserve_data() {
-        dataColumns<QString, double>("typed", "stored");  // -1: refused
+        dataColumns<QString, double>("typed", "stored");  // -1: refused, -2: cancelled
         dataRow("450.9 -> 450", "450.9", 450.0);
         dataRow("zero", " 0 ", 0.0);
         dataRow("number and letters", "12x", -1.0);
         dataRow("negative", "-5", -1.0);
         dataRow("empty", "", -1.0);
+        dataRow("cancelled", "5", -2.0);
     }
     void fuelReserve() {
         QFETCH(QString, typed);
@@ -166,18 +170,25 @@ class TestSettings : public QObject {
         QCOMPARE(focusName(), QString("txtDefFRes"));
         QCOMPARE(w->txtDefFRes->selectedText(), QString("1200"));
         if (typed.isEmpty()) w->txtDefFRes->clear();
-        typeAndReturn(typed);
-        QCOMPARE(focusName(), QString("cmdChFResOK"));
-        QTest::keyClick(w->cmdChFResOK, Qt::Key_Return);
+        if (stored == -2) {
+            QTest::keyClicks(w->txtDefFRes, typed);
+            QTest::mouseClick(w->cmdCancelFRes, Qt::LeftButton);
+        } else {
+            typeAndReturn(typed);
+            QCOMPARE(focusName(), QString("cmdChFResOK"));
+            QTest::keyClick(w->cmdChFResOK, Qt::Key_Return);
+        }
         QByteArray expected = before;
-        if (stored < 0) {
-            const QStringList shown = prog->shownMessages();
+        const QStringList shown = prog->shownMessages();
+        if (stored == -1) {
             QVERIFY(shown.size() == 1 && shown[0].startsWith("Fuel Reserve: "));
             QVERIFY(w->frameChFRes->isVisible());
             QCOMPARE(focusName(), QString("txtDefFRes"));
         } else {
+            QVERIFY(shown.isEmpty());
             verifyPageBack();
-            expected.replace(" 1200\r\n", " " + QByteArray::number(stored) + "\r\n");
+            if (stored >= 0)
+                expected.replace(" 1200\r\n", " " + QByteArray::number(stored) + "\r\n");
         }
         QCOMPARE(prog->s.ACReserve, stored < 0 ? 1200.0 : stored);
         QCOMPARE(prog->readFile("TEST.AC"), expected);
@@ -185,66 +196,34 @@ class TestSettings : public QObject {
 
     // The Up key and the bar's up arrow raise the value; Apply keeps it for the session, Save
     // writes TARVEX.DAT too. Denver - Aspen with 15 min: 8 + 6 + 0.33 - 6 + 0.25 = 8.58 -> 0835.
+    // A stored default of 75 shows as 60, and Cancel keeps 75 whatever was done.
     void taxiDefault_data() {
-        dataColumns<bool>("save");
-        dataRow("Apply this Session", false);
-        dataRow("Apply/Save", true);
+        dataColumns<QString, QString, QString>("stored", "button", "kept");
+        dataRow("Apply this Session", "10", "cmdApplyDefault", " 15");
+        dataRow("Apply/Save", "10", "cmdOKDefault", " 15");
+        dataRow("Cancel", "75", "cmdExitTaxiDefault", "75");
     }
     void taxiDefault() {
-        QFETCH(bool, save);
+        QFETCH(QString, stored);
+        QFETCH(QString, button);
+        QFETCH(QString, kept);
         start();
+        prog->s.TaxiDefault = stored;
         const QByteArray before = prog->readFile("TARVEX.DAT");
         w->mnuSetBlock->trigger();
-        QCOMPARE(w->VScroll1->value(), -10);  // minutes negated: 60 at the top
-        QCOMPARE(w->lblTaxiDefault->text(), QString(" 10"));
+        QCOMPARE(w->VScroll1->value(), -std::min(stored.toInt(), 60));  // negated: 60 at the top
         for (int k = 0; k < 4; ++k) QTest::keyClick(w->VScroll1, Qt::Key_Up);
         QTest::mouseClick(w->VScroll1, Qt::LeftButton, {}, QPoint(w->VScroll1->width() / 2, 3));
-        QCOMPARE(w->lblTaxiDefault->text(), QString(" 15"));
-        QTest::mouseClick(save ? w->cmdOKDefault : w->cmdApplyDefault, Qt::LeftButton);
+        if (stored == "10") QCOMPARE(w->lblTaxiDefault->text(), QString(" 15"));
+        QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
         verifyPageBack();
-        QCOMPARE(prog->s.TaxiDefault, QString(" 15"));
+        QCOMPARE(prog->s.TaxiDefault, kept);
         QByteArray expected = before;
-        if (save) expected.replace("\"10\"", "\" 15\"");
+        if (button == "cmdOKDefault") expected.replace("\"10\"", "\" 15\"");
         QCOMPARE(prog->readFile("TARVEX.DAT"), expected);
+        if (kept != " 15") return;
         enterLeg(w, kDenverAspen);
         QCOMPARE(prog->s.leg(1).LocalArrText, QString("0835"));
-    }
-
-    // Cancel in each frame changes nothing, whatever was done in it, and gives the page back. A
-    // stored taxi default of 75 shows as 60 and stays 75.
-    void cancel_data() {
-        dataColumns<QString>("frame");
-        dataRow("aircraft", "frameACChange");
-        dataRow("fuel reserve", "frameChFRes");
-        dataRow("taxi default", "frameTaxiDefault");
-    }
-    void cancel() {
-        QFETCH(QString, frame);
-        start();
-        prog->s.TaxiDefault = "75";
-        const QByteArray ac = prog->readFile("TEST.AC"), settings = prog->readFile("TARVEX.DAT");
-        if (frame == "frameACChange") {
-            w->mnuSetChange->trigger();
-            w->flbTXAircraft->setCurrentRow(1);
-            QTest::mouseClick(w->cmdACCancel, Qt::LeftButton);
-        } else if (frame == "frameChFRes") {
-            w->mnuSetReserve->trigger();
-            QTest::keyClicks(w->txtDefFRes, "5");
-            QTest::mouseClick(w->cmdCancelFRes, Qt::LeftButton);
-        } else {
-            w->mnuSetBlock->trigger();
-            QCOMPARE(w->VScroll1->value(), -60);
-            QTest::keyClick(w->VScroll1, Qt::Key_Down);
-            QTest::mouseClick(w->cmdExitTaxiDefault, Qt::LeftButton);
-        }
-        verifyPageBack();
-        QCOMPARE(prog->s.ACFileName, QString("TEST.AC"));
-        QCOMPARE(prog->s.ACReserve, 1200.0);
-        QCOMPARE(prog->s.TaxiDefault, QString("75"));
-        QCOMPARE(prog->readFile("TEST.AC"), ac);
-        QCOMPARE(prog->readFile("TARVEX.DAT"), settings);
-        QCOMPARE(prog->readFile("TXDefAC.DAT"), QByteArray("TEST.AC\r\n"));
-        QVERIFY(prog->platform.messages.isEmpty());
     }
 
     // Backup into a chosen folder, an airport added to the copy, restore: the next lookup finds
