@@ -60,10 +60,10 @@ class TestStartWindows : public QObject {
     void disclaimerAnswers() {
         QFETCH(QString, answer);
         QFETCH(bool, withAircraft);
-        ProgramOptions o;
-        o.withAircraft = withAircraft;
-        prog = std::make_unique<TestProgram>(o);
-        QVERIFY(prog->started());
+        if (!withAircraft) {
+            prog = std::make_unique<TestProgram>(ProgramOptions{false});
+            QVERIFY(prog->started());
+        }
         Disc& disc = prog->app->LoadDisc();
         disc.show();
         QVERIFY(QTest::qWaitForWindowActive(&disc));
@@ -93,16 +93,15 @@ class TestStartWindows : public QObject {
         QCOMPARE(focusName(), QString("cmdContinuePlanning"));
         QTest::mouseClick(planning->cmdContinuePlanning, Qt::LeftButton);
         QCOMPARE(focusName(), QString("txtLeg"));
-        QCOMPARE(prog->shownMessages(),
-                 withAircraft ? QStringList()
-                              : QStringList({"Warning!: Before continuing, you must "
-                                             "select an AIRCRAFT.  Select <Settings> "
-                                             "above then <Select/Change Aircraft>.\n" +
-                                                 QDir::toNativeSeparators(prog->dir()) +
-                                                 "/TXDefAC.DAT: the file is missing",
-                                             "Warning!: You must select an AIRCRAFT.  "
-                                             "Click <Cancel> below then select "
-                                             "<Settings>, then <Select/Change Aircraft>."}));
+        const QStringList shown = prog->shownMessages();
+        QCOMPARE(shown.size(), withAircraft ? 0 : 2);
+        if (withAircraft) return;
+        QCOMPARE(shown[0],
+                 "Warning!: Before continuing, you must select an AIRCRAFT.  Select "
+                 "<Settings> above then <Select/Change Aircraft>.\n" +
+                     QDir::toNativeSeparators(prog->dir()) + "/TXDefAC.DAT: the file is missing");
+        QCOMPARE(shown[1], QString("Warning!: You must select an AIRCRAFT.  Click <Cancel> below "
+                                   "then select <Settings>, then <Select/Change Aircraft>."));
     }
 };
 
