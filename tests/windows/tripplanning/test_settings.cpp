@@ -216,54 +216,47 @@ class TestSettings : public QObject {
         QCOMPARE(prog->s.leg(1).LocalArrText, QString("0835"));
     }
 
-    // Backup into a chosen folder, an airport added to the copy, restore: the next lookup finds
-    // it, in this window and on the cursor the airport window shares; the replaced file is kept.
+    // Backup and restore, each into or from the folder chosen ("step:folder"; "cancel" for a
+    // cancelled chooser). An airport added to a backup is found after the restore, in this
+    // window and on the cursor the airport window shares, and the replaced file is kept. A failed
+    // copy gives the message with the reason under it, and the live database is still used.
+    void backupAndRestore_data() {
+        dataColumns<QString, QString, QString, QString>("steps", "message", "ident", "city");
+        dataRow("restored with an airport added", "backup: restore:", "", "kzzz", "Zedville, ZZ");
+        dataRow("backup to a missing folder", "backup:missing",
+                "Tarvex: Insert a Formatted empty disk in drive <A>, then try again.\n\n", "kden",
+                "Denver, CO");
+        dataRow("restore without data.mdb",
+                "restore:", "Tarvex: Insert 'Tarvex Backup' disk in drive <A>, then try again.\n\n",
+                "kden", "Denver, CO");
+        dataRow("chooser cancelled", "restore:cancel", "", "kden", "Denver, CO");
+    }
     void backupAndRestore() {
+        QFETCH(QString, steps);
+        QFETCH(QString, message);
+        QFETCH(QString, ident);
+        QFETCH(QString, city);
         start();
         QTemporaryDir disk;
-        prog->platform.folders = {disk.path()};
-        w->mnuFilBackup->trigger();
-        {
+        for (const QString& step : words(steps)) {
+            const QString folder = step.section(':', 1);
+            if (folder != "cancel") prog->platform.folders = {disk.filePath(folder)};
+            (step.startsWith("backup") ? w->mnuFilBackup : w->mnuFilRestore)->trigger();
+            if (step != "backup:") continue;
             Db copy;
             copy.open(disk.filePath("data.mdb"));
             copy.execute(
                 "INSERT INTO tblAirports (Ident, City, State) VALUES ('KZZZ', 'Zedville', 'ZZ')");
         }
-        prog->platform.folders = {disk.path()};
-        w->mnuFilRestore->trigger();
-        QVERIFY(prog->platform.messages.isEmpty());
-        QVERIFY(QFile::exists(QDir(prog->dir()).filePath("data.mdb.bak")));
-        QVERIFY(prog->adb.AirportsRs && prog->adb.AirportsRs->findFirst(IdentIs("KZZZ")));
-        enterLeg(w, {"", "", "0704", "0800", "kzzz"});
-        QCOMPARE(w->txtDepCity->text(), QString("Zedville, ZZ"));
-    }
-
-    // A failed copy: the message with the reason under it, and the live database still used.
-    // A cancelled chooser does nothing.
-    void backupAndRestoreRefused_data() {
-        dataColumns<bool, QString, QString>("restore", "folder", "message");
-        dataRow("backup to a missing folder", false, "missing",
-                "Tarvex: Insert a Formatted empty disk in drive <A>, then try again.\n\n");
-        dataRow("restore without data.mdb", true, "",
-                "Tarvex: Insert 'Tarvex Backup' disk in drive <A>, then try again.\n\n");
-        dataRow("chooser cancelled", true, "cancel", "");
-    }
-    void backupAndRestoreRefused() {
-        QFETCH(bool, restore);
-        QFETCH(QString, folder);
-        QFETCH(QString, message);
-        start();
-        QTemporaryDir disk;
-        if (folder != "cancel") prog->platform.folders = {disk.filePath(folder)};
-        (restore ? w->mnuFilRestore : w->mnuFilBackup)->trigger();
         const QString shown = prog->shownMessages().join(" / ");
         QVERIFY2(message.isEmpty()
                      ? shown.isEmpty()
                      : shown.startsWith(message) && prog->platform.messages.size() == 1,
                  qPrintable(shown));
-        QVERIFY(!QFile::exists(QDir(prog->dir()).filePath("data.mdb.bak")));
-        enterLeg(w, {"", "", "0704", "0800", "kden"});
-        QCOMPARE(w->txtDepCity->text(), QString("Denver, CO"));
+        QCOMPARE(QFile::exists(QDir(prog->dir()).filePath("data.mdb.bak")), ident == "kzzz");
+        QVERIFY(prog->adb.AirportsRs && prog->adb.AirportsRs->findFirst(IdentIs(ident.toUpper())));
+        enterLeg(w, {"", "", "0704", "0800", ident});
+        QCOMPARE(w->txtDepCity->text(), city);
     }
 };
 
