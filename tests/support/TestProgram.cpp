@@ -1,23 +1,16 @@
 #include "support/TestProgram.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QHash>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "airportdb/Statements.h"
+#include "core/Text.h"
 #include "windows/AppWindows.h"
 #include "windows/start/Start.h"
 #include "windows/tripplanning/TripPlanning.h"
 
 namespace tx::test {
 
-const QString TestProgram::kOwnerName = QStringLiteral("Acme Flight Department");
-const QString TestProgram::kOwnerAddress = QStringLiteral("12 Hangar Road");
-const QString TestProgram::kOwnerCityState = QStringLiteral("Centennial, CO");
-const QString TestProgram::kOwnerPhone = QStringLiteral("303-555-0142");
-const QString TestProgram::kOwnerEmail = QStringLiteral("ops@acme.example");
 const QString TestProgram::kAircraftType = QStringLiteral("Test Jet 35");
 
 namespace {
@@ -25,10 +18,6 @@ namespace {
 bool write(const QString& dir, const QString& name, const QByteArray& bytes) {
     QFile f(QDir(dir).filePath(name));
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QByteArray quoted(const QString& s) {
-    return '"' + s.toLatin1() + '"';
 }
 
 struct Airport {
@@ -75,18 +64,6 @@ const Service kServices[] = {
     {"YSSY", ServiceTable::FBOs, "Harbour Jet Base", "02-5550-0170", "120.500", true},
 };
 
-void addService(Db& db, ServiceTable table, qint64 airportId, const QString& name,
-                const QString& phone, const char* freq, bool isDefault) {
-    Recordset rs = OpenServiceTable(db, table);
-    rs.addNew();
-    rs.setField("AirportID", airportId);
-    rs.setField("Name", name);
-    rs.setField("PhoneNumber", phone);
-    if (freq) rs.setField("Freq", QString::fromLatin1(freq));
-    rs.setField("Default", isDefault);
-    rs.update();
-}
-
 }  // namespace
 
 TestProgram::TestProgram(const ProgramOptions& options) {
@@ -105,10 +82,9 @@ TestProgram::~TestProgram() {
 bool TestProgram::makeFiles(const ProgramOptions& options) {
     const QString d = dir_.path();
     QByteArray settings;
-    for (const QString& f :
-         {kOwnerName, kOwnerAddress, kOwnerCityState, kOwnerPhone, QString(), QStringLiteral("10"),
-          kOwnerEmail, QString(), QString(), QString(), QString()})
-        settings += quoted(f) + "\r\n";
+    for (const char* f : {"Acme Flight Department", "12 Hangar Road", "Centennial, CO",
+                          "303-555-0142", "", "10", "ops@acme.example", "", "", "", ""})
+        settings += '"' + QByteArray(f) + "\"\r\n";
     if (!write(d, "TARVEX.DAT", settings)) return false;
     if (!write(d, "TZONES.DAT",
                "\"Zones\",\"\",\"\",\"\",\"\",\"12/31/2030\",\"\",\"\",\"\",3\r\n"
@@ -118,35 +94,32 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
         QByteArray ac = " 3\r\n" + kAircraftType.toLatin1() + "\r\nsample\r\n";
         for (int k = 0; k <= 3; ++k) ac += " " + QByteArray::number(300 + 40 * k) + "\r\n";
         for (int k = 0; k <= 3; ++k) ac += " " + QByteArray::number(1800 - 100 * k) + "\r\n";
-        ac += " 6000\r\n " + QByteArray::number(kAircraftReserve) + "\r\n";
+        ac += " 6000\r\n 1200\r\n";
         if (!write(d, "TEST.AC", ac) || !write(d, "TXDefAC.DAT", "TEST.AC\r\n")) return false;
     }
-    try {
+    try {  // plain SQL: the cursors under test do not build their own fixture
         Db db;
         db.create(QDir(d).filePath("data.mdb"));
-        Recordset rs(db, QStringLiteral("tblAirports"));
-        QHash<QString, qint64> ids;
-        for (const Airport& a : kAirports) {
-            rs.addNew();
-            rs.setField("Ident", QString::fromLatin1(a.ident));
-            rs.setField("City", QString::fromLatin1(a.city));
-            rs.setField("State", QString::fromLatin1(a.state));
-            rs.setField("Lat", QString::fromLatin1(a.lat));
-            rs.setField("Long", QString::fromLatin1(a.lon));
-            rs.setField("Std", static_cast<float>(a.std));
-            rs.setField("Day", static_cast<float>(a.day));
-            rs.setField("ZoneCode", QString::fromLatin1(a.zone));
-            ids.insert(a.ident, rs.update());
-        }
         db.transaction([&] {
+            for (const Airport& a : kAirports)
+                db.execute(
+                    "INSERT INTO tblAirports (Ident, City, CityKey, State, Lat, \"Long\", "
+                    "Std, Day, ZoneCode) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)",
+                    {a.ident, a.city, CityFold(a.city), a.state, a.lat, a.lon, a.std, a.day,
+                     a.zone});
+            // Only FBOs have a frequency.
+            const QString add =
+                "INSERT INTO %1 (AirportID, Name, PhoneNumber, \"Default\"%2) VALUES ((SELECT ID "
+                "FROM tblAirports WHERE Ident = ?1), ?2, ?3, ?4%3)";
             for (const Service& v : kServices)
-                addService(db, v.table, ids.value(v.ident), QString::fromLatin1(v.name),
-                           QString::fromLatin1(v.phone), v.freq, v.isDefault);
-            for (int k = 1; k <= kLondonCaterers; ++k)
-                addService(db, ServiceTable::Catering, ids.value("EGLL"),
-                           QStringLiteral("Caterer %1").arg(k, 2, 10, QChar(u'0')),
-                           QStringLiteral("020-555-01%1").arg(k, 2, 10, QChar(u'0')), nullptr,
-                           k == 1);
+                db.execute(
+                    add.arg(TableName(v.table), v.freq ? ", Freq" : "", v.freq ? ", ?5" : ""),
+                    QVariantList{v.ident, v.name, v.phone, v.isDefault} +
+                        (v.freq ? QVariantList{v.freq} : QVariantList()));
+            for (int k = 1; k <= 55; ++k)
+                db.execute(add.arg(TableName(ServiceTable::Catering), "", ""),
+                           {"EGLL", QStringLiteral("Caterer %1").arg(k, 2, 10, QChar(u'0')),
+                            QStringLiteral("020-555-01%1").arg(k, 2, 10, QChar(u'0')), k == 1});
         });
     } catch (const DbError& e) {
         qWarning("test database: %s", qPrintable(e.message()));
@@ -156,11 +129,26 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
 }
 
 TripPlanning* TestProgram::showPlanning() {
-    if (!app) return nullptr;
+    if (!started_) return nullptr;
     TripPlanning& planning = app->LoadTripPlanning();
     planning.show();
     planning.activateWindow();
     return QTest::qWaitForWindowActive(&planning) ? &planning : nullptr;
+}
+
+QByteArray TestProgram::readFile(const QString& name) const {
+    QFile f(QDir(dir()).filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool TestProgram::writeFile(const QString& name, const QByteArray& bytes) const {
+    return write(dir(), name, bytes);
+}
+
+QStringList TestProgram::shownMessages() const {
+    QStringList out;
+    for (const FakePlatform::Message& m : platform.messages) out << m.title + ": " + m.text;
+    return out;
 }
 
 QString focusName() {
@@ -173,6 +161,59 @@ void typeAndReturn(const QString& text) {
     if (!f) return;
     if (!text.isEmpty()) QTest::keyClicks(f, text);
     QTest::keyClick(f, Qt::Key_Return);
+}
+
+void enterLeg(TripPlanning* w, const QStringList& entries) {
+    QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
+    for (const QString& entry : entries) typeAndReturn(entry);
+}
+
+QStringList words(const QString& s) {
+    return s.split(' ', Qt::SkipEmptyParts);
+}
+
+QStringList listLines(const QListWidget* list) {
+    QStringList out;
+    for (int r = 0; r < list->count(); ++r) out << list->item(r)->text();
+    return out;
+}
+
+void clickRow(QListWidget* list, int row) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void doubleClickRow(QListWidget* list, int row) {
+    clickRow(list, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualItemRect(list->item(row)).center());
+}
+
+namespace {
+
+QString captionOf(const QObject* o) {
+    if (auto* l = qobject_cast<const QLabel*>(o)) return l->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(o)) return b->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(o)) return g->title();
+    if (auto* m = qobject_cast<const QMenu*>(o)) return m->title();
+    if (auto* a = qobject_cast<const QAction*>(o)) return a->isSeparator() ? "-" : a->text();
+    if (auto* w = qobject_cast<const QWidget*>(o); w && w->isWindow()) return w->windowTitle();
+    return {};
+}
+
+}  // namespace
+
+void checkNames(const QWidget* window, std::span<const char* const> entries) {
+    for (const char* entry : entries) {
+        const QStringList parts = QString(entry).split('|');
+        for (const QString& name : words(parts[0])) {
+            const QList<QObject*> found = window->findChildren<QObject*>(name);
+            const QObject* o = name == window->objectName() ? window : found.value(0);
+            QVERIFY2(o && found.size() == (o == window ? 0 : 1), qPrintable(name));
+            if (parts.size() > 1) QCOMPARE(captionOf(o), parts[1]);
+        }
+    }
 }
 
 }  // namespace tx::test

@@ -2,15 +2,22 @@
 // A program directory in a temporary folder (data.mdb with a few airports and their services,
 // TARVEX.DAT, TZONES.DAT, and unless told otherwise TXDefAC.DAT naming a small aircraft file), the
 // start routine's steps run on it with a FakePlatform, and the application's windows built on top.
-// Ending the program only records that it ended.
+// Ending the program only records that it ended. Below it, the steps the window tests share:
+// typing, whole legs, list rows, and the check of a window's control names and captions.
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <memory>
+#include <span>
 
 #include "airportdb/Db.h"
 #include "core/PlanState.h"
 #include "platform/FakePlatform.h"
+
+class QListWidget;
+class QWidget;
 
 namespace tx {
 class AppWindows;
@@ -41,15 +48,20 @@ class TestProgram {
     std::unique_ptr<AppWindows> app;
     int quitCalls = 0;
 
-    // The main window, loaded, shown and active; null when it never became active.
+    // The main window, loaded, shown and active; null when the program did not start or the
+    // window never became active.
     TripPlanning* showPlanning();
 
-    // Owner texts written into TARVEX.DAT and the aircraft of TEST.AC.
-    static const QString kOwnerName, kOwnerAddress, kOwnerCityState, kOwnerPhone, kOwnerEmail;
+    // A file of the program directory: its bytes ("<missing>" when unreadable), or written.
+    QByteArray readFile(const QString& name) const;
+    bool writeFile(const QString& name, const QByteArray& bytes) const;
+    // The messages shown so far, "title: text" each.
+    QStringList shownMessages() const;
+
+    // The aircraft of TEST.AC: 300 to 420 kt in rows 0 to 3, 1800 to 1500 an hour, reserve 1200.
+    // The owner in TARVEX.DAT is "Acme Flight Department", the taxi default 10 minutes; EGLL has
+    // 55 caterers, more than a service list holds.
     static const QString kAircraftType;
-    static constexpr double kAircraftReserve = 1200;
-    // Caterers at EGLL: more than a service list holds.
-    static constexpr int kLondonCaterers = 55;
 
   private:
     bool makeFiles(const ProgramOptions& options);
@@ -60,5 +72,33 @@ class TestProgram {
 QString focusName();
 // Types into the focused widget, then presses Return there.
 void typeAndReturn(const QString& text);
+// Begins the next leg with the page button, then types each entry with Return ("" takes what the
+// box holds, or the services frame's OK): leg, T or L, date, time, departure, destination, wind,
+// reserve.
+void enterLeg(TripPlanning* w, const QStringList& entries);
+
+// QtTest data columns of the types given, in order; a data row of the values given, in column
+// order (a C string fills a QString column).
+template <typename... T, typename... Name>
+void dataColumns(Name... names) {
+    (QTest::addColumn<T>(names), ...);
+}
+template <typename... T>
+void dataRow(const char* tag, T... values) {
+    (QTest::newRow(tag) << ... << values);
+}
+
+QStringList words(const QString& s);
+// The texts of a list's rows.
+QStringList listLines(const QListWidget* list);
+// A click on a row of a list, scrolled into view; a double click is that click and then the
+// second press, which the list takes for a double one.
+void clickRow(QListWidget* list, int row);
+void doubleClickRow(QListWidget* list, int row);
+
+// Checks a window against "names|caption" entries (names sharing the caption; a separator's
+// caption is "-", the window's own its title) or bare names: each name is exactly one child
+// (or the window itself) and shows that caption.
+void checkNames(const QWidget* window, std::span<const char* const> entries);
 
 }  // namespace tx::test

@@ -1,10 +1,5 @@
 // The help window: its three pages, and opening and leaving it in the main window's place.
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTextBrowser>
-#include <QtTest>
+#include <QtWidgets>
 
 #include "support/TestProgram.h"
 #include "windows/AppWindows.h"
@@ -14,26 +9,34 @@
 using namespace tx;
 using namespace tx::test;
 
+namespace {
+
+// clang-format off
+const char* const kHelp[] = {
+    "lblLogo|TARVEX", "lblAboutTX1|Tarvex  (ver 3.1.4) ", "lblAboutTX2|TZ Database Exp. ",
+    "lblAboutTX3|12/31/2030", "lblQuestions|For Questions or Orders :", "lblName|Name :",
+    "lblTXName|Acme Flight Department", "lblWriteTo|Write to :", "lblTXAddress|12 Hangar Road",
+    "lblTXCity|Centennial, CO", "lblPhone|Phone :", "lblTXPhone|303-555-0142",
+    "lblEmailAddress|Email Address :", "lblTXEmail|ops@acme.example",
+    "cmdCancelHelp|&Cancel Help", "TXSSTab rtbTXHelp rtbTXLic"};
+// clang-format on
+
+}  // namespace
+
 class TestHelp : public QObject {
     Q_OBJECT
     std::unique_ptr<TestProgram> prog;
 
-    void start() {
+  private slots:
+    void init() {
         prog = std::make_unique<TestProgram>();
         QVERIFY(prog->started());
     }
-    void writeFile(const char* name, const QByteArray& bytes) {
-        QFile f(QDir(prog->dir()).filePath(name));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
-
-  private slots:
     void cleanup() { prog.reset(); }
 
     // Help replaces the main window where it stands; Cancel Help puts the main window where the
     // help window then stands.
     void opensAndClosesInPlace() {
-        start();
         TripPlanning* w = prog->showPlanning();
         QVERIFY(w);
         w->move(40, 60);
@@ -49,51 +52,35 @@ class TestHelp : public QObject {
         QCOMPARE(w->pos(), QPoint(70, 90));
     }
 
-    // Tabs, buttons and the about page's texts and values.
-    void captionsAndAboutPage() {
-        start();
+    // Names and captions, the about page's values, and the tabs.
+    void nameContract() {
         TXHelp& help = prog->app->LoadHelp();
+        checkNames(&help, kHelp);
         QStringList tabs;
         for (int i = 0; i < help.TXSSTab->count(); ++i) tabs << help.TXSSTab->tabText(i);
         QCOMPARE(tabs, QStringList({"Tarvex &Help", "TX &License Agreement", "&About Tarvex"}));
-        QStringList texts;
-        for (QLabel* l :
-             {help.lblLogo, help.lblAboutTX1, help.lblAboutTX2, help.lblAboutTX3, help.lblQuestions,
-              help.lblName, help.lblTXName, help.lblWriteTo, help.lblTXAddress, help.lblTXCity,
-              help.lblPhone, help.lblTXPhone, help.lblEmailAddress, help.lblTXEmail})
-            texts << l->text();
-        QCOMPARE(texts,
-                 QStringList({"TARVEX", "Tarvex  (ver 3.1.4) ", "TZ Database Exp. ", "12/31/2030",
-                              "For Questions or Orders :", "Name :", TestProgram::kOwnerName,
-                              "Write to :", TestProgram::kOwnerAddress,
-                              TestProgram::kOwnerCityState, "Phone :", TestProgram::kOwnerPhone,
-                              "Email Address :", TestProgram::kOwnerEmail}));
-        QCOMPARE(help.cmdCancelHelp->text(), QString("&Cancel Help"));
         QCOMPARE(help.rtbTXHelp->document()->defaultFont().family(), QString("Courier New"));
     }
 
     // Each text file is shown with its bold; a missing or unreadable one leaves a note naming it.
     void richTextFiles_data() {
-        QTest::addColumn<QByteArray>("help");  // "" missing, "dir" a folder of that name
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("read")
-            << QByteArray(
-                   "{\\rtf1{\\fonttbl{\\f0 Courier New;}}\\f0 One\\tab{\\b Two}\\par "
-                   "Three}")
-            << "One\tTwo\nThree";
-        QTest::newRow("missing") << QByteArray() << "%1 cannot be shown: the file is missing.";
-        QTest::newRow("a folder") << QByteArray("dir") << "%1 cannot be shown: ";
+        dataColumns<QByteArray, QString>("help", "shown");  // "" missing, "dir" a folder
+        dataRow(
+            "read",
+            QByteArray("{\\rtf1{\\fonttbl{\\f0 Courier New;}}\\f0 One\\tab{\\b Two}\\par Three}"),
+            "One\tTwo\nThree");
+        dataRow("missing", QByteArray(), "%1 cannot be shown: the file is missing.");
+        dataRow("a folder", QByteArray("dir"), "%1 cannot be shown: ");
     }
     void richTextFiles() {
         QFETCH(QByteArray, help);
         QFETCH(QString, shown);
-        start();
         const QString path = QDir::toNativeSeparators(QDir(prog->dir()).filePath("TXHelp.rtf"));
         if (help == "dir")
             QVERIFY(QDir(prog->dir()).mkdir("TXHelp.rtf"));
         else if (!help.isEmpty())
-            writeFile("TXHelp.rtf", help);
-        writeFile("TXLicense.rtf", "{\\rtf1 Licence}");
+            QVERIFY(prog->writeFile("TXHelp.rtf", help));
+        QVERIFY(prog->writeFile("TXLicense.rtf", "{\\rtf1 Licence}"));
         TXHelp& w = prog->app->LoadHelp();
         const QString text = w.rtbTXHelp->toPlainText();
         QVERIFY2(text.startsWith(shown.arg(path)), qPrintable(text));

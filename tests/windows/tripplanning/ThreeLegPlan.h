@@ -22,28 +22,12 @@ inline const QStringList kThreeLegLines{
     " 2  04Jul Aspen(KASE)          1200   Denver(KDEN)         1230    00+20    109    561",
     " 3  05Jul Denver(KDEN)         0900   Aspen(KASE)          0930    00+20    109    561"};
 
-// A click on a row of a list, scrolled into view; a double click is that click and then the
-// second press, which the list takes for a double one.
-inline void clickRow(QListWidget* list, int row) {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
-}
-inline void doubleClickRow(QListWidget* list, int row) {
-    clickRow(list, row);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(list->item(row)).center());
-}
-
 // Types the three legs, pressing Return on the services frames; true when all three are listed.
 inline bool enterThreeLegPlan(TripPlanning* w) {
     const QList<QStringList> legs{{"", "", "0704", "0800", "kden", "", "kase", "", ""},
                                   {"", "", "", "1200", "", "kden", "", "-18", ""},
                                   {"", "", "07/05", "0900", "", "kase", "", ""}};
-    for (const QStringList& entries : legs) {
-        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
-        for (const QString& entry : entries) typeAndReturn(entry);
-    }
+    for (const QStringList& entries : legs) enterLeg(w, entries);
     return w->lboTX->count() == 3;
 }
 

@@ -1,14 +1,7 @@
 // The planning-page list of a planned trip: a click that shows a leg, the comment frame opened
 // for it with its refusal of double quotes, and Ctrl+C.
-#include <QClipboard>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "support/TestProgram.h"
 #include "windows/AppWindows.h"
@@ -22,13 +15,8 @@ class TestLegList : public QObject {
     std::unique_ptr<TestProgram> prog;
     TripPlanning* w = nullptr;
 
-    void clickRow(int row) {
-        const QRect r = w->lboTX->visualItemRect(w->lboTX->item(row));
-        QTest::mouseClick(w->lboTX->viewport(), Qt::LeftButton, {}, r.center());
-    }
-
     void openComments(int row) {
-        clickRow(row);
+        clickRow(w->lboTX, row);
         QTest::mouseClick(w->cmdEnterComments, Qt::LeftButton);
         QVERIFY(w->frameLegComments->isVisible());
         w->txtLegComments->moveCursor(QTextCursor::End);
@@ -39,9 +27,7 @@ class TestLegList : public QObject {
     // landing time (each leg holds both times, so that the wrong one would show), and their lines.
     void init() {
         prog = std::make_unique<TestProgram>();
-        QVERIFY(prog->started());
-        w = prog->showPlanning();
-        QVERIFY(w);
+        QVERIFY((w = prog->showPlanning()));
         PlanState& s = prog->s;
         for (int k = 1; k <= 3; ++k) {
             Leg& leg = s.leg(k);
@@ -55,10 +41,7 @@ class TestLegList : public QObject {
         s.NumLegs = 3;
         w->lboTX->addItems({"One", "Two", "Three"});
     }
-    void cleanup() {
-        w = nullptr;
-        prog.reset();
-    }
+    void cleanup() { prog.reset(); }
 
     // A click shows the leg; the button opens that leg's comments, not those of the last leg. A
     // typed double quote becomes a blank, a pasted one is refused at Save and then shown as a
@@ -67,7 +50,7 @@ class TestLegList : public QObject {
         PlanState& s = prog->s;
         s.leg(1).LegComments = "Crew swap";
         s.leg(2).LegComments = "Old note";
-        clickRow(1);
+        clickRow(w->lboTX, 1);
         const auto shown = [&] {
             return QStringList{w->txtLeg->text(),  w->txtTorL->text(),  w->txtTime->text(),
                                w->txtDate->text(), w->txtDepID->text(), w->txtDestID->text()};
@@ -84,6 +67,7 @@ class TestLegList : public QObject {
         QCOMPARE(w->txtLegComments->toPlainText(), QString("Crew swap"));
         QVERIFY(!w->lboTX->isEnabled() && !w->cmdContinuePlanning->isEnabled());
         QTest::keyClicks(w->txtLegComments, " at \"LFPB\"");
+        QCOMPARE(w->txtLegComments->toPlainText(), QString("Crew swap at  LFPB "));
         w->txtLegComments->insertPlainText(" gate \"B\"");
         QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
         QVERIFY(w->frameLegComments->isVisible());
@@ -113,12 +97,10 @@ class TestLegList : public QObject {
 
     // The selected lines in list order, each ended by CR LF, after a CR LF of their own.
     void copyRows_data() {
-        QTest::addColumn<QList<int>>("selected");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("clipboard");
-        QTest::newRow("two rows") << QList<int>{2, 0} << int(Qt::Key_C) << "\r\nOne\r\nThree\r\n";
-        QTest::newRow("Ctrl+I as well") << QList<int>{1} << int(Qt::Key_I) << "\r\nTwo\r\n";
-        QTest::newRow("nothing selected") << QList<int>{} << int(Qt::Key_C) << "\r\n";
+        dataColumns<QList<int>, int, QString>("selected", "key", "clipboard");
+        dataRow("two rows", QList<int>{2, 0}, int(Qt::Key_C), "\r\nOne\r\nThree\r\n");
+        dataRow("Ctrl+I as well", QList<int>{1}, int(Qt::Key_I), "\r\nTwo\r\n");
+        dataRow("nothing selected", QList<int>{}, int(Qt::Key_C), "\r\n");
     }
     void copyRows() {
         QFETCH(QList<int>, selected);

@@ -7,15 +7,8 @@
 // EU 3.28..10.31, so every airport of a July leg is on daylight time.
 #include <sqlite3.h>
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "airportdb/Statements.h"
 #include "support/TestProgram.h"
@@ -29,13 +22,6 @@ class TestLegSteps : public QObject {
     Q_OBJECT
     std::unique_ptr<TestProgram> prog;
     TripPlanning* w = nullptr;
-
-    // Starts the next leg with the page button, then types each entry followed by Return ("" takes
-    // what the box holds): leg number, T or L, date, time, departure, destination, wind, reserve.
-    void enterLeg(const QStringList& entries) {
-        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
-        for (const QString& entry : entries) typeAndReturn(entry);
-    }
 
     static QString pad25(const QString& text) { return (text + QString(25, u' ')).left(25); }
 
@@ -54,14 +40,9 @@ class TestLegSteps : public QObject {
   private slots:
     void init() {
         prog = std::make_unique<TestProgram>();
-        QVERIFY(prog->started());
-        w = prog->showPlanning();
-        QVERIFY(w);
+        QVERIFY((w = prog->showPlanning()));
     }
-    void cleanup() {
-        w = nullptr;
-        prog.reset();
-    }
+    void cleanup() { prog.reset(); }
 
     // Denver - Teterboro - London - Paris by keyboard, the last leg given by its landing time; the
     // services of the first leg's two airports chosen on the way.
@@ -74,7 +55,7 @@ class TestLegSteps : public QObject {
         // d = 23.2305 deg = 1393.83 -> 1394 n.mi., row 14 capped to 3 (420 kt, 1500/h).
         // Initial course 77.58 -> sector 8; latitudes 39 and 40 -> (39 + 40) / 2 = 39.5, the
         // high-latitude table: sector 8 holds 14, taken whole on a long leg.
-        enterLeg({"", "", "0704", "0800", "kden"});
+        enterLeg(w, {"", "", "0704", "0800", "kden"});
         // The first departure shows its services, without the printout flags: the stored default
         // FBO (second of three), and a caterer without a default, which becomes the default.
         QVERIFY(w->frameFBOs->isVisible() && w->chkPlanFBO->isHidden());
@@ -85,7 +66,6 @@ class TestLegSteps : public QObject {
         const QString frontRange =
             pad25("Front Range Aviation") + ' ' + pad25("303-555-0102") + " 130.65 ";
         QCOMPARE(leg1.DepFBO, frontRange);
-        QCOMPARE(leg1.DepFBONamePhone, QString("Front Range Aviation  303-555-0102"));
         QVERIFY(isDefault(ServiceTable::Catering, "Sky Catering"));
         // Another FBO picked is the airport's default at once; the leg keeps the one it left from.
         QTest::keyClick(w->cboFBOs, Qt::Key_Down);
@@ -126,7 +106,7 @@ class TestLegSteps : public QObject {
         // 2991 / 395 = 7.5722 -> 7.57 h, burn 7.57 * 1500 = 11355, 07+34.
         // Arrival 20.5 + 4 + 7.57 + 1 + 0.1666 = 33.2366: next day, 9.2366 -> 0914 "+D", and
         // the leg date moves to 7.05, where London still keeps daylight time (+1).
-        enterLeg({"", "", "", "2030", ""});  // later departures show no services
+        enterLeg(w, {"", "", "", "2030", ""});  // later departures show no services
         typeAndReturn("egll");
         // 55 caterers at London: the list holds every one, the last picked by its id.
         QCOMPARE(w->cboCatering->count(), 55);
@@ -142,7 +122,7 @@ class TestLegSteps : public QObject {
         // 187 / 380 = 0.4921 -> 0.49 h, rows 0.49 * 380 / 100 = 1.86 -> 2; burn
         // 0.49 * 1600 = 784; 00+29. Offsets +1 and +2: takeoff 14 + 1 - 0.49 - 2 - 0.1666
         // = 12.3434 -> 1221. Paris has no services: straight to the wind.
-        enterLeg({"", "l", "07/05", "1400", "", "lfpb", "", "800"});
+        enterLeg(w, {"", "l", "07/05", "1400", "", "lfpb", "", "800"});
 
         const QStringList expected{
             " 1  04Jul Denver(KDEN)         0800   Teterboro(KTEB)      1323    03+13   1394   "
@@ -151,8 +131,7 @@ class TestLegSteps : public QObject {
             "11355",
             " 3  05Jul London(EGLL)         1221   Paris(LFPB)          1400    00+29    187    "
             "784"};
-        QCOMPARE(w->lboTX->count(), 3);
-        for (int r = 0; r < 3; ++r) QCOMPARE(w->lboTX->item(r)->text(), expected[r]);
+        QCOMPARE(listLines(w->lboTX), expected);
         // 1394 + 2991 + 187 = 4572 n.mi.; 3 + 7 + 0 h and 13 + 34 + 29 = 76 min = 11+16.
         QCOMPARE(w->lblTXDist->text(), QString("4572"));
         QCOMPARE(w->lblTXTime->text(), QString(" 11+16"));
@@ -168,30 +147,24 @@ class TestLegSteps : public QObject {
         }
     }
 
+    // Identifier XQ1 is not in the database: the city typed in the search box, the browse
+    // buttons clicked; the identifier and city then shown, the message of an end (with a beep),
+    // and the city as the leg lines take it (15 characters at most).
     void citySearch_data() {
-        QTest::addColumn<bool>("departure");
-        QTest::addColumn<QString>("search");
-        QTest::addColumn<QStringList>("browse");  // buttons clicked
-        QTest::addColumn<QString>("ident");
-        QTest::addColumn<QString>("city");
-        QTest::addColumn<QString>("legCity");  // the city as the leg lines take it: 15 at most
-        QTest::addColumn<QString>("sorry");    // the message's title and text
-        auto row = [](const char* name, bool departure, const char* search, QStringList browse,
-                      const char* ident, const char* city, const char* legCity, const char* sorry) {
-            QTest::newRow(name) << departure << QString(search) << browse << QString(ident)
-                                << QString(city) << QString(legCity) << QString(sorry);
-        };
+        dataColumns<bool, QString, QStringList, QString, QString, QString, QString>(
+            "departure", "search", "browse", "ident", "city", "legCity", "sorry");
         // City order: Aspen, Denver, London, Martha's Vineyard, Paris, Sydney, Teterboro.
-        row("quote and capitals", true, "MARTHA'S", {}, "KMVY", "Martha's Vineyard, MA",
-            "Martha's Vineya", "");
-        row("next, prev, prev", true, "mar", {"cmdDepNext", "cmdDepPrev", "cmdDepPrev"}, "EGLL",
-            "London, United Kingdom", "London", "");
-        row("before the first", true, "a", {"cmdDepPrev"}, "KASE", "Aspen, CO", "Aspen",
-            "Sorry. You are at the beginning of the recordset and can go no further.");
+        dataRow("quote and capitals", true, "MARTHA'S", QStringList(), "KMVY",
+                "Martha's Vineyard, MA", "Martha's Vineya", "");
+        dataRow("next, prev, prev", true, "mar", words("cmdDepNext cmdDepPrev cmdDepPrev"), "EGLL",
+                "London, United Kingdom", "London", "");
+        dataRow("before the first", true, "a", QStringList{"cmdDepPrev"}, "KASE", "Aspen, CO",
+                "Aspen",
+                "Sorry.: You are at the beginning of the recordset and can go no further.");
         // A text after every city shows the last; Next stays there.
-        row("destination beyond the last", false, "zz", {"cmdDestNext", "cmdDestPrev"}, "YSSY",
-            "Sydney, Australia", "Sydney",
-            "Sorry. You are at the end of the recordset and can go no further.");
+        dataRow("destination beyond the last", false, "zz", words("cmdDestNext cmdDestPrev"),
+                "YSSY", "Sydney, Australia", "Sydney",
+                "Sorry.: You are at the end of the recordset and can go no further.");
     }
     void citySearch() {
         QFETCH(bool, departure);
@@ -201,7 +174,7 @@ class TestLegSteps : public QObject {
         QFETCH(QString, city);
         QFETCH(QString, legCity);
         QFETCH(QString, sorry);
-        enterLeg({"", "", "0704", "0800"});
+        enterLeg(w, {"", "", "0704", "0800"});
         if (!departure) typeAndReturn("kase");
         QLineEdit* id = departure ? w->txtDepID : w->txtDestID;
         QLineEdit* cityBox = departure ? w->txtDepCity : w->txtDestCity;
@@ -216,10 +189,7 @@ class TestLegSteps : public QObject {
         QCOMPARE(cityBox->text(), city);
         QVERIFY(cityBox->isVisible() && searchBox->isHidden());
         const Leg& leg = prog->s.leg(1);
-        QString shown;
-        for (const FakePlatform::Message& m : prog->platform.messages)
-            shown += m.title + ' ' + m.text;
-        QCOMPARE(shown, sorry);
+        QCOMPARE(prog->shownMessages().join(" / "), sorry);
         QCOMPARE(prog->platform.beeps, sorry.isEmpty() ? 0 : 1);
 
         typeAndReturn({});  // confirming the shown identifier looks it up
@@ -229,22 +199,20 @@ class TestLegSteps : public QObject {
     // Back or Cancel during a city search ends it: the search box and the browse buttons go.
     // Continue then offers the kept destination with its city.
     void backAndCancelEndTheSearch_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Back in the search box") << QStringList{"XQ1"} << "cmdBack";
-        QTest::newRow("Cancel in the search box") << QStringList{"XQ1"} << "cmdLegCancel";
-        QTest::newRow("Back after a search") << QStringList{"XQ1", "den"} << "cmdBack";
-        QTest::newRow("Cancel after a search") << QStringList{"XQ1", "den"} << "cmdLegCancel";
-        QTest::newRow("Cancel at the wind") << QStringList{"kden"} << "cmdLegCancel";
+        dataColumns<QStringList, QString>("steps", "button");
+        dataRow("Back in the search box", QStringList{"XQ1"}, "cmdBack");
+        dataRow("Cancel in the search box", QStringList{"XQ1"}, "cmdLegCancel");
+        dataRow("Back after a search", QStringList{"XQ1", "den"}, "cmdBack");
+        dataRow("Cancel after a search", QStringList{"XQ1", "den"}, "cmdLegCancel");
+        dataRow("Cancel at the wind", QStringList{"kden"}, "cmdLegCancel");
     }
     void backAndCancelEndTheSearch() {
         QFETCH(QStringList, steps);
         QFETCH(QString, button);
-        enterLeg(QStringList{"", "", "0704", "0800", "kase"} + steps);
+        enterLeg(w, QStringList{"", "", "0704", "0800", "kase"} + steps);
         QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
-        for (QWidget* gone :
-             std::initializer_list<QWidget*>{w->txtDestSearch, w->cmdDestPrev, w->cmdDestNext})
-            QVERIFY2(gone->isHidden(), qPrintable(gone->objectName()));
+        QVERIFY(w->txtDestSearch->isHidden() && w->cmdDestPrev->isHidden() &&
+                w->cmdDestNext->isHidden());
         if (button == "cmdBack" || steps == QStringList{"XQ1"}) return;
         QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
         QCOMPARE(w->txtDestID->text(), QString("KDEN"));
@@ -256,18 +224,14 @@ class TestLegSteps : public QObject {
         ProgramOptions o;
         o.withAircraft = false;
         prog = std::make_unique<TestProgram>(o);
-        QVERIFY(prog->started());
-        w = prog->showPlanning();
-        QVERIFY(w);
-        enterLeg({"", "", "0704", "0800", "kase", "kden"});
+        QVERIFY((w = prog->showPlanning()));
+        enterLeg(w, {"", "", "0704", "0800", "kase", "kden"});
         okServices();
         prog->platform.messages.clear();
         typeAndReturn({});
         QCOMPARE(prog->platform.messages.size(), 1);
-        QCOMPARE(prog->platform.messages[0].title, QString("Warning!"));
-        QVERIFY(
-            prog->platform.messages[0].text.startsWith("Before continuing, you must select an "
-                                                       "AIRCRAFT."));
+        QVERIFY(prog->shownMessages()[0].startsWith(
+            "Warning!: Before continuing, you must select an AIRCRAFT."));
         QCOMPARE(focusName(), QString("txtWind"));
         QCOMPARE(int(prog->s.NumLegs), 0);
         QVERIFY(prog->s.leg(1).PlanLine.isEmpty() && w->lboTX->count() == 0);
@@ -277,7 +241,7 @@ class TestLegSteps : public QObject {
     // proposed Int(-57 * 0.3) = -18.
     void windRefusal() {
         const PlanState& s = prog->s;
-        enterLeg({"", "", "0704", "0800", "kden"});
+        enterLeg(w, {"", "", "0704", "0800", "kden"});
         okServices();
         typeAndReturn("kase");
         // -340 leaves no ground speed: refused, nothing of the leg stored, the wind asked again.
@@ -301,7 +265,7 @@ class TestLegSteps : public QObject {
         Leg& leg = prog->s.leg(1);
         leg.DestID = "KASE";
         leg.DestCityStateF = "Aspen, CO";
-        enterLeg({"", "", "0704", "0800", "kase"});  // no services at Aspen
+        enterLeg(w, {"", "", "0704", "0800", "kase"});  // no services at Aspen
         QCOMPARE(w->txtDestID->text(), QString());
         QVERIFY(leg.DestID.isEmpty() && leg.DestCityStateF.isEmpty());
         typeAndReturn("KASE");
@@ -334,7 +298,7 @@ class TestLegSteps : public QObject {
         prog->platform.answers = {Platform::Answer::Yes};
         // Denver to Aspen, 109 n.mi. at -18 + 340 = 322 kt: 0.3385 -> 0.33 h, row 1 (1700/h):
         // burn 561, 00+20; arrival 8 + 6 + 0.33 - 6 + 0.1666 = 8.4966 -> 0830.
-        enterLeg({"3", "", "0703", "0800", "", "", "", ""});
+        enterLeg(w, {"3", "", "0703", "0800", "", "", "", ""});
         QCOMPARE(w->ReenteredLeg, 3.0);
         QCOMPARE(int(s.NumLegs), 5);
         QCOMPARE(w->txtLeg->text(), QString("6"));
