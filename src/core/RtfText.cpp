@@ -17,7 +17,7 @@ constexpr int kMaxParamDigits = 10;
 // Fallback characters after \u are at most this many (\ucN).
 constexpr int kMaxFallback = 16;
 
-// Destinations whose text is not part of the document.
+// Destinations whose text is not part of the text shown (tables, pictures, fields).
 bool isSkippedDestination(const QByteArray& w) {
     static const char* const kSkipped[] = {"fonttbl",      "colortbl",   "stylesheet",
                                            "info",         "pict",       "object",

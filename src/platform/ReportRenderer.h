@@ -16,7 +16,7 @@ namespace tx {
 // "Courier New" 10 points (fixed pitch: fontconfig gives the metric-compatible Liberation Mono).
 QFont ReportFont(bool bold = false);
 
-// Draws the lines and ends the document. False, with the reason in `error`, when the device
+// Draws the lines and ends the print job. False, with the reason in `error`, when the device
 // cannot be painted on or a page cannot be added.
 bool RenderReport(QPagedPaintDevice& device, const ReportLines& lines, QString& error);
 
