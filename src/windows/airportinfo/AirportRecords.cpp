@@ -293,18 +293,24 @@ void View::endAirportEntry() {
     cmdNext->setFocus();
 }
 
+// The typed fields into a new row or the airport shown; a refusal of the database is shown and
+// leaves the row as it was.
+bool View::writeAirport(Recordset& rs, bool adding) {
+    try {
+        adding ? rs.addNew() : rs.edit();
+        WriteAirportFields(rs, typedFields(), !adding);
+        rs.update();
+    } catch (const DbError& e) {
+        if (rs.editPending()) rs.cancelUpdate();
+        reportDbError(e);
+        return false;
+    }
+    return true;
+}
+
 void View::cmdAddOK_Click() {
     Recordset* rs = airports();
-    if (!rs || refuseFields(0)) return;
-    try {
-        rs->addNew();
-        WriteAirportFields(*rs, typedFields(), false);
-        rs->update();
-    } catch (const DbError& e) {
-        if (rs->editPending()) rs->cancelUpdate();
-        reportDbError(e);
-        return;
-    }
+    if (!rs || refuseFields(0) || !writeAirport(*rs, true)) return;
     AirportMode.clear();
     LockAirportFields();
     txtID->setText(StoredIdent(txtIdentifier->text()));
@@ -319,16 +325,7 @@ void View::cmdAddOK_Click() {
 
 void View::cmdSave_Click() {
     Recordset* rs = shownAirport();
-    if (!rs || refuseFields(ViewAirportID)) return;
-    try {
-        rs->edit();
-        WriteAirportFields(*rs, typedFields(), true);
-        rs->update();
-    } catch (const DbError& e) {
-        if (rs->editPending()) rs->cancelUpdate();
-        reportDbError(e);
-        return;
-    }
+    if (!rs || refuseFields(ViewAirportID) || !writeAirport(*rs, false)) return;
     AirportMode.clear();
     LockAirportFields();
     // The cursor is not opened again: a revised city keeps its place in the stepping order

@@ -271,6 +271,7 @@ class View : public QMainWindow {
     void step(bool forward);
     void leaveIdentifier(bool byEnter);
     bool refuseFields(qint64 exceptAirportId);
+    bool writeAirport(Recordset& rs, bool adding);
     void endAirportEntry();
     QLineEdit* boxOf(AirportField f) const;
     void fillServiceList(Family& f, qint64 airportId);
