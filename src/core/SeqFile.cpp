@@ -325,28 +325,22 @@ void FileReplacement::add(const QString& path, const QByteArray& bytes) {
     QByteArray temporary = folder + "/.tarvex-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) cannotWrite(errno);
-    pending_.append({path, target, QFile::decodeName(temporary)});
-    const auto failWith = [&](int error) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        pending_.removeLast();
-        cannotWrite(error);
-    };
-    if (::fchmod(fd, NewFileMode(target)) != 0) failWith(errno);
-    for (qint64 done = 0; done < bytes.size();) {
+    int error = ::fchmod(fd, NewFileMode(target)) == 0 ? 0 : errno;
+    for (qint64 done = 0; error == 0 && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) failWith(errno);
-        done += n;
+        if (n >= 0)
+            done += n;
+        else if (errno != EINTR)
+            error = errno;
     }
     // On disk before any rename replaces an old file.
-    if (::fsync(fd) != 0) failWith(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) {
         ::unlink(temporary.constData());
-        pending_.removeLast();
         cannotWrite(error);
     }
+    pending_.append({path, target, QFile::decodeName(temporary)});
 }
 
 void FileReplacement::commit() {
