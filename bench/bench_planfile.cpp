@@ -73,8 +73,7 @@ void BM_SavePlan(benchmark::State& state) {
     QTemporaryDir dir;
     PlanState s = TwentyLegs();
     for (auto _ : state) {
-        WritePlanFile(s, dir.path(), "Trip");
-        WritePilotText(s, dir.path(), "Trip", kDate);
+        SavePlan(s, dir.path(), "Trip", {}, true, kDate);
     }
 }
 BENCHMARK(BM_SavePlan)->Unit(benchmark::kMillisecond);

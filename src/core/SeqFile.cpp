@@ -1,11 +1,13 @@
 #include "core/SeqFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringList>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -90,22 +92,77 @@ QByteArray EncodeCp1252(const QString& text) {
 SeqReader::SeqReader(const QByteArray& bytes, const QString& name)
     : data_(DecodeCp1252(bytes)), name_(name) {}
 
-SeqReader SeqReader::fromFile(const QString& path) {
-    QFile f(path);
-    const QString name = QDir::toNativeSeparators(path);  // messages name the file in full
-    if (!f.exists()) throw FileError(name + ": the file is missing");
-    if (!f.open(QIODevice::ReadOnly))
-        throw FileError(name + ": the file cannot be read (" + f.errorString() + ")");
-    // Read one byte past the limit rather than trust the size: a device reports none.
-    const QByteArray bytes = f.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes) throw FileError(name + ": the file is larger than 1 MB");
-    if (f.error() != QFileDevice::NoError)
-        throw FileError(name + ": the file cannot be read (" + f.errorString() + ")");
-    return SeqReader(bytes, name);
+namespace {
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);  // messages name a file in full
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// What a file that is not a regular one is, for a message.
+QString notAFile(mode_t mode) {
+    if (S_ISDIR(mode)) return QStringLiteral("this is a folder, not a file");
+    if (S_ISFIFO(mode)) return QStringLiteral("this is a named pipe, not a file");
+    if (S_ISSOCK(mode)) return QStringLiteral("this is a socket, not a file");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("this is a device, not a file");
+    return QStringLiteral("this is not a regular file");
+}
+
+QString megabytes(qint64 bytes) {
+    return bytes % (1 << 20) == 0 ? QString::number(bytes >> 20) + QStringLiteral(" MB")
+                                  : QString::number(bytes) + QStringLiteral(" bytes");
+}
+
+}  // namespace
+
+QByteArray ReadWholeFile(const QString& path, qint64 maxBytes) {
+    const QString name = shown(path);
+    // Without blocking: opening a named pipe for reading would wait for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            throw FileError(name + QStringLiteral(": the file is missing"),
+                            FileError::Fault::Missing);
+        throw FileError(name + QStringLiteral(": the file cannot be read (") + systemError(errno) +
+                        u')');
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        throw FileError(name + QStringLiteral(": the file cannot be read (") + systemError(errno) +
+                        u')');
+    if (!S_ISREG(st.st_mode)) throw FileError(name + QStringLiteral(": ") + notAFile(st.st_mode));
+    // Read one byte past the limit rather than trust the size, which may change meanwhile.
+    QByteArray bytes;
+    char buffer[65536];
+    while (bytes.size() <= maxBytes) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0)
+            throw FileError(name + QStringLiteral(": the file cannot be read (") +
+                            systemError(errno) + u')');
+        if (n == 0) break;
+        bytes.append(buffer, n);
+    }
+    if (bytes.size() > maxBytes)
+        throw FileError(name + QStringLiteral(": the file is larger than ") + megabytes(maxBytes),
+                        FileError::Fault::TooLarge);
+    return bytes;
+}
+
+SeqReader SeqReader::fromFile(const QString& path, qint64 maxBytes) {
+    return SeqReader(ReadWholeFile(path, maxBytes), shown(path));
 }
 
 void SeqReader::fail(const QString& why) const {
-    throw FileError(QStringLiteral("%1: %2 (field %3)").arg(name_, why).arg(fields_ + 1));
+    throw FileError(QStringLiteral("%1: %2 (field %3)").arg(name_, why).arg(fields_ + 1),
+                    FileError::Fault::Layout);
 }
 
 bool SeqReader::atEnd() const {
@@ -138,17 +195,22 @@ QString SeqReader::text() {
     };
 
     if (data_[pos_] == u'"') {
-        const int close = data_.indexOf(u'"', pos_ + 1);
-        if (close < 0) fail(QStringLiteral("a quoted text has no closing quote"));
-        field = data_.mid(pos_ + 1, close - pos_ - 1);
-        pos_ = close + 1;
+        for (;;) {
+            const int close = data_.indexOf(u'"', pos_ + 1);
+            if (close < 0) fail(QStringLiteral("a quoted text has no closing quote"));
+            field += QStringView(data_).mid(pos_ + 1, close - pos_ - 1);
+            pos_ = close + 1;
+            if (pos_ >= n || data_[pos_] != u'"') break;
+            field += u'"';  // a doubled quote: the text goes on
+        }
         endOfField();  // whatever stands between the closing quote and the separator is dropped
     } else {
         const int start = pos_;
         while (pos_ < n && data_[pos_] != u',' && data_[pos_] != u'\r' && data_[pos_] != u'\n')
             ++pos_;
-        field = RTrim(data_.mid(start, pos_ - start));
-        while (field.endsWith(u'\t')) field.chop(1);
+        int end = pos_;
+        while (end > start && (data_[end - 1] == u' ' || data_[end - 1] == u'\t')) --end;
+        field = data_.mid(start, end - start);
         endOfField();
     }
     ++fields_;
@@ -181,16 +243,17 @@ void SeqWriter::field(const QString& text) {
 }
 
 SeqWriter& SeqWriter::quoted(const QString& text) {
-    field(u'"' + QString(text).replace(u'"', u'\'') + u'"');
+    field(u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"');
     return *this;
 }
 
 SeqWriter& SeqWriter::text(const QString& text) {
     const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
-    const bool bare = !text.contains(u',') && !text.contains(u'\r') && !text.contains(u'\n') &&
-                      (text.isEmpty() || (!blank(text.front()) && !blank(text.back())));
+    const bool bare =
+        !text.contains(u',') && !text.contains(u'\r') && !text.contains(u'\n') &&
+        (text.isEmpty() || (!blank(text.front()) && !blank(text.back()) && text.front() != u'"'));
     if (!bare) return quoted(text);
-    field(QString(text).replace(u'"', u'\''));
+    field(text);
     return *this;
 }
 
@@ -205,24 +268,110 @@ SeqWriter& SeqWriter::endRecord() {
     return *this;
 }
 
-void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    // Unbuffered, so every failing write is seen here: a buffered tail that fails to flush
-    // inside commit() is not reported by it, and the file would be replaced by a short one.
-    QSaveFile f(path);
+namespace {
+
+// The file a path stands for: the path with its symbolic links followed, so that rewriting it
+// keeps the links. A link that leads nowhere stands for the file it names.
+QString FollowLinks(const QString& path) {
+    QString file = QFileInfo(path).absoluteFilePath();
+    for (int hops = 0; hops < 40 && QFileInfo(file).isSymLink(); ++hops)
+        file = QFileInfo(file).symLinkTarget();
+    return file;
+}
+
+// The mode a new file gets: the one of the file it replaces, else what the umask lets through.
+mode_t NewFileMode(const QString& target) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Syncs a folder, so that a rename in it is on disk too. Best effort: not every file system
+// lets a folder be synced, and the files themselves are already there.
+void SyncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+FileReplacement::~FileReplacement() {
+    for (const Pending& p : pending_) ::unlink(QFile::encodeName(p.temporary).constData());
+}
+
+void FileReplacement::add(const QString& path, const QByteArray& bytes) {
+    const QString target = FollowLinks(path);
     const auto fail = [&](const QString& why) {
-        f.cancelWriting();
-        throw FileError(QDir::toNativeSeparators(path) + ": the file cannot be written (" + why +
-                        ")");
+        throw FileError(shown(path) + QStringLiteral(": ") + why);
     };
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail(f.errorString());
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) fail(f.errorString());
-        done += n;
+    const auto cannotWrite = [&](int error) {
+        fail(QStringLiteral("the file cannot be written (") + systemError(error) + u')');
+    };
+    const QFileInfo info(target);
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    struct stat st {};
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        fail(notAFile(st.st_mode));
+    // Said here rather than at the rename, which comes after other files may be replaced.
+    const long nameMax = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    if (nameMax > 0 && QFile::encodeName(info.fileName()).size() > nameMax)
+        fail(QStringLiteral("the name is too long for the file system"));
+
+    QByteArray temporary = folder + "/.tarvex-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) cannotWrite(errno);
+    int error = ::fchmod(fd, NewFileMode(target)) == 0 ? 0 : errno;
+    for (qint64 done = 0; error == 0 && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n >= 0)
+            done += n;
+        else if (errno != EINTR)
+            error = errno;
     }
-    // On disk before the rename replaces the old file.
-    if (::fsync(f.handle()) != 0) fail(QString::fromLocal8Bit(std::strerror(errno)));
-    if (!f.commit()) fail(f.errorString());
+    // On disk before any rename replaces an old file.
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary.constData());
+        cannotWrite(error);
+    }
+    pending_.append({path, target, QFile::decodeName(temporary)});
+}
+
+void FileReplacement::commit() {
+    QStringList replaced;
+    while (!pending_.isEmpty()) {
+        const Pending p = pending_.first();
+        if (::rename(QFile::encodeName(p.temporary).constData(),
+                     QFile::encodeName(p.target).constData()) != 0) {
+            const QString why = systemError(errno);
+            if (replaced.isEmpty())
+                throw FileError(shown(p.path) + QStringLiteral(": the file cannot be written (") +
+                                why + u')');
+            QStringList kept;
+            for (const Pending& q : pending_) kept << shown(q.path);
+            throw FileError(replaced.join(QStringLiteral(", ")) +
+                                QStringLiteral(": the new file is in place; ") +
+                                kept.join(QStringLiteral(", ")) +
+                                QStringLiteral(": the file was not replaced, the old one stays (") +
+                                why + u')',
+                            FileError::Fault::Partial);
+        }
+        pending_.removeFirst();
+        replaced << shown(p.path);
+        SyncFolder(QFileInfo(p.target).absolutePath());
+    }
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    FileReplacement file;
+    file.add(path, bytes);
+    file.commit();
 }
 
 }  // namespace tx

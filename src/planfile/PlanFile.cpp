@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
-#include <cmath>
 #include <variant>
 #include <vector>
 
@@ -58,33 +57,61 @@ const std::array<std::vector<Field>, 18>& LegLayout() {
 
 constexpr int kTrailerReserved = 5;
 
+// A field that does not follow the layout.
+[[noreturn]] void Refuse(const SeqReader& in, const QString& file, const QString& why) {
+    throw FileError(QStringLiteral("%1: %2 (field %3)").arg(file, why).arg(in.fieldsRead()),
+                    FileError::Fault::Layout);
+}
+
 // A number field: empty is unset; anything else must be a number.
 std::optional<double> ReadNumber(SeqReader& in, const QString& file) {
     const QString t = in.text();
     if (Trim(t).isEmpty()) return std::nullopt;
     if (!IsNumber(t))
-        throw FileError(QStringLiteral("%1: \"%2\" stands where a number belongs (field %3)")
-                            .arg(file, t)
-                            .arg(in.fieldsRead()));
+        Refuse(in, file, QStringLiteral("\"%1\" stands where a number belongs").arg(t));
     return Val(t);
 }
 
+// A print flag: 1 prints, 0 does not, empty is unset.
 std::optional<int> ReadFlag(SeqReader& in, const QString& file) {
-    const std::optional<double> v = ReadNumber(in, file);
-    if (v && *v != std::floor(*v))
-        throw FileError(QStringLiteral("%1: the print flag %2 is not a whole number (field %3)")
-                            .arg(file, NumText(*v))
-                            .arg(in.fieldsRead()));
-    if (!v) return std::nullopt;
-    return static_cast<int>(*v);
+    const QString t = in.text();
+    if (Trim(t).isEmpty()) return std::nullopt;
+    if (!IsNumber(t) || (Val(t) != 0 && Val(t) != 1))
+        Refuse(in, file, QStringLiteral("the print flag \"%1\" is not 0 or 1").arg(t));
+    return static_cast<int>(Val(t));
+}
+
+// dir/fileName for a file picked from the list: a plain name of dir.
+QString ListedFilePath(const QString& dir, const QString& fileName) {
+    if (fileName.isEmpty() || fileName.contains(u'/') || fileName.contains(u'\\'))
+        throw FileError(
+            QStringLiteral("\"%1\" is not a plan file of the plan folder.").arg(fileName));
+    return QDir(dir).filePath(fileName);
 }
 
 }  // namespace
 
+QString PlanNameProblem(const QString& name) {
+    if (Trim(name).isEmpty()) return QStringLiteral("Enter a name for the Tarvex Plan.");
+    bool usable = true;
+    QString shown = name;  // control characters are not put into a message
+    for (QChar& c : shown) {
+        if (c.category() == QChar::Other_Control) {
+            c = u'?';
+            usable = false;
+        }
+        usable = usable && !QStringView(kPlanNameRefused).contains(c);
+    }
+    if (usable) return {};
+    return QStringLiteral(
+               "\"%1\" cannot be used as the name of a Tarvex Plan: a name holds no "
+               "comma, full stop, apostrophe, slash, backslash, double quote or "
+               "control character.")
+        .arg(shown);
+}
+
 QString PlanFilePath(const QString& dir, const QString& name, const QString& extension) {
-    if (Trim(name).isEmpty()) throw FileError(QStringLiteral("No file name was given."));
-    if (name.contains(u'/') || name.contains(u'\\'))
-        throw FileError(name + QStringLiteral(": a file name cannot hold a slash."));
+    if (const QString problem = PlanNameProblem(name); !problem.isEmpty()) throw FileError(problem);
     return QDir(dir).filePath(name + extension);
 }
 
@@ -93,9 +120,7 @@ QString PlanBaseName(const QString& fileName) {
     return fileName;
 }
 
-void WritePlanFile(PlanState& s, const QString& dir, const QString& name,
-                   const PlanReserved& reserved) {
-    const QString path = PlanFilePath(dir, name, QStringLiteral(".tx"));
+QByteArray PlanFileBytes(PlanState& s, const QString& name, const PlanReserved& reserved) {
     if (s.NumLegs < 0 || s.NumLegs > PlanState::MaxLegs)
         throw FileError(
             QStringLiteral("%1.tx: a plan holds 0 to 20 legs, not %2").arg(name).arg(s.NumLegs));
@@ -129,13 +154,26 @@ void WritePlanFile(PlanState& s, const QString& dir, const QString& name,
     out.number(s.TotalDist).quoted(s.TotalTimeText).quoted(s.ACFileLoaded).endRecord();
     for (int k = 0; k < kTrailerReserved; ++k) out.quoted({});
     out.endRecord();
-    WriteFileAtomically(path, out.bytes());
+    QByteArray bytes = out.bytes();
+    if (bytes.size() > MaxPlanFileBytes)
+        throw FileError(QStringLiteral("%1.tx: the plan would be larger than %2 MB, the most a "
+                                       "plan file may hold; shorten its comments.")
+                            .arg(name)
+                            .arg(MaxPlanFileBytes >> 20),
+                        FileError::Fault::TooLarge);
+    return bytes;
+}
+
+void WritePlanFile(PlanState& s, const QString& dir, const QString& name,
+                   const PlanReserved& reserved) {
+    const QString path = PlanFilePath(dir, name, QStringLiteral(".tx"));
+    WriteFileAtomically(path, PlanFileBytes(s, name, reserved));
 }
 
 PlanReserved ReadPlanFile(PlanState& s, const QString& dir, const QString& fileName) {
-    const QString path = PlanFilePath(dir, fileName, {});
+    const QString path = ListedFilePath(dir, fileName);
     const QString file = QDir::toNativeSeparators(path);  // every message names it in full
-    SeqReader in = SeqReader::fromFile(path);
+    SeqReader in = SeqReader::fromFile(path, MaxPlanFileBytes);
 
     // Read into a copy: a refused file leaves the plan in memory as it was.
     PlanState next = s;
@@ -160,7 +198,8 @@ PlanReserved ReadPlanFile(PlanState& s, const QString& dir, const QString& fileN
 
     const int n = in.integer16();
     if (n < 0 || n > PlanState::MaxLegs)
-        throw FileError(QStringLiteral("%1: a plan holds 0 to 20 legs, not %2").arg(file).arg(n));
+        throw FileError(QStringLiteral("%1: a plan holds 0 to 20 legs, not %2").arg(file).arg(n),
+                        FileError::Fault::Layout);
     for (int i = 1; i <= n; ++i) {
         Leg& leg = next.leg(i);
         const auto get = Overload{
@@ -197,29 +236,36 @@ void ClearPlan(PlanState& s) {
 }
 
 QStringList ListPlanFiles(const QString& dir) {
-    // Name filters of QDir match regardless of letter case unless told otherwise.
-    return QDir(dir).entryList({QStringLiteral("*.tx")}, QDir::Files,
-                               QDir::Name | QDir::IgnoreCase);
+    // Name filters of QDir match regardless of letter case unless told otherwise; its Files
+    // take in links to named pipes and devices, which isFile() does not.
+    const QFileInfoList found = QDir(dir).entryInfoList({QStringLiteral("*.tx")}, QDir::Files,
+                                                        QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QFileInfo& f : found)
+        if (f.isFile()) names << f.fileName();
+    return names;
 }
 
-void DeletePlan(const QString& dir, const QString& baseName) {
-    PlanFilePath(dir, baseName, {});  // refuses an empty name or one that leaves dir
-    const QString plan = baseName + QStringLiteral(".tx");
-    const QString report = baseName + QStringLiteral(".txt");
-    QDir d(dir);
-    int removed = 0;
-    for (const QString& f : d.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (f.compare(plan, Qt::CaseInsensitive) != 0 &&
-            f.compare(report, Qt::CaseInsensitive) != 0)
-            continue;
-        if (!d.remove(f))
-            throw FileError(QDir::toNativeSeparators(d.filePath(f)) +
-                            QStringLiteral(": the file cannot be deleted."));
-        ++removed;
+void DeletePlan(const QString& dir, const QString& fileName) {
+    const QString plan = ListedFilePath(dir, fileName);
+    const QString report = QDir(dir).filePath(PlanBaseName(fileName) + QStringLiteral(".txt"));
+    const auto present = [](const QString& path) {
+        const QFileInfo f(path);
+        return f.exists() || f.isSymLink();
+    };
+    if (!present(plan))
+        throw FileError(
+            QDir::toNativeSeparators(plan) + QStringLiteral(": the plan no longer exists."),
+            FileError::Fault::Missing);
+    for (const QString& path : {plan, report}) {
+        if (path == plan || present(path)) {
+            QFile f(path);
+            if (!f.remove())
+                throw FileError(QDir::toNativeSeparators(path) +
+                                QStringLiteral(": the file cannot be deleted (") + f.errorString() +
+                                u')');
+        }
     }
-    if (removed == 0)
-        throw FileError(QDir::toNativeSeparators(d.filePath(plan)) +
-                        QStringLiteral(": the plan no longer exists."));
 }
 
 }  // namespace tx

@@ -138,14 +138,6 @@ QStringList Texts(const ReportLines& lines) {
     return out;
 }
 
-void WriteLines(const QString& dir, const QString& name, const QStringList& lines) {
-    const QString path = PlanFilePath(dir, name, QStringLiteral(".txt"));
-    // A report is lines as they stand, not records: nothing is quoted.
-    QString text;
-    for (const QString& l : lines) text += l + QStringLiteral("\r\n");
-    WriteFileAtomically(path, EncodeCp1252(text));
-}
-
 }  // namespace
 
 ReportLines PrintShortVersion(const PlanState& s, const QString& dateText) {
@@ -178,14 +170,18 @@ QStringList SummaryTextLines(const PlanState& s, const QString& name, const QStr
     return Texts(Summary(s, name, dateText, false));
 }
 
-void WritePilotText(const PlanState& s, const QString& dir, const QString& name,
-                    const QString& dateText) {
-    WriteLines(dir, name, PilotTextLines(s, name, dateText));
-}
-
-void WriteSummaryText(const PlanState& s, const QString& dir, const QString& name,
-                      const QString& dateText) {
-    WriteLines(dir, name, SummaryTextLines(s, name, dateText));
+void SavePlan(PlanState& s, const QString& dir, const QString& name, const PlanReserved& reserved,
+              bool pilotReport, const QString& dateText) {
+    const QString plan = PlanFilePath(dir, name, QStringLiteral(".tx"));
+    const QString report = PlanFilePath(dir, name, QStringLiteral(".txt"));
+    FileReplacement files;
+    files.add(plan, PlanFileBytes(s, name, reserved));
+    // A report is lines as they stand, not records: nothing is quoted.
+    QString text;
+    for (const QString& l : (pilotReport ? PilotTextLines : SummaryTextLines)(s, name, dateText))
+        text += l + QStringLiteral("\r\n");
+    files.add(report, EncodeCp1252(text));
+    files.commit();
 }
 
 }  // namespace tx

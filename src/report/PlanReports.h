@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "core/PlanState.h"
+#include "planfile/PlanFile.h"
 #include "report/ReportLines.h"
 
 namespace tx {
@@ -25,11 +26,12 @@ ReportLines PrintSummaryFormat(const PlanState& s, const QString& name, const QS
 QStringList PilotTextLines(const PlanState& s, const QString& name, const QString& dateText);
 QStringList SummaryTextLines(const PlanState& s, const QString& name, const QString& dateText);
 
-// Write those lines to dir/name.txt (Windows-1252, CR LF, temporary file and rename), replacing
-// an older report. Throw FileError naming the file on any failure.
-void WritePilotText(const PlanState& s, const QString& dir, const QString& name,
-                    const QString& dateText);
-void WriteSummaryText(const PlanState& s, const QString& dir, const QString& name,
-                      const QString& dateText);
+// Saves the plan: its plan file dir/name.tx and beside it its text report dir/name.txt
+// (Windows-1252, CR LF), the pilot format's lines when pilotReport, else the summary's. Both
+// files are replaced or neither: each is written to a temporary file and synced, then both are
+// renamed. Throws FileError naming the file and what is wrong; with Fault::Partial when the plan
+// file was replaced but its report could not be.
+void SavePlan(PlanState& s, const QString& dir, const QString& name, const PlanReserved& reserved,
+              bool pilotReport, const QString& dateText);
 
 }  // namespace tx

@@ -35,6 +35,7 @@ class TestRtf : public QObject {
         row("hex bytes are Windows-1252", "{\\rtf1 caf\\'e9 \\'80 \\'93q\\'94}",
             QString::fromUtf8("[café € “q”]"));
         row("u skips one stand-in", "{\\rtf1 \\u8364?x}", QString::fromUtf8("[€x]"));
+        row("u32 is a blank", "{\\rtf1 a\\u32?b}", "[a b]");
         row("uc2 skips two, a hex byte counting as one", "{\\rtf1\\uc2 \\u8364\\'80?x}",
             QString::fromUtf8("[€x]"));
         row("uc0 skips none", "{\\rtf1\\uc0 \\u8364 x}", QString::fromUtf8("[€x]"));

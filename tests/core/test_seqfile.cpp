@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +25,8 @@ class TestSeqFile : public QObject {
         row("quoted text over a line break", "\"one\r\ntwo\",\"x\"\r\n", {"one\r\ntwo", "x"});
         row("empty line is an empty field", "a\r\n\r\nb", {"a", "", "b"});
         row("text after closing quote dropped", "\"a\"zz,b\r\n", {"a", "b"});
+        row("doubled quote is one quote", "\"Joe \"\"Ace\"\"\",\"\"\r\n", {"Joe \"Ace\"", ""});
+        row("blanks and a tab before a comma dropped", "a \t,b\r\n", {"a", "b"});
         row("Windows-1252", "\"Z\xfcrich \x80\"\r\n", {QString::fromUtf8("Zürich €")});
     }
     void fields() {
@@ -49,12 +52,12 @@ class TestSeqFile : public QObject {
         QVERIFY_THROWS_EXCEPTION(FileError, SeqReader(QByteArray("\"abc\r\n"), "X.AC").text());
     }
 
-    // Texts quoted, their double quotes as apostrophes; numbers plain, with or without the
-    // sign blank; single bytes on disk, characters outside the code page as their plain letter.
+    // Texts quoted, their double quotes doubled; numbers plain, with or without the sign
+    // blank; single bytes on disk, characters outside the code page as their plain letter.
     void writer() {
         SeqWriter out;
         out.quoted(QString::fromUtf8("Zoë \"Ace\" Łódź")).text("").number(-3.5).number(0.5, true);
-        QCOMPARE(out.endRecord().bytes(), QByteArray("\"Zo\xeb 'Ace' L\xf3"
+        QCOMPARE(out.endRecord().bytes(), QByteArray("\"Zo\xeb \"\"Ace\"\" L\xf3"
                                                      "dz\",,-3.5, 0.5\r\n"));
         // A quoted text keeps its commas and line breaks.
         const QString comment = QString::fromUtf8("Gate 3, ask for Zoë\r\nLate arrival");
@@ -68,6 +71,70 @@ class TestSeqFile : public QObject {
         const QByteArray folded = EncodeCp1252(QString::fromUtf8("Łódź Őry ǆ → 😀"));
         QCOMPARE(folded, QByteArray("L\xf3"
                                     "dz Ory dz ? ?"));
+    }
+
+    // Two files replaced together, as a plan and its report: each written beside its target
+    // and synced, then both renamed. A fault before the renames changes nothing and leaves no
+    // temporary file; one between them says which file is new and which is old. A symbolic link
+    // stays a link: its target is replaced, in the target's own folder.
+    void replaceTogether_data() {
+        addColumns<QString, QStringList>("fault", "said");  // said empty: both replaced
+        const auto row = addRow<const char*, QStringList>;
+        row("both replaced", "", {});
+        row("both through links", "links", {});
+        row("second is a folder", "folder", {"b.txt: this is a folder, not a file"});
+        row("second is a named pipe", "pipe", {"b.txt: this is a named pipe, not a file"});
+        row("second's folder is gone", "gone", {"gone/b.txt: the file cannot be written"});
+        row("second's name too long", "long", {"the name is too long for the file system"});
+        row("second a folder by the renames", "late",
+            {"a.tx: the new file is in place", "b.txt: the file was not replaced",
+             "Is a directory"});
+    }
+    void replaceTogether() {
+        QFETCH(QString, fault);
+        QFETCH(QStringList, said);
+        QTemporaryDir dir;
+        const QDir d(dir.path()), other(dir.filePath("other"));
+        QVERIFY(d.mkdir("other"));
+        QString a = d.filePath("a.tx"), b = d.filePath("b.txt");
+        const QString aData = fault == "links" ? other.filePath("a.tx") : a;
+        const QString bData = fault == "links" ? other.filePath("b.txt") : b;
+        WriteFile(aData, "old a");
+        WriteFile(bData, "old b");
+        if (fault == "links") QVERIFY(QFile::link(aData, a) && QFile::link("other/b.txt", b));
+        if (fault == "folder" || fault == "pipe") QVERIFY(QFile::remove(b));
+        if (fault == "folder") QVERIFY(d.mkdir("b.txt"));
+        if (fault == "pipe") QCOMPARE(mkfifo(QFile::encodeName(b), 0600), 0);
+        if (fault == "gone") b = d.filePath("gone/b.txt");
+        if (fault == "long") b = d.filePath(QString(256, 'b'));
+        const auto listed = [](const QDir& in) {
+            return in.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                QDir::NoDotAndDotDot);
+        };
+        const QStringList before = listed(d);
+
+        const QString message = Thrown<FileError>([&] {
+            FileReplacement files;
+            files.add(a, "new a");
+            files.add(b, "new b");
+            if (fault == "late") QVERIFY(QFile::remove(b) && d.mkdir("b.txt"));
+            files.commit();
+        });
+        if (said.isEmpty()) {
+            QCOMPARE(message, QString("<nothing thrown>"));
+        } else {
+            VerifyHolds(message, said);
+            QVERIFY2(message.contains(d.filePath("")), qPrintable(message));  // paths in full
+        }
+        QCOMPARE(
+            ReadFile(aData),
+            QByteArray(fault.isEmpty() || fault == "links" || fault == "late" ? "new a" : "old a"));
+        if (QFileInfo(bData).isFile())
+            QCOMPARE(ReadFile(bData), QByteArray(said.isEmpty() ? "new b" : "old b"));
+        QCOMPARE(QFileInfo(a).isSymLink() && QFileInfo(b).isSymLink(), fault == "links");
+        QCOMPARE(listed(d), before);  // no temporary file left
+        QCOMPARE(listed(other),
+                 QStringList(fault == "links" ? QStringList{"a.tx", "b.txt"} : QStringList{}));
     }
 
     // A full disk, played without root by a child process whose files may not grow past 4 KB:

@@ -1,9 +1,12 @@
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/Aircraft.h"
 #include "core/SeqFile.h"
 #include "core/StartupFiles.h"
+#include "planfile/PlanFile.h"
 #include "support/CalcTest.h"
 
 using namespace tx;
@@ -51,8 +54,14 @@ class TestStartupFiles : public QObject {
         s.ProgramDir = dir_;
         return s;
     }
+    // "<pipe>", "<folder>" and "<link to pipe>" make what they say.
     void put(const QString& name, const QByteArray& bytes) {
-        WriteFile(QDir(dir_).filePath(name), bytes);
+        const QString path = QDir(dir_).filePath(name);
+        if (bytes == "<folder>") QVERIFY(QDir().mkdir(path));
+        if (bytes == "<pipe>") QCOMPARE(mkfifo(QFile::encodeName(path), 0600), 0);
+        if (bytes == "<link to pipe>")
+            QVERIFY(QFile::link(top_.filePath("pipe"), path) || QFile::exists(path));
+        if (!bytes.startsWith('<')) WriteFile(path, bytes);
     }
     QList<QByteArray> lines(const QString& name) {
         return ReadFile(QDir(dir_).filePath(name)).split('\n');
@@ -65,7 +74,10 @@ class TestStartupFiles : public QObject {
     }
 
   private slots:
-    void initTestCase() { QVERIFY(QDir().mkpath(dir_ + "/sub")); }
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(dir_ + "/sub"));
+        QCOMPARE(mkfifo(QFile::encodeName(top_.filePath("pipe")), 0600), 0);
+    }
 
     // One file of the start replaced (a null text removes it): "last zone code and end date |
     // aircraft, type, rows, last speed", or why the start goes on without the default aircraft,
@@ -86,6 +98,14 @@ class TestStartupFiles : public QObject {
             "stops: TARVEX.DAT: the file ends too early (field 11)");
         row("settings over 1 MB", "TARVEX.DAT", padded(SettingsLine, MB + 1),
             "stops: TARVEX.DAT: the file is larger than 1 MB");
+        // Only regular files are read, and opening one never waits.
+        row("settings a folder", "TARVEX.DAT", "<folder>",
+            "stops: TARVEX.DAT: this is a folder, not a file");
+        row("zones a named pipe", Z, "<pipe>",
+            "stops: TZONES.DAT: this is a named pipe, not a file");
+        row("TXDefAC.DAT a link to a pipe", D, "<link to pipe>",
+            "TXDefAC.DAT: this is a named pipe, not a file");
+        row("aircraft a named pipe", A, "<pipe>", "A.AC: this is a named pipe, not a file");
         row("TXDefAC.DAT of 1 MB", D, padded("A.AC", MB), "Z2 11.07|A.AC Sample Jet 5 250");
         row("no TXDefAC.DAT", D, QByteArray(), "TXDefAC.DAT: the file is missing");
         row("empty TXDefAC.DAT", D, "", "TXDefAC.DAT: the file ends too early (field 1)");
@@ -110,6 +130,8 @@ class TestStartupFiles : public QObject {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, want);
+        for (const char* name : {"TARVEX.DAT", "TZONES.DAT", "TXDefAC.DAT", "A.AC"})
+            QFile::remove(QDir(dir_).filePath(name)) || QDir(dir_).rmdir(name);
         put("TARVEX.DAT", SettingsLine);
         put("TZONES.DAT", zones(2));
         put("TXDefAC.DAT", "A.AC\r\n");
@@ -162,55 +184,100 @@ class TestStartupFiles : public QObject {
         QCOMPARE(s.ACFileLoaded + s.ACType + QString::number(s.ACSpeed[5]), "A.ACSample Jet250");
     }
 
-    // Every file the program rewrites reads back what it wrote, a double quote (which no field
-    // can carry) as an apostrophe: "line as written|text read back". Aircraft texts and file
-    // names stay bare when they can; all other fields are written back unchanged, an older
-    // aircraft file in the current layout.
+    // Every file the program rewrites gives each field back as it was read: a field as it
+    // stands in the file, read, the file rewritten and read again: "its line as rewritten|the
+    // text read". A file that is a symbolic link stays one: the link's target, in another
+    // folder, gets the rewritten file. Every other line stands as it was (an older aircraft file
+    // gains its row count).
     void writtenReadsBack_data() {
-        addColumns<QString, QString, QString>("file", "text", "want");
-        const auto row = addRow<const char*, const char*, const char*>;
-        row("settings, double quotes", "TARVEX.DAT", "Joe \"Ace\"", "\"Joe 'Ace'\"|Joe 'Ace'");
-        row("aircraft, plain", "OLD.AC", "Jet", "Jet|Jet");
-        row("aircraft, comma", "OLD.AC", "Jet, Series 2", "\"Jet, Series 2\"|Jet, Series 2");
-        row("aircraft, outer blanks", "OLD.AC", "  Jet ", "\"  Jet \"|  Jet ");
-        row("aircraft, leading quote", "OLD.AC", "\"Fast\" Jet", "'Fast' Jet|'Fast' Jet");
-        row("aircraft, empty", "OLD.AC", "", "|");
-        row("default aircraft, plain", "TXDefAC.DAT", "LJ-35.AC", "LJ-35.AC|LJ-35.AC");
-        row("default aircraft, comma", "TXDefAC.DAT", "Jet, 2.AC", "\"Jet, 2.AC\"|Jet, 2.AC");
+        addColumns<QString, QByteArray, bool, QString>("file", "field", "linked", "want");
+        const auto row = addRow<const char*, QByteArray, bool, const char*>;
+        const char *T = "TARVEX.DAT", *A = "OLD.AC", *D = "TXDefAC.DAT", *P = "P.tx";
+        row("settings, doubled quotes", T, R"("Joe ""Ace"" Smith")", false,
+            R"("Joe ""Ace"" Smith"|Joe "Ace" Smith)");
+        row("settings, bare with quotes", T, R"(Joe "Ace")", false, R"("Joe ""Ace"""|Joe "Ace")");
+        row("settings through a link", T, "Acme", true, R"("Acme"|Acme)");
+        row("aircraft, plain", A, "Jet", false, "Jet|Jet");
+        row("aircraft, comma", A, R"("Jet, Series 2")", false, R"("Jet, Series 2"|Jet, Series 2)");
+        row("aircraft, outer blanks", A, R"("  Jet ")", false, R"("  Jet "|  Jet )");
+        row("aircraft, leading quote", A, R"("""Fast"" Jet")", false,
+            R"("""Fast"" Jet"|"Fast" Jet)");
+        row("aircraft, bare with a quote", A, R"(Jet "Fast")", false, R"(Jet "Fast"|Jet "Fast")");
+        row("aircraft, empty", A, R"("")", false, "|");
+        row("aircraft through a link", A, R"("Jet")", true, "Jet|Jet");
+        row("default aircraft, plain", D, "LJ-35.AC", false, "LJ-35.AC|LJ-35.AC");
+        row("default aircraft, comma", D, R"("Jet, 2.AC")", false, R"("Jet, 2.AC"|Jet, 2.AC)");
+        row("default aircraft through a link", D, R"("LJ-35.AC")", true, "LJ-35.AC|LJ-35.AC");
+        row("plan file, doubled quotes", P, R"("Joe ""Ace""")", false,
+            R"("","Joe ""Ace""",""|Joe "Ace")");
+        row("plan file, bare with a quote", P, R"(O"Hare)", false, R"("","O""Hare",""|O"Hare)");
+        row("plan file, Windows-1252", P, "\"Z\xfcrich \x80\"", false,
+            "\"\",\"Z\u00fcrich \u20ac\",\"\"|Z\u00fcrich \u20ac");
+        row("plan file through a link", P, "Denver", true, R"("","Denver",""|Denver)");
     }
     void writtenReadsBack() {
         QFETCH(QString, file);
-        QFETCH(QString, text);
+        QFETCH(QByteArray, field);
+        QFETCH(bool, linked);
         QFETCH(QString, want);
-        put("TARVEX.DAT", QByteArray(SettingsLine).replace("\",\"", "\"\r\n\"") + "\r\n");
-        put("OLD.AC", aircraft(48, "Old Jet"));
+        // The file with the field on line `at`.
+        QByteArray bytes;
+        int at = 0;
+        if (file == "TARVEX.DAT") {
+            bytes = field + "\r\n" + SettingsLine.mid(4).replace("\",\"", "\"\r\n\"") + "\r\n";
+        } else if (file == "OLD.AC") {
+            bytes = aircraft(48, field);
+        } else if (file == "TXDefAC.DAT") {
+            bytes = field + "\r\n";
+        } else {
+            PlanState plan;
+            plan.NumLegs = 1;
+            plan.leg(1).DepCity = "@";
+            WritePlanFile(plan, dir_, "P");
+            bytes = ReadFile(QDir(dir_).filePath(file)).replace("\"@\"", field);
+            at = 9;
+        }
+        const QString path = QDir(dir_).filePath(file), elsewhere = top_.filePath(file);
+        QFile::remove(path);
+        WriteFile(linked ? elsewhere : path, bytes);
+        if (linked) QVERIFY(QFile::link(elsewhere, path));
         const QList<QByteArray> before = lines(file);
+
         PlanState s = state(), again = state();
         s.ACFileName = again.ACFileName = file;
-        QString back;
+        QString read, back;
         if (file == "TARVEX.DAT") {
             ReadSettingsFile(s);
-            s.OwnerName = text;
+            read = s.OwnerName;
             WriteSettingsFile(s);
             ReadSettingsFile(again);
             back = again.OwnerName;
         } else if (file == "OLD.AC") {
             LoadAircraft(s);
-            s.ACType = text;
+            read = s.ACType;
             WriteAircraft(s);
             LoadAircraft(again);
             back = again.ACType;
             QCOMPARE(again.ACSpeed, s.ACSpeed);
             QCOMPARE(again.ACFuelFlow, s.ACFuelFlow);
-        } else {
-            s.ACFileName = text;
+        } else if (file == "TXDefAC.DAT") {
+            s.ACFileName = read = ReadDefaultAircraftFile(s);
             WriteDefaultAircraftFile(s);
             back = ReadDefaultAircraftFile(again);
+        } else {
+            ReadPlanFile(s, dir_, file);
+            read = s.leg(1).DepCity;
+            s.ACFileName = s.ACFileLoaded;
+            WritePlanFile(s, dir_, "P");
+            ReadPlanFile(again, dir_, file);
+            back = again.leg(1).DepCity;
         }
+        QCOMPARE(back, read);
+        QCOMPARE(QFileInfo(path).isSymLink(), linked);
         QList<QByteArray> after = lines(file);
         if (file == "OLD.AC") QCOMPARE(after.takeFirst(), QByteArray(" 48\r"));
-        QCOMPARE(after.takeFirst().chopped(1) + '|' + back, want);
-        if (file != "TXDefAC.DAT") QCOMPARE(after, before.mid(1));
+        QCOMPARE(DecodeCp1252(after.takeAt(at).chopped(1)) + '|' + read, want);
+        QCOMPARE(after, before.mid(0, at) + before.mid(at + 1));
     }
 
     // Slots 0..25; nothing outside them.

@@ -1,5 +1,7 @@
 // Plan files: the exact layout of a one-leg plan, plans of 0 and 20 legs saved and read
 // back, every refusal of the reader, the file list and the deletion of a plan.
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -59,13 +61,14 @@ const QByteArray kOneLeg =
     "\"plan line\",\"pilot one\",\"pilot two\",\"   \",\" NEXT DAY !\"\r\n"
     "\"sum1\",\"sum2\",\"sum3\",\"sum4\"\r\n"
     "\"sum5\",\"sum6\",\"sum7\"\r\n"
-    "\"Gate 3, say 'hi'\r\nLate arrival\",\"Denver Jet\"\r\n"
+    "\"Gate 3, say \"\"hi\"\"\r\nLate arrival\",\"Denver Jet\"\r\n"
     "\"\",\"\",\"\",\"\"\r\n"
     "4042,\" 9+05\",\"JET.AC\"\r\n"
     "\"\",\"\",\"\",\"\",\"\"\r\n";
 
-// A plan of n legs: comments with CR LF, LF and quotes; every third leg's numbers unset.
-PlanState Generated(int n) {
+// A plan of n legs: comments with CR LF, LF and quotes, padded to at least commentSize
+// characters; every third leg's numbers unset.
+PlanState Generated(int n, int commentSize = 0) {
     PlanState s;
     s.NumLegs = static_cast<std::int16_t>(n);
     for (int i = 1; i <= n; ++i) {
@@ -74,6 +77,7 @@ PlanState Generated(int n) {
         l.PlanLine = QString("%1  plan line, with a comma").arg(i, 2);
         l.SumLine7 = "         Distance ... 85 n.mi.";
         l.LegComments = QString("Leg %1 \"quoted\"\r\nsecond line\nthird line").arg(i);
+        l.LegComments = l.LegComments.leftJustified(commentSize, u'x');
         if (i % 3 != 0) {
             l.DepZoneOffset = -0.5 * i, l.DestDSTEnd = 11.02;
             l.InclFBO = 1, l.InclCatering = 0;
@@ -105,7 +109,7 @@ class TestPlanFile : public QObject {
         QCOMPARE(l.DepDSTEnd, std::optional<double>());
         QCOMPARE(l.InclCrewHotel, std::optional<int>(0));
         QCOMPARE(l.InclPaxHotel, std::optional<int>());
-        QCOMPARE(l.LegComments, QString("Gate 3, say 'hi'\r\nLate arrival"));
+        QCOMPARE(l.LegComments, QString("Gate 3, say \"hi\"\r\nLate arrival"));
         QCOMPARE(l.DepCityState + '|' + l.DestCityState, QString("DENVER, CO|LONDON, UK"));
         QCOMPARE(r.leg(2).PlanLine, QString());
         QCOMPARE(r.leg(2).DepZoneOffset, std::optional<double>(0));
@@ -114,18 +118,26 @@ class TestPlanFile : public QObject {
     }
 
     void roundTrip_data() {
-        QTest::addColumn<int>("legs");
-        for (int legs : {0, 20}) QTest::addRow("%d legs", legs) << legs;
+        addColumns<int, int>("legs", "commentSize");
+        addRow("0 legs", 0, 0);
+        addRow("20 legs", 20, 0);
+        addRow("20 legs of 2 MB", 20, 100000);
     }
-    // Saved, read over another plan and saved again: the same file, 1 + 18n + 2 records.
+    // Saved, read over another plan and saved again: the same file, 1 + 18n + 2 records. The
+    // trailer's five reserved texts are written empty whatever the file read held.
     void roundTrip() {
         QFETCH(int, legs);
+        QFETCH(int, commentSize);
         QTemporaryDir dir;
-        PlanState s = Generated(legs);
+        PlanState s = Generated(legs, commentSize);
         const PlanReserved reserved{"r1", "", "", "r4"};
         WritePlanFile(s, dir.path(), "Plan", reserved);
         const QByteArray first = ReadFile(dir.filePath("Plan.tx"));
         QCOMPARE(first.count("\r\n"), 1 + 18 * legs + 2 + legs);  // one CR LF in each comment
+        const QByteArray emptyTrailer = "\"\",\"\",\"\",\"\",\"\"\r\n";
+        QVERIFY(first.endsWith(emptyTrailer));
+        WriteFile(dir.filePath("Plan.tx"),
+                  first.chopped(emptyTrailer.size()) + "\"a\",\"b\",\"c\",\"d\",\"e\"\r\n");
 
         PlanState r = Generated(2);
         r.leg(1).PlanLine = "old";
@@ -134,8 +146,7 @@ class TestPlanFile : public QObject {
         QCOMPARE(r.TotalDist, 85.5 * legs);
         QCOMPARE(r.ACFileLoaded, QString("SAMPLE.AC"));
         for (int i = 1; i <= legs; ++i) {
-            QCOMPARE(r.leg(i).LegComments,
-                     QString("Leg %1 'quoted'\r\nsecond line\nthird line").arg(i));
+            QCOMPARE(r.leg(i).LegComments, s.leg(i).LegComments);
             QCOMPARE(r.leg(i).DepZoneOffset.has_value(), i % 3 != 0);
             QCOMPARE(r.leg(i).InclCatering.has_value(), i % 3 != 0);
         }
@@ -153,11 +164,20 @@ class TestPlanFile : public QObject {
         row("count below 0", "Old.tx", "-1\r\n\"\",\"\"\r\n", "0 to 20 legs, not -1");
         row("count not whole", "Old.tx", "1.5" + kOneLeg.mid(1), "1.5 is not a whole number");
         row("count is a text", "Old.tx", "\"TX plan\"\r\n", "\"TX plan\" is not a number");
+        // Print flags are 0, 1 or empty.
+        for (const char* flag : {"0.5", "2", "-1", "3e9", "1e300"})
+            QTest::addRow("print flag %s", flag)
+                << QString("Old.tx")
+                << QByteArray(kOneLeg).replace("\n1,0,,1,\r", QByteArray("\n1,0,") + flag + ",1,\r")
+                << QString("print flag \"%1\" is not 0 or 1 (field 52)").arg(flag);
         row("text in a number field", "Old.tx", QByteArray(kOneLeg).replace(",-7\r", ",EST\r"),
             "\"EST\" stands where a number belongs (field 6)");
         row("empty file", "Old.tx", "", "ends too early (field 1)");
         row("missing file", "Old.tx", QByteArray(), "the file is missing");
-        row("no file name", "", QByteArray(), "No file name");
+        row("named pipe", "Old.tx", "<pipe>", "this is a named pipe, not a file");
+        row("over 16 MB", "Old.tx", kOneLeg + QByteArray(16 << 20, ' '),
+            "the file is larger than 16 MB");
+        row("no file name", "", QByteArray(), "not a plan file");
     }
     // Every refusal names the file and leaves the plan in memory as it was.
     void refusals() {
@@ -165,7 +185,10 @@ class TestPlanFile : public QObject {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, fault);
         QTemporaryDir dir;
-        if (!bytes.isNull()) WriteFile(dir.filePath(fileName), bytes);
+        if (bytes == "<pipe>")
+            QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(fileName)), 0600), 0);
+        else if (!bytes.isNull())
+            WriteFile(dir.filePath(fileName), bytes);
         PlanState s;
         FillOneLeg(s);
         VerifyHolds(Thrown<FileError>([&] { ReadPlanFile(s, dir.path(), fileName); }),
@@ -176,32 +199,57 @@ class TestPlanFile : public QObject {
         QCOMPARE(s.TotalTimeText, QString(" 9+05"));
     }
 
+    // Refused before any file is touched: a name a plan cannot have, however it got into the
+    // box (typed or pasted), more than 20 legs, a plan larger than a plan file may be.
     void writeRefusals() {
         QTemporaryDir dir;
         PlanState s = Generated(1);
-        for (const QString& name : {QString(), QString("   "), QString("a/b"), QString("..\\b")})
-            QVERIFY_THROWS_EXCEPTION(FileError, WritePlanFile(s, dir.path(), name));
+        const QString unusable = "cannot be used";
+        const std::pair<QString, QString> names[] = {{"", "Enter a name"},
+                                                     {"   ", "Enter a name"},
+                                                     {"a/b", unusable},
+                                                     {"..\\b", unusable},
+                                                     {".hidden", unusable},
+                                                     {"t,rip", unusable},
+                                                     {"tab\there", "\"tab?here\" " + unusable},
+                                                     {"two\nlines", unusable}};
+        for (const auto& [name, said] : names)
+            VerifyHolds(Thrown<FileError>([&] { WritePlanFile(s, dir.path(), name); }), {said});
         s.NumLegs = 21;
         QVERIFY_THROWS_EXCEPTION(FileError, WritePlanFile(s, dir.path(), "Big"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        PlanState big = Generated(20, (16 << 20) / 20);
+        VerifyHolds(Thrown<FileError>([&] { WritePlanFile(big, dir.path(), "Big"); }),
+                    {"Big.tx", "larger than 16 MB"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList());
     }
 
+    // The list holds regular files (links to them too) named *.tx in any letter case. Delete
+    // takes exactly the file picked and the report of the same name; a name that differs in
+    // letter case is another plan.
     void listAndDelete() {
         QTemporaryDir dir;
-        for (const char* f : {"trip.tx", "TRIP.TXT", "trip.pdf", "b.TX", "a.Tx", "trip2.tx",
+        const QDir d(dir.path());
+        for (const char* f : {"trip.tx", "trip.txt", "trip.pdf", "b.TX", "a.Tx", "trip2.tx",
                               "trip.tx.bak", "notes.txt"})
             WriteFile(dir.filePath(f), "x");
-        QVERIFY(QDir(dir.path()).mkdir("folder.tx"));
-        QCOMPARE(ListPlanFiles(dir.path()), (QStringList{"a.Tx", "b.TX", "trip.tx", "trip2.tx"}));
+        QVERIFY(d.mkdir("folder.tx"));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe.tx")), 0600), 0);
+        QVERIFY(QFile::link("pipe.tx", dir.filePath("pipelink.tx")));
+        QVERIFY(QFile::link("a.Tx", dir.filePath("linked.tx")));
+        QCOMPARE(ListPlanFiles(dir.path()),
+                 (QStringList{"a.Tx", "b.TX", "linked.tx", "trip.tx", "trip2.tx"}));
 
-        DeletePlan(dir.path(), PlanBaseName("trip.tx"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
-                 (QStringList{"a.Tx", "b.TX", "notes.txt", "trip.pdf", "trip.tx.bak", "trip2.tx"}));
-        DeletePlan(dir.path(), PlanBaseName("b.TX"));
+        for (const char* f : {"Trip.tx", "TRIP.txt"}) WriteFile(dir.filePath(f), "x");
+        DeletePlan(dir.path(), "trip.tx");
+        QCOMPARE(d.entryList(QDir::Files, QDir::Name),
+                 (QStringList{"TRIP.txt", "Trip.tx", "a.Tx", "b.TX", "linked.tx", "notes.txt",
+                              "pipelink.tx", "trip.pdf", "trip.tx.bak", "trip2.tx"}));
+        DeletePlan(dir.path(), "b.TX");
         QVERIFY(!QFile::exists(dir.filePath("b.TX")));
         // A list out of date: the plan is gone, which is said rather than passed over.
-        QVERIFY_THROWS_EXCEPTION(FileError, DeletePlan(dir.path(), "trip"));
+        const QString gone = Thrown<FileError>([&] { DeletePlan(dir.path(), "trip.tx"); });
+        VerifyHolds(gone, {"trip.tx", "no longer exists"});
         QVERIFY_THROWS_EXCEPTION(FileError, DeletePlan(dir.path(), ""));
     }
 };

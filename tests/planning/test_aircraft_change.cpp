@@ -60,7 +60,12 @@ class TestAircraftChange : public QObject {
                      .join('|'),
                  QString("7.05|0757|0657|+D |06+17|  12580|    900|StopReq|  2991|   -25|Kept "
                          "FBO"));
+        // Every list line of the leg is rebuilt: planning, pilot and summary.
         QVERIFY(l.PlanLine.contains("0757+D  06+17") && l.PlanLine.endsWith("12580"));
+        QVERIFY(l.PilotLine1.contains("  12580       900") &&
+                l.PilotLine2.contains("06+17   0657 0757+D ") && l.PilotLine2.contains("StopReq"));
+        QVERIFY(l.SumLine4.endsWith("at: 7:57am NEXT DAY !") &&
+                l.SumLine6.contains("Flight Time = 06+17"));
         QCOMPARE(int(s.CurLeg), 2);
         QCOMPARE(s.TotalTimeText, QString(" 6+17"));
     }

@@ -27,8 +27,8 @@ QStringList Marked(const ReportLines& lines) {
 
 const QString kDate = "3/5/2025 9:07:00 AM";
 
-// Leg 1 no flags and no comments, leg 2 only a two-line comment, leg 3 every flag. The stored
-// list lines are short markers: the reports only place them.
+// Leg 1 no flags and no comments, leg 2 only a two-line comment, leg 3 every flag but the pax
+// hotel's. The stored list lines are short markers: the reports only place them.
 PlanState Fixture() {
     PlanState s;
     s.NumLegs = 3;
@@ -36,7 +36,7 @@ PlanState Fixture() {
     s.TotalDist = 1234, s.TotalTimeText = " 5+07";
     const char* dest[][4] = {{"KASE", "ASPEN", "Aspen FBO", "ASPEN, CO"},
                              {"LFPB", "PARIS LE BOURGE", "Paris FBO", "PARIS LE BOURGE, FR "},
-                             {"EGLL", "LONDON", "London FBO", "LONDON, UK"}};
+                             {"LSZH", "ZÜRICH", "Zürich FBO", "ZÜRICH, CH"}};
     for (int i = 1; i <= 3; ++i) {
         Leg& l = s.leg(i);
         const QString n = QString::number(i);
@@ -53,8 +53,8 @@ PlanState Fixture() {
     one.DepID = "KDEN", one.DepCity = "DENVER", one.DepFBO = "Dep FBO one";
     one.InclFBO = one.InclCrewHotel = one.InclPaxHotel = one.InclLimo = one.InclCatering = 0;
     s.leg(2).LegComments = "Call FBO on arrival\nFuel to tabs";  // print flags left unset
-    three.InclFBO = three.InclCrewHotel = three.InclPaxHotel = three.InclLimo = 1;
-    three.InclCatering = 1;
+    three.InclFBO = three.InclCrewHotel = three.InclLimo = three.InclCatering = 1;
+    three.InclPaxHotel = 0;
     return s;
 }
 
@@ -82,7 +82,7 @@ QStringList PilotPage(bool paper) {
     p << in + "p1a" << in + "p1b" << in << in + "p2a" << in + "p2b" << in << in + "p3a"
       << in + "p3b" << in;
     p << in + "KDEN DENVER        Dep FBO one" << in + "KASE ASPEN         Aspen FBO"
-      << in + "LFPB PARIS LE BOUR Paris FBO" << in + "EGLL LONDON        London FBO";
+      << in + "LFPB PARIS LE BOUR Paris FBO" << in + "LSZH ZÜRICH        Zürich FBO";
     p << "";
     if (paper) p << "";
     p << "";  // leg 1
@@ -90,9 +90,8 @@ QStringList PilotPage(bool paper) {
       << "";
     p << (paper ? S(14) : "") + "Comments:" << services + "Call FBO on arrival"
       << services + "Fuel to tabs";
-    p << in + D(78) << b + in + "Misc: (LONDON, UK)" << services + "Crew Hotel: Crew Inn"
-      << services + "Pax Hotel:  Grand Hotel" << services + "Limo:       City Cars"
-      << services + "Catering:   Sky Meals"
+    p << in + D(78) << b + in + "Misc: (ZÜRICH, CH)" << services + "Crew Hotel: Crew Inn"
+      << services + "Limo:       City Cars" << services + "Catering:   Sky Meals"
       << "";
     return p;
 }
@@ -118,7 +117,6 @@ QStringList SummaryPage(bool paper) {
               << S(paper ? 14 : 4) + "Fuel to tabs";
         if (i == 3)
             p << S(paper ? 19 : 9) + "Crew Hotel: Crew Inn"
-              << S(paper ? 19 : 9) + "Pax Hotel:  Grand Hotel"
               << S(paper ? 19 : 9) + "Limo:       City Cars"
               << S(paper ? 19 : 9) + "Catering:   Sky Meals";
         p << "";
@@ -153,11 +151,11 @@ class TestReports : public QObject {
         QTest::newRow("summary, paper") << "summary paper" << SummaryPage(true);
         QTest::newRow("summary, text file") << "summary text" << SummaryPage(false);
     }
-    // Text reports are written to disk as Windows-1252 lines ending in CR LF, as the windows
-    // show them.
+    // Text reports are written to disk beside the plan file as Windows-1252 lines ending in
+    // CR LF, as the windows show them.
     void reports() {
         QFETCH(QString, report);
-        const PlanState s = Fixture();
+        PlanState s = Fixture();
         QTemporaryDir dir;
         QStringList got;
         if (report == "short") got = Marked(PrintShortVersion(s, kDate));
@@ -165,7 +163,8 @@ class TestReports : public QObject {
         if (report == "summary paper") got = Marked(PrintSummaryFormat(s, "TRIP1", kDate));
         if (report.endsWith("text")) {
             const bool pilot = report.startsWith("pilot");
-            (pilot ? WritePilotText : WriteSummaryText)(s, dir.path(), "TRIP1", kDate);
+            SavePlan(s, dir.path(), "TRIP1", {}, pilot, kDate);
+            QVERIFY(ReadFile(dir.filePath("TRIP1.tx")).startsWith("3\r\n"));
             const QByteArray bytes = ReadFile(dir.filePath("TRIP1.txt"));
             QVERIFY(bytes.endsWith("\r\n"));
             got = QString::fromLatin1(bytes.chopped(2)).split("\r\n");
@@ -215,12 +214,16 @@ class TestReports : public QObject {
         const QString full = GeneralDateText(QDateTime(QDate(2025, 12, 25), QTime(15, 4, 5)));
         QCOMPARE(full, QString("12/25/2025 3:04:05 PM"));
         QCOMPARE(DatePart(full), QString("12/25/2025"));
+        // A plan and its report are saved both or neither.
         QTemporaryDir dir;
+        PlanState s = Fixture();
         for (const QString& name : {QString(), QString("  "), QString("../up")})
-            QVERIFY_THROWS_EXCEPTION(FileError, WritePilotText(Fixture(), dir.path(), name, kDate));
-        const auto lost = [&] { WriteSummaryText(Fixture(), dir.filePath("no"), "TRIP1", kDate); };
-        VerifyHolds(Thrown<FileError>(lost), {"TRIP1.txt"});
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+            QVERIFY_THROWS_EXCEPTION(FileError, SavePlan(s, dir.path(), name, {}, true, kDate));
+        QVERIFY(QDir(dir.path()).mkdir("TRIP1.txt"));
+        VerifyHolds(Thrown<FileError>([&] { SavePlan(s, dir.path(), "TRIP1", {}, false, kDate); }),
+                    {"TRIP1.txt", "folder"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"TRIP1.txt"});
     }
 
     // Lines after the eight field lines; the head is checked once for every row.

@@ -1,8 +1,6 @@
 #include "windows/help/TXHelp.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/RtfText.h"
+#include "core/SeqFile.h"
 #include "core/StartupFiles.h"
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
@@ -140,28 +139,15 @@ void TXHelp::Form_Load() {
 }
 
 // The file's text with its bold and italic; a file that cannot be read leaves a note that
-// names it.
+// names it and what is wrong.
 void TXHelp::loadRichText(QTextBrowser* box, const QString& fileName) {
-    const QString path = ProgramFile(app_.s, fileName);
-    QFile f(path);
-    QString problem;
-    QByteArray bytes;
-    if (!f.exists()) {
-        problem = QStringLiteral("the file is missing");
-    } else if (!f.open(QIODevice::ReadOnly)) {
-        problem = f.errorString();
-    } else {
-        bytes = f.read(kMaxRichTextBytes + 1);
-        if (bytes.size() > kMaxRichTextBytes)
-            problem = QStringLiteral("the file is larger than 8 MB");
-        else if (f.error() != QFileDevice::NoError)
-            problem = f.errorString();
-    }
     box->clear();
     QTextCursor cursor(box->document());
-    if (!problem.isEmpty()) {
-        cursor.insertText(
-            QStringLiteral("%1 cannot be shown: %2.").arg(QDir::toNativeSeparators(path), problem));
+    QByteArray bytes;
+    try {
+        bytes = ReadWholeFile(ProgramFile(app_.s, fileName), kMaxRichTextBytes);
+    } catch (const FileError& e) {
+        cursor.insertText(QStringLiteral("The text cannot be shown.\n") + e.message());
         return;
     }
     for (const RtfRun& run : ReadRtf(bytes)) {

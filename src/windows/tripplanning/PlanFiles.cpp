@@ -28,6 +28,16 @@ namespace {
 const QString kSaveQuestion =
     QStringLiteral("  Do you wish to Save the present Tarvex Plan now  ?");
 
+// The list was out of date: the picked file is gone. The caller opens the frame again on a
+// fresh list.
+void SayPlanGone(Platform& platform, QWidget* parent, const QString& title, const QString& why) {
+    platform.messageBox(parent,
+                        QStringLiteral("The file you have selected no longer exists; the list of "
+                                       "Tarvex Plans is brought up to date.\n") +
+                            why,
+                        title, Platform::Buttons::OK, Platform::Icon::Warning);
+}
+
 }  // namespace
 
 void TripPlanning::connectPlanFileHandlers() {
@@ -115,7 +125,7 @@ void TripPlanning::txtTXFileName_KeyPress(int& KeyAscii) {
         return;
     }
     // Characters that would change the file's name or place, or that a plan list cannot show.
-    if (QStringLiteral(",.'\\/\"").contains(QChar(KeyAscii))) {
+    if (QStringView(kPlanNameRefused).contains(QChar(KeyAscii))) {
         app_.platform.beep();
         KeyAscii = 0;
         return;
@@ -123,28 +133,30 @@ void TripPlanning::txtTXFileName_KeyPress(int& KeyAscii) {
     LastFileNameText = txtTXFileName->text();
 }
 
-// Writes the plan file and its text report; a failure is shown and leaves the frame open with
-// the plan in memory, so that another name or Cancel can follow.
+// Writes the plan file and its text report, both or neither; a failure is shown and leaves the
+// frame open with the plan in memory, so that another name or Cancel can follow. The name's
+// rules hold however it got into the box (a pasted one skipped the key filter).
 bool TripPlanning::writePlanAndReport() {
     const QString name = txtTXFileName->text();
-    if (Trim(name).isEmpty()) {
-        app_.platform.messageBox(this, QStringLiteral("Enter a name for the Tarvex Plan."),
-                                 QStringLiteral("TX File Save"), Platform::Buttons::OK,
-                                 Platform::Icon::Warning);
+    if (const QString problem = PlanNameProblem(name); !problem.isEmpty()) {
+        app_.platform.messageBox(this, problem, QStringLiteral("TX File Save"),
+                                 Platform::Buttons::OK, Platform::Icon::Warning);
         events_.SetFocus(txtTXFileName);
         return false;
     }
     try {
-        WritePlanFile(s_, PlanDir, name, Reserved);
-        const QString date = GeneralDateText(app_.platform.now());
-        if (SaveFormat == u"Pilot")
-            WritePilotText(s_, PlanDir, name, date);
-        else
-            WriteSummaryText(s_, PlanDir, name, date);
+        SavePlan(s_, PlanDir, name, Reserved, SaveFormat == u"Pilot",
+                 GeneralDateText(app_.platform.now()));
     } catch (const FileError& e) {
-        app_.platform.messageBox(
-            this, QStringLiteral("The Tarvex Plan was not saved.\n") + e.message(),
-            QStringLiteral("TX File Save"), Platform::Buttons::OK, Platform::Icon::Critical);
+        const QString what = e.fault() == FileError::Fault::Partial
+                                 ? QStringLiteral(
+                                       "The Tarvex Plan was saved, but not its text "
+                                       "report.\n")
+                                 : QStringLiteral(
+                                       "The Tarvex Plan was not saved; no file was "
+                                       "changed.\n");
+        app_.platform.messageBox(this, what + e.message(), QStringLiteral("TX File Save"),
+                                 Platform::Buttons::OK, Platform::Icon::Critical);
         events_.SetFocus(txtTXFileName);
         return false;
     }
@@ -326,13 +338,17 @@ void TripPlanning::cmdRetDelTX_Click() {
     EnablePageButtons();
     frameTXRetDel->hide();
     if (SelectedPlanFile.isEmpty()) return;
-    const QString base = PlanBaseName(SelectedPlanFile);
     if (RetDelMode == u"Delete") {
         RetDelMode.clear();
         PendingAction.clear();
         try {
-            DeletePlan(PlanDir, base);
+            DeletePlan(PlanDir, SelectedPlanFile);
         } catch (const FileError& e) {
+            if (e.fault() == FileError::Fault::Missing) {
+                SayPlanGone(app_.platform, this, QStringLiteral("Delete Tarvex Plan"), e.message());
+                mnuFilRetDel_Click(1);
+                return;
+            }
             app_.platform.messageBox(this, e.message(), QStringLiteral("Delete Tarvex Plan"),
                                      Platform::Buttons::OK, Platform::Icon::Warning);
         }
@@ -340,23 +356,38 @@ void TripPlanning::cmdRetDelTX_Click() {
         return;
     }
     PendingAction.clear();
-    retrievePlan(SelectedPlanFile, base);
+    retrievePlan(SelectedPlanFile, PlanBaseName(SelectedPlanFile));
 }
 
 void TripPlanning::retrievePlan(const QString& file, const QString& base) {
     bool read = true;
     try {
         Reserved = ReadPlanFile(s_, PlanDir, file);
-    } catch (const FileError&) {
+    } catch (const FileError& e) {
+        if (e.fault() == FileError::Fault::Missing) {
+            SayPlanGone(app_.platform, this, QStringLiteral("Retrieve Tarvex Plan"), e.message());
+            openRetrieveFrame();
+            return;
+        }
         read = false;
         DisablePlanMenus();
         DisablePageButtons();
-        app_.platform.messageBox(
-            this,
-            QStringLiteral("The file you have selected is for an earlier version of Tarvex. ") +
-                u'\n' +
-                QStringLiteral("You may erase this file by selecting <File>, then <Delete>."),
-            QStringLiteral("Sorry!"), Platform::Buttons::OK);
+        // Only a file whose fields do not follow the layout is taken for an earlier version.
+        if (e.fault() == FileError::Fault::Layout)
+            app_.platform.messageBox(
+                this,
+                QStringLiteral("The file you have selected is for an earlier version of Tarvex. ") +
+                    u'\n' +
+                    QStringLiteral("You may erase this file by selecting <File>, then <Delete>."),
+                QStringLiteral("Sorry!"), Platform::Buttons::OK);
+        else
+            app_.platform.messageBox(
+                this,
+                QStringLiteral("The file you have selected cannot be retrieved as a Tarvex "
+                               "Plan.\n") +
+                    e.message(),
+                QStringLiteral("Retrieve Tarvex Plan"), Platform::Buttons::OK,
+                Platform::Icon::Warning);
         EnablePageButtons();
         ResetPlan();
     }

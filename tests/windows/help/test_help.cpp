@@ -1,4 +1,6 @@
 // The help window: its three pages, and opening and leaving it in the main window's place.
+#include <sys/stat.h>
+
 #include <QtWidgets>
 
 #include "support/TestProgram.h"
@@ -62,15 +64,18 @@ class TestHelp : public QObject {
         QCOMPARE(help.rtbTXHelp->document()->defaultFont().family(), QString("Courier New"));
     }
 
-    // Each text file is shown with its bold; a missing or unreadable one leaves a note naming it.
+    // Each text file is shown with its bold; a missing or unreadable one leaves a note naming it
+    // and what is wrong, and a named pipe is refused without waiting for a writer.
     void richTextFiles_data() {
         dataColumns<QByteArray, QString>("help", "shown");  // "" missing, "dir" a folder
         dataRow(
             "read",
             QByteArray("{\\rtf1{\\fonttbl{\\f0 Courier New;}}\\f0 One\\tab{\\b Two}\\par Three}"),
             "One\tTwo\nThree");
-        dataRow("missing", QByteArray(), "%1 cannot be shown: the file is missing.");
-        dataRow("a folder", QByteArray("dir"), "%1 cannot be shown: ");
+        const QString note = "The text cannot be shown.\n%1: ";
+        dataRow("missing", QByteArray(), note + "the file is missing");
+        dataRow("a folder", QByteArray("dir"), note + "this is a folder, not a file");
+        dataRow("a named pipe", QByteArray("pipe"), note + "this is a named pipe, not a file");
     }
     void richTextFiles() {
         QFETCH(QByteArray, help);
@@ -78,6 +83,8 @@ class TestHelp : public QObject {
         const QString path = QDir::toNativeSeparators(QDir(prog->dir()).filePath("TXHelp.rtf"));
         if (help == "dir")
             QVERIFY(QDir(prog->dir()).mkdir("TXHelp.rtf"));
+        else if (help == "pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(QDir(prog->dir()).filePath("TXHelp.rtf")), 0600), 0);
         else if (!help.isEmpty())
             QVERIFY(prog->writeFile("TXHelp.rtf", help));
         QVERIFY(prog->writeFile("TXLicense.rtf", "{\\rtf1 Licence}"));

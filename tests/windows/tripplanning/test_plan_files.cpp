@@ -6,6 +6,7 @@
 // The plan is the typed one of ThreeLegPlan.h (327 n.mi., 1+00, aircraft "Test Jet 35" from
 // TEST.AC); the fake clock says 1/15/2027 2:05:09 PM.
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "ThreeLegPlan.h"
 #include "core/SeqFile.h"
 #include "report/PlanReports.h"
+#include "support/CalcTest.h"
 
 using namespace tx;
 using namespace tx::test;
@@ -217,7 +219,7 @@ class TestPlanFiles : public QObject {
             p.messages.clear();
             typeName(exit ? "" : "trip");
             const QString text = p.messages.value(0).text;
-            const QString reason = command == "new" ? "No such file" : exit ? "name" : "directory";
+            const QString reason = command == "new" ? "No such file" : exit ? "name" : "folder";
             const QString file = QDir(dir).filePath(command == "new" ? "gone/trip.tx" : "trip.txt");
             QVERIFY2(
                 text.contains(reason) && (exit || text.contains(QDir::toNativeSeparators(file))),
@@ -225,6 +227,8 @@ class TestPlanFiles : public QObject {
             QVERIFY(p.messages.size() == 1 && p.messages[0].buttons == Buttons::OK);
             QVERIFY(w->frameTXName->isVisible() && w->frameTXRetDel->isHidden());
             QVERIFY(prog->quitCalls == 0 && prog->s.NumLegs == 3);
+            // Nothing was written: a plan file without its report is no save.
+            QCOMPARE(planFiles(), command == "retrieve" ? QStringList{"trip.txt"} : QStringList{});
             w->PlanDir = dir;
             QVERIFY(QDir(dir).rmdir("trip.txt") == (command == "retrieve"));
             if (exit) {  // Cancel: the program goes on, and the next save that completes ends it
@@ -261,28 +265,37 @@ class TestPlanFiles : public QObject {
         }
     }
 
-    // A saved plan of four legs that names another aircraft file, retrieved with the keyboard
-    // into an empty one: all three lists as they were, the entry ready for leg 5 from leg 4's
-    // destination, and leg 5 typed on. The plan's aircraft is loaded when it is there; when it
-    // is missing the aircraft in use stays and a message names the file.
-    void retrieveFourLegPlan_data() {
-        QTest::addColumn<bool>("present");
-        QTest::newRow("aircraft present") << true;
-        QTest::newRow("aircraft missing") << false;
+    // A saved plan that names another aircraft file, retrieved with the keyboard into an empty
+    // one: all three lists as they were, the entry ready for the next leg from the last leg's
+    // destination, and (after four legs) leg 5 typed on. The plan's aircraft is loaded when it is
+    // there; when it is missing the aircraft in use stays and a message names the file; a plan
+    // saved with no aircraft leaves the one in use, without a word.
+    void retrieve_data() {
+        dataColumns<int, QString>("legs", "aircraft");
+        dataRow("four legs, aircraft present", 4, "present");
+        dataRow("four legs, aircraft missing", 4, "missing");
+        dataRow("one leg, saved with no aircraft", 1, "none");
     }
-    void retrieveFourLegPlan() {
-        QFETCH(bool, present);
+    void retrieve() {
+        QFETCH(int, legs);
+        QFETCH(QString, aircraft);
         const QDir program(prog->dir());
-        if (present)
+        if (aircraft == "present")
             QVERIFY(writeFile(
                 program.filePath("OTHER.AC"),
                 readFile(program.filePath("TEST.AC")).replace("Test Jet 35", "Other Jet 50")));
         QVERIFY(enterPlan(true));
-        const QStringList planning = rows(w->lboTX), pilot = rows(w->lboPilot),
-                          summary = rows(w->lboSummary);
+        const auto first = [&](const QStringList& rows) {
+            return rows.mid(0, rows.size() / 4 * legs);
+        };
+        const QStringList planning = first(rows(w->lboTX)), pilot = first(rows(w->lboPilot)),
+                          summary = first(rows(w->lboSummary));
+        prog->s.NumLegs = static_cast<std::int16_t>(legs);
+        if (aircraft == "none") prog->s.ACFileName.clear();
         savePlan("four");
+        prog->s.ACFileName = "TEST.AC";
         QByteArray plan = readFile(planFile("four.tx"));
-        QVERIFY(plan.contains(",\"TEST.AC\"\r\n"));
+        QVERIFY(plan.contains(aircraft == "none" ? ",\"\"\r\n\"\"," : ",\"TEST.AC\"\r\n"));
         QVERIFY(
             writeFile(planFile("four.tx"), plan.replace(",\"TEST.AC\"\r\n", ",\"OTHER.AC\"\r\n")));
         prog->platform.answers = {Answer::No};
@@ -298,22 +311,25 @@ class TestPlanFiles : public QObject {
         QCOMPARE(rows(w->lboTX), planning);
         QCOMPARE(rows(w->lboPilot), pilot);
         QCOMPARE(rows(w->lboSummary), summary);
-        QCOMPARE(w->lblTXDist->text() + '|' + w->lblTXTime->text(), QString("436| 1+20"));
+        QCOMPARE(w->lblTXDist->text() + '|' + w->lblTXTime->text(),
+                 QString(legs == 4 ? "436| 1+20" : "109| 0+20"));
         const QStringList entry{
             w->txtLeg->text(),    w->txtTorL->text(),  w->txtDate->text(),
             w->txtTime->text(),   w->txtDepID->text(), w->txtDepCity->text(),
             w->txtDestID->text(), w->txtWind->text(),  w->txtFuelReserve->text()};
-        QCOMPARE(entry, QStringList({"5", "T", prog->s.leg(4).DateEntry, "", "KDEN", "Denver, CO",
-                                     "", "", "1200"}));
+        QCOMPARE(entry, QStringList({QString::number(legs + 1), "T", prog->s.leg(legs).DateEntry,
+                                     "", legs == 4 ? "KDEN" : "KASE",
+                                     legs == 4 ? "Denver, CO" : "Aspen, CO", "", "", "1200"}));
         QCOMPARE(w->cmdContinuePlanning->text(), QString("&Continue Planning"));
         QVERIFY(w->mnuFilNew->isEnabled() && !w->mnuEdit->menuAction()->isEnabled());
         QCOMPARE(w->PlanFileName, QString("four"));
-        const QString type = present ? "Other Jet 50" : TestProgram::kAircraftType;
-        QCOMPARE(prog->s.ACFileName, QString(present ? "OTHER.AC" : "TEST.AC"));
+        const QString type = aircraft == "present" ? "Other Jet 50" : TestProgram::kAircraftType;
+        QCOMPARE(prog->s.ACFileName, QString(aircraft == "present" ? "OTHER.AC" : "TEST.AC"));
         for (int i : {1, 2, 3}) QCOMPARE(w->lblACType[size_t(i)]->text(), type);
         const QList<FakePlatform::Message>& m = prog->platform.messages;
-        QCOMPARE(m.size(), present ? 0 : 1);
-        if (!present) QVERIFY2(m[0].text.contains("OTHER.AC"), qPrintable(m[0].text));
+        QCOMPARE(m.size(), aircraft == "missing" ? 1 : 0);
+        if (aircraft == "missing") QVERIFY2(m[0].text.contains("OTHER.AC"), qPrintable(m[0].text));
+        if (legs == 1) return;
 
         QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
         for (const char* entry : {"", "", "", "1600", "", "kase", "", ""}) typeAndReturn(entry);
@@ -322,38 +338,108 @@ class TestPlanFiles : public QObject {
                  "   561");
     }
 
-    // File, Delete takes a plan file and its text report, in any letter case, and nothing else;
-    // the plan stays. A file that does not read as a plan, retrieved: the earlier-version
-    // message, the page as a new plan leaves it (no totals), the file as it was.
-    void deleteThenRetrieveDamaged() {
+    // File, Delete takes exactly the plan file picked and its text report, nothing else: a name
+    // that differs in letter case is another plan's; the plan in memory stays. Then a file
+    // retrieved that cannot be a plan: a damaged one gets the earlier-version message, one too
+    // large says so; the page is left as a new plan leaves it (no totals), the file as it was.
+    // A file gone since the list was made (retrieved or deleted) is said to be gone, and the
+    // frame comes back with the list brought up to date.
+    void deleteThenRetrieve_data() {
+        dataColumns<QString, QString>("retrieved", "said");
+        dataRow("damaged", "damaged", "Sorry!|" + kEarlierVersion);
+        dataRow("print flag 2", "flag", "Sorry!|" + kEarlierVersion);
+        dataRow("too large", "large", "Retrieve Tarvex Plan|larger than 16 MB");
+        dataRow("gone", "gone", "Retrieve Tarvex Plan|old.tx");
+    }
+    void deleteThenRetrieve() {
+        QFETCH(QString, retrieved);
+        QFETCH(QString, said);
         QVERIFY(enterPlan());
         savePlan("trip");
-        QVERIFY(QFile::rename(planFile("trip.txt"), planFile("Trip.TXT")));
-        const QByteArray damaged = "\"Trip\"\r\n" + readFile(planFile("trip.tx"));
-        QVERIFY(writeFile(planFile("trip.pdf"), "kept") && writeFile(planFile("old.tx"), damaged));
+        const QByteArray saved = readFile(planFile("trip.tx"));
+        QByteArray old = saved;
+        if (retrieved == "damaged") old.prepend("\"Trip\"\r\n");
+        if (retrieved == "flag") {  // leg 1's print flags
+            QList<QByteArray> lines = old.split('\n');
+            lines[13] = "2,0,0,0,0\r";
+            old = lines.join('\n');
+        }
+        if (retrieved == "large") old.append(QByteArray(16 << 20, ' '));
+        QVERIFY(old != saved || retrieved == "gone");
+        for (const char* other : {"TRIP.tx", "Trip.txt", "trip.pdf"})
+            QVERIFY(writeFile(planFile(other), "kept"));
+        QVERIFY(writeFile(planFile("old.tx"), old));
         w->mnuFilRetDel[1]->trigger();
         QCOMPARE(w->frameTXRetDel->title() + '|' + w->cmdRetDelTX->text(),
                  QString(" Delete Tarvex Plan |&Delete"));
         clickRow(w->flbTXRetrieve, int(rows(w->flbTXRetrieve).indexOf("trip.tx")));
         QTest::mouseClick(w->cmdRetDelTX, Qt::LeftButton);
-        QCOMPARE(planFiles(), QStringList({"old.tx", "trip.pdf"}));
+        QCOMPARE(planFiles(), QStringList({"TRIP.tx", "Trip.txt", "old.tx", "trip.pdf"}));
         QVERIFY(prog->platform.messages.isEmpty() && pageOpen() && w->frameTXRetDel->isHidden());
         QCOMPARE(w->lboTX->count(), 3);
+        const auto pickOld = [&] {
+            clickRow(w->flbTXRetrieve, int(rows(w->flbTXRetrieve).indexOf("old.tx")));
+            if (retrieved == "gone") QVERIFY(QFile::remove(planFile("old.tx")));
+            QTest::mouseClick(w->cmdRetDelTX, Qt::LeftButton);
+        };
+        const auto saidGone = [&](const QString& title) {
+            const FakePlatform::Message& m = prog->platform.messages.last();
+            VerifyHolds(m.title + '|' + m.text, {title, "old.tx", "no longer", "up to date"});
+            QVERIFY(w->frameTXRetDel->isVisible() && focusName() == "flbTXRetrieve");
+            QCOMPARE(rows(w->flbTXRetrieve), QStringList{"TRIP.tx"});
+            QTest::mouseClick(w->cmdCanRetrieve, Qt::LeftButton);
+        };
+        if (retrieved == "gone") {
+            w->mnuFilRetDel[1]->trigger();
+            pickOld();
+            saidGone("Delete Tarvex Plan");
+            QVERIFY(writeFile(planFile("old.tx"), old));
+            QCOMPARE(w->lboTX->count(), 3);
+        }
 
         prog->platform.answers = {Answer::No};  // to the save question
+        prog->platform.messages.clear();
         w->mnuFilRetDel[0]->trigger();
-        clickRow(w->flbTXRetrieve, int(rows(w->flbTXRetrieve).indexOf("old.tx")));
-        QTest::mouseClick(w->cmdRetDelTX, Qt::LeftButton);
+        pickOld();
         const FakePlatform::Message& m = prog->platform.messages.last();
-        QCOMPARE(m.text + '|' + m.title, kEarlierVersion + "|Sorry!");
+        VerifyHolds(m.title + '|' + m.text, said.split('|'));
         QCOMPARE(m.buttons, Buttons::OK);
-        QCOMPARE(w->lboTX->count() + w->lboPilot->count() + prog->s.NumLegs, 0);
+        QCOMPARE(w->lboTX->count() + prog->s.NumLegs, 0);
+        if (retrieved == "gone") return saidGone("Retrieve Tarvex Plan");
+        QCOMPARE(w->lboPilot->count(), 0);
         QCOMPARE(
             w->txtLeg->text() + w->txtDepID->text() + w->lblTXDist->text() + w->lblTXTime->text(),
             QString("1"));
         QVERIFY(!w->mnuFilNew->isEnabled() && !w->mnuFilSave->menuAction()->isEnabled());
         QVERIFY(w->cmdContinuePlanning->isEnabled() && w->cmdExitTX->isEnabled());
-        QCOMPARE(readFile(planFile("old.tx")), damaged);
+        QCOMPARE(readFile(planFile("old.tx")), old);
+    }
+
+    // A name pasted into the box obeys the rules the keys do: a full stop (a hidden file),
+    // control characters and the characters the keys refuse get a message, nothing is written
+    // and the frame stays open for another name.
+    void pastedNames_data() {
+        dataColumns<QString>("name");
+        dataRow("leading full stop", ".hidden");
+        dataRow("tab", "two\tparts");
+        dataRow("comma and slash", "a,b/c");
+    }
+    void pastedNames() {
+        QFETCH(QString, name);
+        QVERIFY(enterPlan());
+        w->mnuSaveArray[1]->trigger();
+        QGuiApplication::clipboard()->setText(name);
+        w->txtTXFileName->selectAll();
+        QTest::keyClick(w->txtTXFileName, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w->txtTXFileName->text(), name);
+        QTest::mouseClick(w->cmdFilNamOK, Qt::LeftButton);
+        const QStringList said = prog->shownMessages();
+        QCOMPARE(said.size(), 1);
+        VerifyHolds(said[0], {"cannot be used"});
+        QVERIFY(w->frameTXName->isVisible());
+        QCOMPARE(
+            QDir(plans->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList());
     }
 };
 
