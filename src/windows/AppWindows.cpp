@@ -93,6 +93,11 @@ QWidget& AppWindows::SwitchTo(Window next, QWidget* leaving) {
     return w;
 }
 
+void AppWindows::ExitTarvex(QWidget* from) {
+    // The plan belongs to the main window, which asks about it and takes its file name.
+    LoadTripPlanning().AskSaveAndExit(from);
+}
+
 void AppWindows::EndProgram() {
     if (ended_) return;
     ended_ = true;
