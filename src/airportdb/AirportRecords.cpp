@@ -42,10 +42,26 @@ bool ZoneOffsetReads(const QString& text) {
 }
 
 std::optional<AirportFault> CheckAirportFields(const AirportFields& f) {
-    if (StoredIdent(f.Ident).isEmpty())
+    // The limits of the boxes hold for typing only: a pasted text can be longer.
+    const auto tooLong = [](AirportField field, const QString& label, const QString& text,
+                            int limit) -> std::optional<AirportFault> {
+        if (text.size() <= limit) return std::nullopt;
+        return AirportFault{field, QStringLiteral("%1 holds at most %2 characters; this one has "
+                                                  "%3.  Shorten it, then store it again.")
+                                       .arg(label)
+                                       .arg(limit)
+                                       .arg(text.size())};
+    };
+    const QString ident = StoredIdent(f.Ident);
+    if (ident.isEmpty())
         return AirportFault{AirportField::Ident,
                             QStringLiteral("Identifier is empty.  Enter the airport's identifier "
                                            "of 1 to 4 characters.")};
+    if (auto fault = tooLong(AirportField::Ident, QStringLiteral("Identifier"), ident, 4))
+        return fault;
+    if (auto fault = tooLong(AirportField::City, QStringLiteral("City"), f.City, 25)) return fault;
+    if (auto fault = tooLong(AirportField::State, QStringLiteral("State/Country"), f.State, 20))
+        return fault;
     const auto refuse = [](AirportField field, const QString& label, const QString& text,
                            const QString& form) {
         return AirportFault{
@@ -67,7 +83,9 @@ std::optional<AirportFault> CheckAirportFields(const AirportFields& f) {
         return refuse(AirportField::Std, QStringLiteral("Time Zone(STD)"), f.Std, zoneForm);
     if (!ZoneOffsetReads(f.Day))
         return refuse(AirportField::Day, QStringLiteral("Time Zone(DAY)"), f.Day, zoneForm);
-    return std::nullopt;
+    if (auto fault = tooLong(AirportField::ZoneCode, QStringLiteral("Zone Code"), f.ZoneCode, 3))
+        return fault;
+    return tooLong(AirportField::Comments, QStringLiteral("A/P Comments"), f.Comments, 400);
 }
 
 QString StoredIdent(const QString& typed) {
@@ -81,7 +99,9 @@ bool IdentTaken(Db& db, const QString& ident, qint64 exceptAirportId) {
     return false;
 }
 
-void WriteAirportFields(Recordset& rs, const AirportFields& f, bool revising) {
+namespace {
+
+void writeFields(Recordset& rs, const AirportFields& f, bool revising) {
     rs.setField(QStringLiteral("Ident"), StoredIdent(f.Ident));
     rs.setField(QStringLiteral("City"), f.City);
     rs.setField(QStringLiteral("State"), f.State);
@@ -94,6 +114,21 @@ void WriteAirportFields(Recordset& rs, const AirportFields& f, bool revising) {
         rs.setField(QStringLiteral("Comments"), f.Comments);
     else if (revising)
         rs.setField(QStringLiteral("Comments"), QStringLiteral(" "));
+}
+
+}  // namespace
+
+std::optional<AirportFault> StoreAirport(Recordset& rs, const AirportFields& f, bool adding) {
+    if (std::optional<AirportFault> fault = CheckAirportFields(f)) return fault;
+    try {
+        adding ? rs.addNew() : rs.edit();
+        writeFields(rs, f, !adding);
+        rs.update();
+    } catch (const DbError&) {
+        if (rs.editPending()) rs.cancelUpdate();
+        throw;
+    }
+    return std::nullopt;
 }
 
 }  // namespace tx

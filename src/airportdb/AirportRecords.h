@@ -13,7 +13,8 @@ struct AirportFields {
     QString Ident, City, State, Lat, Long, Std, Day, ZoneCode, Comments;
 };
 
-enum class AirportField { Ident, Lat, Long, Std, Day };
+// The fields in entry order, the order of the window's boxes.
+enum class AirportField { Ident, City, State, Lat, Long, Std, Day, ZoneCode, Comments };
 
 // A field that cannot be stored, with the message that names it and shows the expected form.
 struct AirportFault {
@@ -31,7 +32,8 @@ bool LongitudeReads(const QString& text);
 bool ZoneOffsetReads(const QString& text);
 
 // The first field that cannot be stored, in entry order; nothing when all can. The identifier
-// must not be empty (blanks do not count).
+// must not be empty (blanks do not count); no text may be longer than its box takes: identifier
+// 4 (blanks around it aside), city 25, state 20, zone code 3, comments 400.
 std::optional<AirportFault> CheckAirportFields(const AirportFields& f);
 
 // The identifier as it is stored and searched: trimmed and upper-cased.
@@ -40,8 +42,11 @@ QString StoredIdent(const QString& typed);
 // True when another airport (any but exceptAirportId) has this identifier (S2).
 bool IdentTaken(Db& db, const QString& ident, qint64 exceptAirportId = 0);
 
-// Writes the nine fields into the cursor's pending row (after addNew or edit). An empty comment
-// is left unset on a new airport and stored as one blank on a revised one.
-void WriteAirportFields(Recordset& rs, const AirportFields& f, bool revising);
+// Stores the nine fields as a new airport (adding) or into the cursor's current row. The first
+// field that cannot be stored is refused and nothing is written. An empty comment is left unset
+// on a new airport and stored as one blank on a revised one. Throws DbError when the database
+// refuses the row, which then stays as it was.
+[[nodiscard]] std::optional<AirportFault> StoreAirport(Recordset& rs, const AirportFields& f,
+                                                       bool adding);
 
 }  // namespace tx

@@ -17,6 +17,8 @@ struct ServiceRow {
 
 // Every row of one airport in one table, in ascending ID (S3).
 std::vector<ServiceRow> ServiceRowsOf(Db& db, ServiceTable t, qint64 airportId);
+// How many rows the airport has in the five tables together.
+int ServiceRowCount(Db& db, qint64 airportId);
 // One row by its ID (S4); nothing when it is gone.
 std::optional<ServiceRow> ServiceRowById(Db& db, ServiceTable t, qint64 rowId);
 
@@ -29,13 +31,19 @@ QString ServiceListLine(const ServiceRow& row, bool withFreq);
 QString StoredServiceText(const QString& typed);
 QString StoredFreq(const QString& typed);
 
-// A new row of the airport with Default false (S7); returns its ID. freq is written to FBOs only.
-qint64 AddServiceRow(Db& db, ServiceTable t, qint64 airportId, const QString& name,
-                     const QString& phone, const QString& freq = {});
-// New name, phone (and frequency) of a row (S4); its airport and default mark stay. Throws
-// DbError when the row is gone.
-void ReviseServiceRow(Db& db, ServiceTable t, qint64 rowId, const QString& name,
-                      const QString& phone, const QString& freq = {});
+// What a family's rows are called: "FBO", "Crew Hotel", "Pax Hotel", "Limo", "Catering".
+QString ServiceKind(ServiceTable t);
+
+// A new row of the airport with Default false (S7). freq is written to FBOs only. A row that
+// cannot be stored is refused with the message that says why, and nothing is written.
+[[nodiscard]] std::optional<QString> AddServiceRow(Db& db, ServiceTable t, qint64 airportId,
+                                                   const QString& name, const QString& phone,
+                                                   const QString& freq = {});
+// New name, phone (and frequency) of a row (S4); its airport and default mark stay. Refused like
+// an added row. Throws DbError when the row is gone.
+[[nodiscard]] std::optional<QString> ReviseServiceRow(Db& db, ServiceTable t, qint64 rowId,
+                                                      const QString& name, const QString& phone,
+                                                      const QString& freq = {});
 // Deletes one row (S4). Throws DbError when the row is gone.
 void DeleteServiceRow(Db& db, ServiceTable t, qint64 rowId);
 

@@ -78,9 +78,12 @@ QWidget& AppWindows::load(Window w) {
     return LoadTripPlanning();
 }
 
+// A window shown takes the keyboard at once, also where no window manager hands it over: its
+// focused box gets its focus actions (the selected text, the prompt) and the typing.
 QWidget& AppWindows::Show(Window next) {
     QWidget& w = load(next);
     w.show();
+    w.activateWindow();
     return w;
 }
 
@@ -89,8 +92,14 @@ QWidget& AppWindows::SwitchTo(Window next, QWidget* leaving) {
     QWidget& w = load(next);
     PlaceWindows();
     w.show();
+    w.activateWindow();
     leaving->hide();
     return w;
+}
+
+void AppWindows::ExitTarvex(QWidget* from) {
+    // The plan belongs to the main window, which asks about it and takes its file name.
+    LoadTripPlanning().AskSaveAndExit(from);
 }
 
 void AppWindows::EndProgram() {

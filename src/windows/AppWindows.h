@@ -48,6 +48,7 @@ class AppWindows : public WindowSwitch {
 
     QWidget& Show(Window next) override;
     QWidget& SwitchTo(Window next, QWidget* leaving) override;
+    void ExitTarvex(QWidget* from) override;
     void EndProgram() override;
     bool ended() const override { return ended_; }
 

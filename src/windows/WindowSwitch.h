@@ -30,6 +30,10 @@ class WindowSwitch {
     // Replaces `leaving` by `next` in the same place: stores the leaving window's position
     // (WinTop, WinLeft), PlaceWindows, shows the next and hides the leaving one.
     virtual QWidget& SwitchTo(Window next, QWidget* leaving) = 0;
+    // The program's exit command, from whichever window gives it: a plan with legs is first
+    // offered for saving ("Do you wish to Save present Tarvex Plan ?", asked over `from`); Yes
+    // moves to the planning page for the file name, Cancel stays where it was.
+    virtual void ExitTarvex(QWidget* from) = 0;
     // Closes the database, hides every window and ends the program.
     virtual void EndProgram() = 0;
     virtual bool ended() const = 0;

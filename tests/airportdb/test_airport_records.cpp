@@ -1,24 +1,29 @@
-// The rules an airport's fields pass before they are stored, and the duplicate test of an
-// identifier.
+// The rules an airport's fields and a service row pass before they are stored, and the duplicate
+// test of an identifier.
 #include <QtTest>
 
 #include "airportdb/AirportRecords.h"
+#include "airportdb/ServiceRecords.h"
+#include "airportdb/Statements.h"
 #include "support/TempDb.h"
 
 using tx::AirportField;
 using tx::AirportFields;
 
 Q_DECLARE_METATYPE(std::optional<AirportField>)
+Q_DECLARE_METATYPE(tx::ServiceTable)
 
 class TestAirportRecords : public QObject {
     Q_OBJECT
 
   private slots:
-    // One field changed from a storable airport; the field refused, if any, whose message must
-    // hold the box's label, what was typed and the expected form.
-    void checkFields_data() {
+    // One field changed from a storable airport, stored as a new airport (in lower case: as a
+    // revised one); the field refused, if any, whose message must hold the box's label and
+    // either what was typed and the expected form or the box's limit. A refused airport leaves
+    // nothing stored.
+    void storeFields_data() {
         addColumns<QString, QString, std::optional<AirportField>>("field", "typed", "refused");
-        const auto row = addRow<const char*, const char*, std::optional<AirportField>>;
+        const auto row = addRow<const char*, QString, std::optional<AirportField>>;
         const std::optional<AirportField> ok, lat = AirportField::Lat, lon = AirportField::Long,
                                               std_ = AirportField::Std;
         row("south pole", "Lat", "S90-00.0", ok);
@@ -39,8 +44,16 @@ class TestAirportRecords : public QObject {
         row("std words", "Std", "-7 EST", std_);
         row("day words", "Day", "six", AirportField::Day);
         row("ident blanks", "Ident", "   ", AirportField::Ident);
+        row("ident of 4 with blanks", "Ident", " kden ", ok);
+        row("ident of 8", "ident", "KDENKDEN", AirportField::Ident);
+        row("city of 25", "City", QString(25, u'c'), ok);
+        row("city of 26", "city", QString(26, u'c'), AirportField::City);
+        row("state of 21", "State", QString(21, u's'), AirportField::State);
+        row("zone code of 4", "ZoneCode", "MSTX", AirportField::ZoneCode);
+        row("comment of 400", "Comments", QString(400, u'x'), ok);
+        row("comment of 401", "comments", QString(401, u'x'), AirportField::Comments);
     }
-    void checkFields() {
+    void storeFields() {
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(std::optional<AirportField>, refused);
@@ -50,11 +63,48 @@ class TestAirportRecords : public QObject {
             {"Long", {&f.Long, {"Longitude \"" + typed, "W104-40.4"}}},
             {"Std", {&f.Std, {"Time Zone(STD) \"" + typed, "-12", "14"}}},
             {"Day", {&f.Day, {"Time Zone(DAY) \"" + typed}}},
-            {"Ident", {&f.Ident, {"Identifier"}}}};
-        *box[field].first = typed;
-        const std::optional<tx::AirportFault> fault = tx::CheckAirportFields(f);
+            {"Ident", {&f.Ident, {"Identifier", "4"}}},
+            {"City", {&f.City, {"City", "25"}}},
+            {"State", {&f.State, {"State/Country", "20"}}},
+            {"ZoneCode", {&f.ZoneCode, {"Zone Code", "3"}}},
+            {"Comments", {&f.Comments, {"A/P Comments", "400"}}}};
+        const bool adding = field[0].isUpper();
+        const auto& [text, words] = box[field[0].toUpper() + field.mid(1)];
+        *text = typed;
+        TempDb t;
+        if (!adding) t.airport("KORD", "Chicago");
+        const QString all = "SELECT count(*) || group_concat(Ident || City) FROM tblAirports";
+        const QString before = Scalar(t.db, all);
+        tx::Recordset rs = tx::OpenAirports(t.db);
+        const std::optional<tx::AirportFault> fault = tx::StoreAirport(rs, f, adding);
         QCOMPARE(fault ? std::optional(fault->field) : std::nullopt, refused);
-        if (fault) VerifyHolds(fault->message, box[field].second);
+        if (fault) VerifyHolds(fault->message, words);
+        QCOMPARE(Scalar(t.db, all) == before, bool(fault));
+    }
+
+    // A service row added or revised: the name it keeps, or a refusal that names the box and
+    // leaves the table as it was.
+    void storeService_data() {
+        addColumns<tx::ServiceTable, bool, QString, QString>("table", "revise", "name", "stored");
+        addRow("FBO added", tx::ServiceTable::FBOs, false, "Jet Center ", "Jet Center");
+        addRow("limo of blanks", tx::ServiceTable::Limos, false, "   ", "");
+        addRow("catering revised empty", tx::ServiceTable::Catering, true, "", "Sky Meals");
+    }
+    void storeService() {
+        QFETCH(tx::ServiceTable, table);
+        QFETCH(bool, revise);
+        QFETCH(QString, name);
+        QFETCH(QString, stored);
+        TempDb t;
+        const qint64 ord = t.airport("KORD", "Chicago");
+        const qint64 row = revise ? t.service(tx::TableName(table), ord, "Sky Meals", true) : 0;
+        const std::optional<QString> refusal =
+            revise ? tx::ReviseServiceRow(t.db, table, row, name, "555-0100")
+                   : tx::AddServiceRow(t.db, table, ord, name, "555-0100", "122.8");
+        QCOMPARE(Scalar(t.db, "SELECT ifnull(group_concat(Name), '') FROM " + tx::TableName(table)),
+                 stored);
+        QCOMPARE(bool(refusal), stored.isEmpty() || stored != tx::RTrim(name));
+        if (refusal) VerifyHolds(*refusal, {"Name"});
     }
 
     void identTaken() {

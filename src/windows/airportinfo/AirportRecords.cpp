@@ -234,48 +234,19 @@ AirportFields View::typedFields() const {
             txtDay->text(),        txtZoneCode->text(),  txtComment->toPlainText()};
 }
 
-QLineEdit* View::boxOf(AirportField f) const {
-    switch (f) {
-        case AirportField::Lat:
-            return txtLatitude;
-        case AirportField::Long:
-            return txtLongitude;
-        case AirportField::Std:
-            return txtStandard;
-        case AirportField::Day:
-            return txtDay;
-        case AirportField::Ident:
-            break;
-    }
-    return txtIdentifier;
+QWidget* View::boxOf(AirportField f) const {
+    return airportBoxes()[size_t(f)];  // the boxes stand in the fields' order
 }
 
-// Fields that cannot be stored, or an identifier another airport has, are refused with a message
-// and the box to correct takes the focus; everything typed stays. True when refused.
-bool View::refuseFields(qint64 exceptAirportId) {
-    const AirportFields fields = typedFields();
-    QLineEdit* box = nullptr;
-    if (const std::optional<AirportFault> fault = CheckAirportFields(fields)) {
-        app_.platform.messageBox(this, fault->message, QStringLiteral("Airport Data"),
-                                 Platform::Buttons::OK, Platform::Icon::Warning);
-        box = boxOf(fault->field);
-    } else {
-        try {
-            if (IdentTaken(app_.adb.db, fields.Ident, exceptAirportId)) {
-                app_.platform.messageBox(
-                    this, QStringLiteral("Duplicate airport found.  Try another identifier."),
-                    QStringLiteral("Duplicate"), Platform::Buttons::OK, Platform::Icon::Critical);
-                box = txtIdentifier;
-            }
-        } catch (const DbError& e) {
-            reportDbError(e);
-            return true;
-        }
-    }
-    if (!box) return false;
+// A box refused at a store: the message, and the box takes the focus with its text selected;
+// everything typed stays.
+void View::refuseBox(const QString& text, const QString& title, Platform::Icon icon, QWidget* box) {
+    app_.platform.messageBox(this, text, title, Platform::Buttons::OK, icon);
     box->setFocus();
-    SelectAllText(box);
-    return true;
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        SelectAllText(line);
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(box))
+        text->selectAll();
 }
 
 // The airport frame closed after a store: the airport shown, the boxes locked and out of the
@@ -293,15 +264,23 @@ void View::endAirportEntry() {
     cmdNext->setFocus();
 }
 
-// The typed fields into a new row or the airport shown; a refusal of the database is shown and
-// leaves the row as it was.
-bool View::writeAirport(Recordset& rs, bool adding) {
+// The typed fields into a new row or the airport shown. An identifier another airport has, or a
+// field the record refuses, is refused with a message; so is a row the database refuses, which
+// then stays as it was. True when stored.
+bool View::storeAirport(Recordset& rs, bool adding) {
+    const AirportFields fields = typedFields();
     try {
-        adding ? rs.addNew() : rs.edit();
-        WriteAirportFields(rs, typedFields(), !adding);
-        rs.update();
+        if (IdentTaken(app_.adb.db, fields.Ident, adding ? 0 : ViewAirportID)) {
+            refuseBox(QStringLiteral("Duplicate airport found.  Try another identifier."),
+                      QStringLiteral("Duplicate"), Platform::Icon::Critical, txtIdentifier);
+            return false;
+        }
+        if (const std::optional<AirportFault> fault = StoreAirport(rs, fields, adding)) {
+            refuseBox(fault->message, QStringLiteral("Airport Data"), Platform::Icon::Warning,
+                      boxOf(fault->field));
+            return false;
+        }
     } catch (const DbError& e) {
-        if (rs.editPending()) rs.cancelUpdate();
         reportDbError(e);
         return false;
     }
@@ -310,7 +289,7 @@ bool View::writeAirport(Recordset& rs, bool adding) {
 
 void View::cmdAddOK_Click() {
     Recordset* rs = airports();
-    if (!rs || refuseFields(0) || !writeAirport(*rs, true)) return;
+    if (!rs || !storeAirport(*rs, true)) return;
     AirportMode.clear();
     LockAirportFields();
     txtID->setText(StoredIdent(txtIdentifier->text()));
@@ -325,7 +304,7 @@ void View::cmdAddOK_Click() {
 
 void View::cmdSave_Click() {
     Recordset* rs = shownAirport();
-    if (!rs || refuseFields(ViewAirportID) || !writeAirport(*rs, false)) return;
+    if (!rs || !storeAirport(*rs, false)) return;
     AirportMode.clear();
     LockAirportFields();
     // The cursor is not opened again: a revised city keeps its place in the stepping order
@@ -358,9 +337,25 @@ void View::cmdCxAddEdit_Click() {
 // ---------------------------------------------------------------------------------------------
 // Deleting
 
+// The question names the airport and what goes with it.
 void View::mnuFilDelAP_Click() {
+    int services = 0;
+    try {
+        services = ServiceRowCount(app_.adb.db, ViewAirportID);
+    } catch (const DbError& e) {
+        reportDbError(e);
+        return;
+    }
+    QStringList names{ViewIdent};
+    for (const QString& text : {Trim(txtCity->text()), Trim(txtState->text())})
+        if (!text.isEmpty()) names << text;
+    const QString with = services == 0   ? QStringLiteral("with no service rows")
+                         : services == 1 ? QStringLiteral("with its 1 service row")
+                                         : QStringLiteral("with its %1 service rows").arg(services);
     if (app_.platform.messageBox(
-            this, QStringLiteral("Are you sure you want to delete this record?"),
+            this,
+            QStringLiteral("Are you sure you want to delete this record?\n\nAirport %1, %2.")
+                .arg(names.join(QStringLiteral(", ")), with),
             QStringLiteral("Delete Airport?"), Platform::Buttons::YesNo, Platform::Icon::Critical,
             Platform::Answer::No) != Platform::Answer::Yes)
         return;

@@ -187,6 +187,7 @@ void View::txtCTY_GotFocus() {
     lblCTY->show();
     cmdIdentOK->hide();
     cmdCityOK->show();
+    SelectAllText(txtCTY);
 }
 
 void View::txtCTY_LostFocus() {

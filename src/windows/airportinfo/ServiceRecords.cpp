@@ -1,8 +1,6 @@
 // The five service lists of the airport shown (each opening on its default, a pick making another
 // entry the default at once) and the frames in which a family's rows are added, revised and
 // deleted.
-#include "airportdb/ServiceRecords.h"
-
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -95,19 +93,25 @@ void View::fillServiceList(Family& f, qint64 airportId) {
 // The entry selected fills the family's boxes as stored and becomes the airport's default (S5,
 // then S6, in one transaction) unless it already is.
 void View::pick(Family& f) {
-    const size_t k = size_t(f.list->currentIndex() + 1);
-    if (k < 1 || k >= f.ids->size()) return;
-    const qint64 id = (*f.ids)[k];
     try {
-        const std::optional<ServiceRow> row = ServiceRowById(app_.adb.db, f.table, id);
-        if (!row) return;
-        f.name->setText(row->Name);
-        f.phone->setText(row->PhoneNumber);
-        if (f.freq) f.freq->setText(row->Freq);
-        if (!row->Default) MakeDefault(app_.adb.db, f.table, ViewAirportID, id);
+        if (const std::optional<ServiceRow> row = fillServiceFields(f); row && !row->Default)
+            MakeDefault(app_.adb.db, f.table, ViewAirportID, row->ID);
     } catch (const DbError& e) {
         reportDbError(e);
     }
+}
+
+// The family's boxes from the row selected in its list, as stored; that row, or nothing when
+// none is selected or it is gone. Throws DbError.
+std::optional<ServiceRow> View::fillServiceFields(Family& f) {
+    const size_t k = size_t(f.list->currentIndex() + 1);
+    if (k < 1 || k >= f.ids->size()) return std::nullopt;
+    std::optional<ServiceRow> row = ServiceRowById(app_.adb.db, f.table, (*f.ids)[k]);
+    if (!row) return std::nullopt;
+    f.name->setText(row->Name);
+    f.phone->setText(row->PhoneNumber);
+    if (f.freq) f.freq->setText(row->Freq);
+    return row;
 }
 
 void View::cboFBOs_Click() {
@@ -153,7 +157,15 @@ void View::ClearCateringFields() {
 void View::openServiceFrame(Family& f, bool revise) {
     ServiceMode = kAdd;
     LockForService();
-    if (!revise) clearServiceFields(f);
+    // An add starts empty; a revise from the row selected, whatever a cancelled frame left.
+    clearServiceFields(f);
+    if (revise) {
+        try {
+            fillServiceFields(f);
+        } catch (const DbError& e) {
+            reportDbError(e);
+        }
+    }
     cmdPrevious->setEnabled(false);
     cmdNext->setEnabled(false);
     f.frame->setTitle(revise ? f.editCaption : f.addCaption);
@@ -161,7 +173,7 @@ void View::openServiceFrame(Family& f, bool revise) {
     f.enter->setVisible(!revise);
     f.revise->setVisible(revise);
     if (revise) {
-        // The boxes hold the row last picked or shown, padded for the list.
+        // The row as stored, without the padding of a frequency.
         for (QLineEdit* box : {f.name, f.phone, f.freq})
             if (box) box->setText(RTrim(box->text()));
     }
@@ -194,10 +206,21 @@ void View::serviceBoxKeyPress(Family& f, QLineEdit* box, int& KeyAscii) {
         ok->setFocus();
 }
 
+// A row refused by the record: the message, and the frame stays open with what was typed, the
+// name box ready for a correction.
+bool View::refusedService(Family& f, const std::optional<QString>& refusal) {
+    if (!refusal) return false;
+    app_.platform.messageBox(this, *refusal, f.frame->title().trimmed(), Platform::Buttons::OK,
+                             Platform::Icon::Warning);
+    f.name->setFocus();
+    return true;
+}
+
 void View::okToAdd(Family& f) {
     try {
-        AddServiceRow(app_.adb.db, f.table, ViewAirportID, f.name->text(), f.phone->text(),
-                      f.freq ? f.freq->text() : QString());
+        if (refusedService(f, AddServiceRow(app_.adb.db, f.table, ViewAirportID, f.name->text(),
+                                            f.phone->text(), f.freq ? f.freq->text() : QString())))
+            return;
     } catch (const DbError& e) {
         reportDbError(e);  // the frame stays open with what was typed
         return;
@@ -212,8 +235,10 @@ void View::okToRevise(Family& f) {
     const size_t k = size_t(f.list->currentIndex() + 1);
     if (k >= 1 && k < f.ids->size()) {
         try {
-            ReviseServiceRow(app_.adb.db, f.table, (*f.ids)[k], f.name->text(), f.phone->text(),
-                             f.freq ? f.freq->text() : QString());
+            if (refusedService(
+                    f, ReviseServiceRow(app_.adb.db, f.table, (*f.ids)[k], f.name->text(),
+                                        f.phone->text(), f.freq ? f.freq->text() : QString())))
+                return;
         } catch (const DbError& e) {
             reportDbError(e);
             return;
@@ -229,11 +254,14 @@ void View::cancelService(Family& f) {
     closeServiceFrame(f);
 }
 
+// The question names the row: its kind and its name, the first column of its line.
 void View::deleteSelected(Family& f) {
-    if (app_.platform.messageBox(this,
-                                 QStringLiteral("Are you sure you want to delete this record?"),
-                                 f.deleteTitle, Platform::Buttons::YesNo, Platform::Icon::Critical,
-                                 Platform::Answer::No) == Platform::Answer::Yes)
+    if (app_.platform.messageBox(
+            this,
+            QStringLiteral("Are you sure you want to delete this record?\n\n%1: %2")
+                .arg(ServiceKind(f.table), RTrim(f.list->currentText().left(25))),
+            f.deleteTitle, Platform::Buttons::YesNo, Platform::Icon::Critical,
+            Platform::Answer::No) == Platform::Answer::Yes)
         deleteService(f);
 }
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "windows/WindowSwitch.h"
 #include "windows/kit/WindowSize.h"
@@ -28,7 +29,6 @@ View::View(WindowSwitch& app) : QMainWindow(nullptr), app_(app), s_(app.s), even
                                              ServiceTable::Catering};
     const std::array<ServiceIDs*, 5> ids{&FBOIDs, &CrewHotelIDs, &PaxHotelIDs, &LimoIDs,
                                          &CateringIDs};
-    const std::array<const char*, 5> kinds{"FBO", "Crew Hotel", "Pax Hotel", "Limo", "Catering"};
     const std::array<QAction*, 5> adds{mnuFilAddFBO, mnuFilAddCrewHotel, mnuFilAddPaxHotel,
                                        mnuFilAddLimo, mnuFilAddCat};
     const std::array<QAction*, 5> edits{mnuEdiFBO, mnuEdiCrew, mnuEdiPax, mnuEdiLimos,
@@ -37,7 +37,7 @@ View::View(WindowSwitch& app) : QMainWindow(nullptr), app_(app), s_(app.s), even
                                           mnuFilDelCat};
     for (size_t i = 0; i < families_.size(); ++i) {
         Family& f = families_[i];
-        const QString kind = QString::fromLatin1(kinds[i]);
+        const QString kind = ServiceKind(tables[i]);
         f.table = tables[i];
         f.list = serviceLists()[i];
         f.ids = ids[i];
@@ -113,26 +113,35 @@ void View::Form_Load() {
 }
 
 void View::mnuFilExit_Click() {
+    app_.SwitchTo(WindowSwitch::Window::TripPlanning, this);
+}
+
+void View::mnuExit_Click() {
+    app_.ExitTarvex(this);
+}
+
+void View::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) StartVisit();
+}
+
+// However the last visit ended, the next starts in the identifier search with the airport last
+// shown ready to search again, selected so that typing replaces it; nothing is shown until a
+// search finds it, so the entries that act on the airport shown wait for it.
+void View::StartVisit() {
     UnlockAfterService();
-    mnuFilAddAP->setEnabled(true);
     for (QWidget* w : {static_cast<QWidget*>(cmdPrevious), static_cast<QWidget*>(cmdNext),
                        static_cast<QWidget*>(txtIdentifier), static_cast<QWidget*>(txtCity)})
         w->hide();
     txtID->show();
     txtCTY->show();
     txtID->setText(txtIdentifier->text());
-    txtID_GotFocus();
+    txtCTY->clear();
     ClearAirportFields();
     ClearServiceLists();
-    // Nothing is shown on the next visit until a search finds it: the entries that act on the
-    // airport shown wait for it.
     InitViewMenus();
     txtID->setFocus();
-    app_.SwitchTo(WindowSwitch::Window::TripPlanning, this);
-}
-
-void View::mnuExit_Click() {
-    app_.EndProgram();
+    txtID_GotFocus();
 }
 
 void View::closeEvent(QCloseEvent* event) {

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "airportdb/AirportRecords.h"
+#include "airportdb/ServiceRecords.h"
 #include "airportdb/Statements.h"
+#include "platform/Platform.h"
 #include "windows/kit/EventAdapter.h"
 
 class QAction;
@@ -172,6 +174,7 @@ class View : public QMainWindow {
     void mnuFilPrint_Click();
     void mnuFilExit_Click();
     void mnuExit_Click();
+    void StartVisit();
 
     // ---- Airport records ----
     void mnuFilAddAP_Click();
@@ -230,6 +233,7 @@ class View : public QMainWindow {
   protected:
     bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     // One family of services: its table, list, ID table, frame and the controls in it, and its
@@ -270,14 +274,16 @@ class View : public QMainWindow {
     void showFoundMode();
     void step(bool forward);
     void leaveIdentifier(bool byEnter);
-    bool refuseFields(qint64 exceptAirportId);
-    bool writeAirport(Recordset& rs, bool adding);
+    void refuseBox(const QString& text, const QString& title, Platform::Icon icon, QWidget* box);
+    bool storeAirport(Recordset& rs, bool adding);
     void endAirportEntry();
-    QLineEdit* boxOf(AirportField f) const;
+    QWidget* boxOf(AirportField f) const;
     void fillServiceList(Family& f, qint64 airportId);
     void pick(Family& f);
+    std::optional<ServiceRow> fillServiceFields(Family& f);
     void clearServiceFields(Family& f);
     void openServiceFrame(Family& f, bool revise);
+    bool refusedService(Family& f, const std::optional<QString>& refusal);
     void okToAdd(Family& f);
     void okToRevise(Family& f);
     void cancelService(Family& f);

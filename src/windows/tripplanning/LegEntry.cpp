@@ -447,13 +447,11 @@ void TripPlanning::cmdLegCancel_Click() {
 // Leaving the program
 
 void TripPlanning::cmdExitTX_Click() {
-    ExitMode = QStringLiteral("EExit");
-    AskSaveAndExit();
+    app_.ExitTarvex(this);
 }
 
 void TripPlanning::mnuFilExit_Click() {
-    ExitMode = QStringLiteral("EExit");
-    AskSaveAndExit();
+    app_.ExitTarvex(this);
 }
 
 }  // namespace tx

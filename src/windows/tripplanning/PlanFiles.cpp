@@ -448,19 +448,21 @@ void TripPlanning::loadPlanAircraft() {
 // ---------------------------------------------------------------------------------------------
 // Leaving the program
 
-void TripPlanning::AskSaveAndExit() {
+void TripPlanning::AskSaveAndExit(QWidget* from) {
+    ExitMode = QStringLiteral("EExit");
     if (s_.NumLegs == 0) {
         app_.EndProgram();
         return;
     }
     switch (app_.platform.messageBox(
-        this, QStringLiteral("        Do you wish to Save present Tarvex Plan ?        "),
+        from, QStringLiteral("        Do you wish to Save present Tarvex Plan ?        "),
         QStringLiteral("TX Save ??"), Platform::Buttons::YesNoCancel, Platform::Icon::Question,
         Platform::Answer::No)) {
         case Platform::Answer::Cancel:
             ExitMode.clear();
             return;
         case Platform::Answer::Yes:
+            if (from != this) app_.SwitchTo(WindowSwitch::Window::TripPlanning, from);
             showFileNameFrame();
             return;
         default:

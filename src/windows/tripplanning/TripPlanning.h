@@ -364,7 +364,8 @@ class TripPlanning : public QMainWindow {
     void cmdExitTX_Click();
     void mnuFilExit_Click();
     void mnuVieAirport_Click();
-    void AskSaveAndExit();
+    // The exit command of the program (WindowSwitch::ExitTarvex), asked over `from`.
+    void AskSaveAndExit(QWidget* from);
 
     // ---- The pilot and summary views and their comments ----
     void mnuViePilot_Click();

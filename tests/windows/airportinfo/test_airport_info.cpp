@@ -18,6 +18,8 @@
 using namespace tx;
 using namespace tx::test;
 
+Q_DECLARE_METATYPE(tx::Platform::Answer)
+
 namespace {
 
 // "names|caption" for controls sharing a caption, or only names.
@@ -292,6 +294,9 @@ class TestAirportInfo : public QObject {
         dataRow("latitude", "txtLatitude", "N3951.7", "Airport Data");
         dataRow("daylight", "txtDay", "15", "Airport Data");
         dataRow("another's identifier", "txtIdentifier", "KASE", "Duplicate");
+        // Pasted past the box's limit.
+        dataRow("identifier of 8", "txtIdentifier", "KDENKDEN", "Airport Data");
+        dataRow("city of 52", "txtCity", QString(52, u'c'), "Airport Data");
     }
     void refusedOnSave() {
         QFETCH(QString, box);
@@ -300,7 +305,7 @@ class TestAirportInfo : public QObject {
         find("KDEN");
         const auto stored = [&] {
             return scalar(
-                "SELECT Ident || Lat || \"Long\" || Std || Day FROM tblAirports "
+                "SELECT Ident || City || Lat || \"Long\" || Std || Day FROM tblAirports "
                 "WHERE ID = ?1",
                 {v->ViewAirportID});
         };
@@ -321,17 +326,21 @@ class TestAirportInfo : public QObject {
                  QStringList({"KDEN", "Denver", "N39-51.7"}));
     }
 
-    // The airport deleted after the question, the airport shown next; exactly the deleted
-    // airport's service rows go with it.
+    // The airport deleted after the question, which names it and counts its service rows; the
+    // airport shown next; exactly the deleted airport's service rows go with it.
     void deleteAirport_data() {
-        dataColumns<QString, bool, QString>("ident", "yes", "next");
-        dataRow("the next in city order", "KDEN", true, "EGLL");
-        dataRow("the last: the one before", "KTEB", true, "YSSY");
-        dataRow("answered No", "KDEN", false, "KDEN");
+        dataColumns<QString, bool, QString, QString>("ident", "yes", "named", "next");
+        dataRow("the next in city order", "KDEN", true, "KDEN, Denver, CO, with its 7 service rows",
+                "EGLL");
+        dataRow("the last: the one before", "KTEB", true,
+                "KTEB, Teterboro, NJ, with its 5 service rows", "YSSY");
+        dataRow("none of its own", "KASE", true, "KASE, Aspen, CO, with no service rows", "KDEN");
+        dataRow("answered No", "KDEN", false, "KDEN, Denver, CO, with its 7 service rows", "KDEN");
     }
     void deleteAirport() {
         QFETCH(QString, ident);
         QFETCH(bool, yes);
+        QFETCH(QString, named);
         QFETCH(QString, next);
         const auto serviceRows = [&] {
             int n = 0;
@@ -345,7 +354,10 @@ class TestAirportInfo : public QObject {
         prog->platform.answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
         v->mnuFilDelAP->trigger();
         QCOMPARE(messages(),
-                 QString("Delete Airport?: Are you sure you want to delete this record?"));
+                 "Delete Airport?: Are you sure you want to delete this record?\n\n"
+                 "Airport " +
+                     named + ".");
+        QCOMPARE(prog->platform.messages[0].defaultButton, Platform::Answer::No);
         QCOMPARE(shown(), next);
         QCOMPARE(scalar("SELECT count(*) FROM tblAirports WHERE Ident = ?1", {ident}),
                  yes ? "0" : "1");
@@ -375,52 +387,76 @@ class TestAirportInfo : public QObject {
         QCOMPARE(prog->platform.messages.size(), 3);  // the question and the two ends
     }
 
-    // One frame per family, opened from its menu entry: what is typed ("" keeps a box) with Enter
-    // from box to box ("/" between boxes), the frame's caption, the button Enter reaches; the rows
-    // stored afterwards ("Name|Phone|Freq|Default", "/" between rows). A delete entry asks its
-    // question instead.
+    // One frame per family, opened from its menu entry (after any entries before it, each opened,
+    // typed into and cancelled): what is typed ("" keeps a box) with Enter from box to box ("/"
+    // between boxes), the frame's caption, the button Enter reaches; the rows stored afterwards
+    // ("Name|Phone|Freq|Default", "/" between rows), or the refusal that keeps the frame open.
+    // A delete entry asks its question instead, naming the row.
     void services_data() {
-        dataColumns<QString, int, QString, QString, QString, QString, QString>(
-            "ident", "family", "entry", "typed", "caption", "okButton", "stored");
+        dataColumns<QString, int, QString, QString, QString, QString, QString, QString>(
+            "ident", "family", "entries", "typed", "caption", "okButton", "stored", "refusal");
         // Aspen has no FBO: the first one added becomes its default when shown.
         dataRow("add an FBO, 6-character frequency", "KASE", 0, "mnuFilAddFBO",
                 "Aspen Jet/970-555-0100/122.95", "   Add FBO   ", "cmdEnterFBO",
-                "Aspen Jet|970-555-0100|122.95 |1");
+                "Aspen Jet|970-555-0100|122.95 |1", "");
+        dataRow("add an FBO without a name", "KASE", 0, "mnuFilAddFBO", " /970-555-0100/",
+                "   Add FBO   ", "cmdEnterFBO", "",
+                "Add FBO: FBO Name is empty.  Every FBO needs a name.");
         dataRow("add a crew hotel: stored unmarked", "KDEN", 1, "mnuFilAddCrewHotel",
                 "Crew Rest Motel And Suites Ltd/303-555-0112", "   Add Crew Hotel   ",
                 "cmdEnterCHot",
                 "Airport Inn|303-555-0110||1/Summit Lodge|303-555-0111||0/"
-                "Crew Rest Motel And Suite|303-555-0112||0");
+                "Crew Rest Motel And Suite|303-555-0112||0",
+                "");
         dataRow("revise a pax hotel: default kept", "KDEN", 2, "mnuEdiPax", "Denver Grand/",
-                "   Edit Pax Hotel Data   ", "cmdRevPHot", "Denver Grand|303-555-0120||1");
+                "   Edit Pax Hotel Data   ", "cmdRevPHot", "Denver Grand|303-555-0120||1", "");
+        // The cancelled add leaves its text behind; the revise starts from the row selected.
+        dataRow("revise an FBO after a cancelled add", "KDEN", 0, "mnuFilAddFBO mnuEdiFBO", "//",
+                "   Edit FBO Data   ", "cmdReviseFBO",
+                "Mile High Jet Center|303-555-0101|122.950|0/"
+                "Front Range Aviation|303-555-0102|130.65 |1/Plains Air|303-555-0103|123.000|0",
+                "");
         dataRow("revise a limo", "KTEB", 3, "mnuEdiLimos", "/201-555-0199", "   Edit Limo Data   ",
-                "cmdRevLimo", "Garden State Limo|201-555-0199||1");
-        dataRow("add catering", "KDEN", 4, "mnuFilAddCat", "Jet Meals/303-555-0131",
-                "   Add Catering   ", "cmdEnterCat",
-                "Sky Catering|303-555-0130||1/Jet Meals|303-555-0131||0");
+                "cmdRevLimo", "Garden State Limo|201-555-0199||1", "");
+        dataRow("add catering after a cancelled revise", "KDEN", 4, "mnuEdiCatering mnuFilAddCat",
+                "Jet Meals/", "   Add Catering   ", "cmdEnterCat",
+                "Sky Catering|303-555-0130||1/Jet Meals|||0", "");
         // The default deleted: the first remaining one becomes the default.
-        dataRow("delete the default crew hotel", "KDEN", 1, "mnuFilDelCrew", "",
-                "Delete Crew Hotel?", "", "Summit Lodge|303-555-0111||1");
+        dataRow("delete the default crew hotel", "KDEN", 1, "mnuFilDelCrew",
+                "Crew Hotel: Airport Inn", "Delete Crew Hotel?", "", "Summit Lodge|303-555-0111||1",
+                "");
     }
     void services() {
         QFETCH(QString, ident);
         QFETCH(int, family);
-        QFETCH(QString, entry);
+        QFETCH(QString, entries);
         QFETCH(QString, typed);
         QFETCH(QString, caption);
         QFETCH(QString, okButton);
         QFETCH(QString, stored);
+        QFETCH(QString, refusal);
         const ServiceTable t = kServiceTables[family];
+        QGroupBox* frame = v->findChild<QGroupBox*>(
+            words("frameAddFBO frameAddCHot frameAddPHot frameAddLimo frameAddCat")[family]);
         find(ident);
+        QStringList opened = words(entries);
+        const QString entry = opened.takeLast();
+        for (const QString& cancelled : opened) {
+            v->findChild<QAction*>(cancelled)->trigger();
+            QTest::keyClicks(QApplication::focusWidget(), "Typed Then Cancelled");
+            QTest::mouseClick(
+                v->findChild<QPushButton*>(words(
+                    "cmdCancelFBO cmdCancelCHot cmdCancelPHot cmdCancelLimo cmdCancelCat")[family]),
+                Qt::LeftButton);
+        }
         prog->platform.answers = {Platform::Answer::Yes};
         v->findChild<QAction*>(entry)->trigger();
         if (okButton.isEmpty()) {
-            QCOMPARE(messages(), caption + ": Are you sure you want to delete this record?");
+            QCOMPARE(messages(),
+                     caption + ": Are you sure you want to delete this record?\n\n" + typed);
             QCOMPARE(rows(t, ident).join('/'), stored);
             return;
         }
-        QGroupBox* frame = v->findChild<QGroupBox*>(
-            words("frameAddFBO frameAddCHot frameAddPHot frameAddLimo frameAddCat")[family]);
         QVERIFY(frame->isVisible());
         QCOMPARE(frame->title(), caption);
         QVERIFY(!v->mnuFile->menuAction()->isEnabled() && !v->cboFBOs->isEnabled());
@@ -436,10 +472,15 @@ class TestAirportInfo : public QObject {
         QVERIFY(first->palette().color(QPalette::Base) != QColor(255, 255, 128));
         QCOMPARE(focusName(), okButton);
         typeAndReturn({});
-        QVERIFY(frame->isHidden() && v->mnuFile->menuAction()->isEnabled());
-        QVERIFY(v->cboFBOs->isEnabled() && v->cmdNext->isEnabled() && v->txtCity->isEnabled());
         QCOMPARE(rows(t, ident).join('/'), stored);
-        QCOMPARE(messages(), QString());
+        QCOMPARE(messages(), refusal);
+        QCOMPARE(frame->isVisible(), !refusal.isEmpty());
+        if (!refusal.isEmpty()) {
+            QCOMPARE(QApplication::focusWidget(), first);
+            return;
+        }
+        QVERIFY(v->mnuFile->menuAction()->isEnabled() && v->cboFBOs->isEnabled());
+        QVERIFY(v->cmdNext->isEnabled() && v->txtCity->isEnabled());
     }
 
     // "&Print" hands the airport as shown to the platform, the entry shown in each list that has
@@ -460,23 +501,69 @@ class TestAirportInfo : public QObject {
                  QString("The airport was not printed.\nno printer"));
     }
 
-    // Back to the planning page in this window's place, and on the next visit the identifier
-    // search with the airport last shown ready to search again.
+    // Back to the planning page in this window's place, however the visit ended (by the menu or
+    // by closing the window); every visit starts in the identifier search with the airport last
+    // shown in the identifier box, selected so that typing replaces it, and the city box empty.
+    // A search box selects its text whenever it gets the focus.
+    void returnToPlanning_data() {
+        dataColumns<QString, QString, bool, QString>("search", "typed", "byClose", "ident");
+        dataRow("identifier found, by the menu", "ID", "LFPB", false, "LFPB");
+        dataRow("city found, window closed", "City", "par", true, "LFPB");
+        dataRow("city typed, not searched", "City", "par", false, "");
+    }
     void returnToPlanning() {
-        find("LFPB");
+        QFETCH(QString, search);
+        QFETCH(QString, typed);
+        QFETCH(bool, byClose);
+        QFETCH(QString, ident);
+        v->findChild<QAction*>("mnuFilSea" + search)->trigger();
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        if (!ident.isEmpty()) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         v->move(80, 60);
-        v->mnuFilExit->trigger();
+        byClose ? void(v->close()) : v->mnuFilExit->trigger();
         QVERIFY(planning->isVisible() && v->isHidden());
         QCOMPARE(planning->pos(), QPoint(80, 60));
         planning->mnuVieAirport->trigger();
         QVERIFY(v->isVisible() && planning->isHidden());
         QTRY_COMPARE(focusName(), QString("txtID"));
-        QCOMPARE(v->txtID->text(), QString("LFPB"));
+        QCOMPARE(v->txtID->text() + '|' + v->txtID->selectedText() + '|' + v->txtCTY->text(),
+                 ident + '|' + ident + '|');
         QVERIFY(v->lblID->isVisible() && v->cmdIdentOK->isVisible() && v->cmdNext->isHidden());
         QVERIFY(v->txtCity->text().isEmpty() && v->cboFBOs->count() == 0);
         QVERIFY(!v->mnuEdiAP->isEnabled() && !v->mnuFilPrint->isEnabled());
+        typeAndReturn("kden");
+        QCOMPARE(shown(), QString("KDEN"));
+        v->mnuFilSeaCity->trigger();
+        QTest::keyClicks(v->txtCTY, "den");
+        v->txtID->setFocus();
+        v->txtCTY->setFocus();
+        QCOMPARE(v->txtCTY->selectedText(), QString("den"));
+    }
+
+    // "E&xit Tarvex" is the main window's exit: with legs in the plan, the same question first;
+    // Cancel stays here, Yes asks for the file name on the planning page.
+    void exitTarvex_data() {
+        dataColumns<int, Platform::Answer, bool, QString>("legs", "answer", "ended", "window");
+        dataRow("no legs: at once", 0, Platform::Answer::No, true, "");
+        dataRow("No: ends", 2, Platform::Answer::No, true, "");
+        dataRow("Cancel: stays", 2, Platform::Answer::Cancel, false, "View");
+        dataRow("Yes: the file name", 2, Platform::Answer::Yes, false, "TripPlanning");
+    }
+    void exitTarvex() {
+        QFETCH(int, legs);
+        QFETCH(Platform::Answer, answer);
+        QFETCH(bool, ended);
+        QFETCH(QString, window);
+        prog->s.NumLegs = legs;
+        prog->platform.answers = {answer};
         v->mnuExit->trigger();
-        QVERIFY(prog->app->ended() && v->isHidden() && prog->quitCalls == 1);
+        QCOMPARE(
+            messages(),
+            legs ? "TX Save ??:         Do you wish to Save present Tarvex Plan ?        " : "");
+        QCOMPARE(prog->quitCalls, int(ended));
+        QCOMPARE(v->isVisible(), window == "View");
+        QCOMPARE(planning->isVisible() && planning->frameTXName->isVisible(),
+                 window == "TripPlanning");
     }
 };
 
