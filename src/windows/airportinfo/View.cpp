@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "windows/WindowSwitch.h"
+#include "windows/kit/Mnemonics.h"
 #include "windows/kit/WindowSize.h"
 
 namespace tx {
@@ -18,6 +19,7 @@ View::View(WindowSwitch& app) : QMainWindow(nullptr), app_(app), s_(app.s), even
     setObjectName(QStringLiteral("View"));
     resize(kMainWindowSize);
     buildMenus();
+    UseMnemonics(this);
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("viewPage"));
     setCentralWidget(page);

@@ -17,6 +17,7 @@
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/Controls.h"
+#include "windows/kit/Mnemonics.h"
 #include "windows/kit/WindowSize.h"
 
 namespace tx {
@@ -122,6 +123,7 @@ TXHelp::TXHelp(WindowSwitch& app) : QWidget(nullptr), app_(app) {
     buttons->addStretch(1);
     page->addLayout(buttons);
 
+    UseMnemonics(this);
     Form_Load();
 }
 

@@ -13,7 +13,7 @@
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/Controls.h"
-#include "windows/kit/MenuBar.h"
+#include "windows/kit/Mnemonics.h"
 #include "windows/kit/WindowSize.h"
 
 namespace tx {
@@ -27,7 +27,7 @@ TripPlanning::TripPlanning(WindowSwitch& app)
     resize(kMainWindowSize);
 
     buildMenus();
-    LockBarWithItsMenus(menuBar());
+    UseMnemonics(this);
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("planningPage"));
     setCentralWidget(page);
