@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -177,6 +178,14 @@ void TXHelp::loadRichText(QTextBrowser* box, const QString& fileName) {
 
 void TXHelp::cmdCancelHelp_Click() {
     app_.SwitchTo(WindowSwitch::Window::TripPlanning, this);
+}
+
+// Escape leaves the help window as Cancel Help does, wherever the focus is in it.
+void TXHelp::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        cmdCancelHelp_Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TXHelp::closeEvent(QCloseEvent* event) {
