@@ -34,6 +34,8 @@ Platform::Answer DesktopPlatform::messageBox(QWidget* parent, const QString& tex
                                              Answer defaultButton) {
     QMessageBox box(parent);
     box.setWindowTitle(title);
+    // The system's texts are plain: "drive <A>" is no markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
         case Icon::Information:

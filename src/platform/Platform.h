@@ -19,7 +19,7 @@ class Platform {
 
     virtual ~Platform() = default;
 
-    // Shows a message box and returns the button pressed.
+    // Shows a message box, its text as plain text, and returns the button pressed.
     virtual Answer messageBox(QWidget* parent, const QString& text, const QString& title,
                               Buttons buttons = Buttons::OK, Icon icon = Icon::None,
                               Answer defaultButton = Answer::OK) = 0;

@@ -11,6 +11,7 @@
 #include <QShowEvent>
 
 #include "windows/WindowSwitch.h"
+#include "windows/kit/Mnemonics.h"
 #include "windows/kit/WindowSize.h"
 
 namespace tx {
@@ -19,6 +20,7 @@ View::View(WindowSwitch& app) : QMainWindow(nullptr), app_(app), s_(app.s), even
     setObjectName(QStringLiteral("View"));
     resize(kMainWindowSize);
     buildMenus();
+    UseMnemonics(this);
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("viewPage"));
     setCentralWidget(page);

@@ -21,6 +21,12 @@ QAction* entry(QMenu* menu, const char* name, const QString& caption) {
     return a;
 }
 
+QMenu* submenu(QMenu* menu, const char* name, const QString& caption) {
+    QMenu* m = menu->addMenu(caption);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
 QMenu* top(QMenuBar* bar, const char* name, const QString& caption) {
     QMenu* m = bar->addMenu(caption);
     m->setObjectName(QString::fromLatin1(name));
@@ -46,21 +52,22 @@ QLineEdit* FieldBox(QWidget* parent, const char* name, int chars) {
 void View::buildMenus() {
     QMenuBar* bar = menuBar();
     mnuFile = top(bar, "mnuFile", QStringLiteral("    &File    "));
-    mnuFilAdd = entry(mnuFile, "mnuFilAdd", QStringLiteral("&Add Data to Airport"));
-    mnuFilAddFBO = entry(mnuFile, "mnuFilAddFBO", QStringLiteral("   Add &FBO"));
-    mnuFilAddCrewHotel = entry(mnuFile, "mnuFilAddCrewHotel", QStringLiteral("   Add &Crew Hotel"));
-    mnuFilAddPaxHotel = entry(mnuFile, "mnuFilAddPaxHotel", QStringLiteral("   Add &Pax Hotel"));
-    mnuFilAddLimo = entry(mnuFile, "mnuFilAddLimo", QStringLiteral("   Add &Limo"));
-    mnuFilAddCat = entry(mnuFile, "mnuFilAddCat", QStringLiteral("   Add Ca&tering"));
-    mnuFile->addSeparator();
-    mnuFilDel = entry(mnuFile, "mnuFilDel", QStringLiteral("&Delete Data"));
-    mnuFilDelAP = entry(mnuFile, "mnuFilDelAP", QStringLiteral("Delete &Airport"));
-    mnuFilDelFBO = entry(mnuFile, "mnuFilDelFBO", QStringLiteral("   Delete Selected &FBO"));
-    mnuFilDelCrew =
-        entry(mnuFile, "mnuFilDelCrew", QStringLiteral("   Delete Selected &Crew Hotel"));
-    mnuFilDelPax = entry(mnuFile, "mnuFilDelPax", QStringLiteral("   Delete Selected &Pax Hotel"));
-    mnuFilDelLimo = entry(mnuFile, "mnuFilDelLimo", QStringLiteral("   Delete Selected &Limo"));
-    mnuFilDelCat = entry(mnuFile, "mnuFilDelCat", QStringLiteral("   Delete Selected Ca&tering"));
+    // Adding and deleting are submenus, so that each letter opens or picks one entry.
+    QMenu* add = submenu(mnuFile, "mnuFilAdd", QStringLiteral("&Add Data to Airport"));
+    mnuFilAdd = add->menuAction();
+    mnuFilAddFBO = entry(add, "mnuFilAddFBO", QStringLiteral("Add &FBO"));
+    mnuFilAddCrewHotel = entry(add, "mnuFilAddCrewHotel", QStringLiteral("Add &Crew Hotel"));
+    mnuFilAddPaxHotel = entry(add, "mnuFilAddPaxHotel", QStringLiteral("Add &Pax Hotel"));
+    mnuFilAddLimo = entry(add, "mnuFilAddLimo", QStringLiteral("Add &Limo"));
+    mnuFilAddCat = entry(add, "mnuFilAddCat", QStringLiteral("Add Ca&tering"));
+    QMenu* del = submenu(mnuFile, "mnuFilDel", QStringLiteral("&Delete Data"));
+    mnuFilDel = del->menuAction();
+    mnuFilDelAP = entry(del, "mnuFilDelAP", QStringLiteral("Delete &Airport"));
+    mnuFilDelFBO = entry(del, "mnuFilDelFBO", QStringLiteral("Delete Selected &FBO"));
+    mnuFilDelCrew = entry(del, "mnuFilDelCrew", QStringLiteral("Delete Selected &Crew Hotel"));
+    mnuFilDelPax = entry(del, "mnuFilDelPax", QStringLiteral("Delete Selected &Pax Hotel"));
+    mnuFilDelLimo = entry(del, "mnuFilDelLimo", QStringLiteral("Delete Selected &Limo"));
+    mnuFilDelCat = entry(del, "mnuFilDelCat", QStringLiteral("Delete Selected Ca&tering"));
     mnuFile->addSeparator();
     mnuFilAddAP = entry(mnuFile, "mnuFilAddAP", QStringLiteral("Add &New Airport"));
     mnuFile->addSeparator();

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,6 +17,7 @@
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/Controls.h"
+#include "windows/kit/Mnemonics.h"
 #include "windows/kit/WindowSize.h"
 
 namespace tx {
@@ -121,6 +123,7 @@ TXHelp::TXHelp(WindowSwitch& app) : QWidget(nullptr), app_(app) {
     buttons->addStretch(1);
     page->addLayout(buttons);
 
+    UseMnemonics(this);
     Form_Load();
 }
 
@@ -161,6 +164,14 @@ void TXHelp::loadRichText(QTextBrowser* box, const QString& fileName) {
 
 void TXHelp::cmdCancelHelp_Click() {
     app_.SwitchTo(WindowSwitch::Window::TripPlanning, this);
+}
+
+// Escape leaves the help window as Cancel Help does, wherever the focus is in it.
+void TXHelp::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        cmdCancelHelp_Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TXHelp::closeEvent(QCloseEvent* event) {

@@ -42,6 +42,7 @@ class TXHelp : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void loadRichText(QTextBrowser* box, const QString& fileName);

@@ -24,6 +24,14 @@ bool isPassingFocus(Qt::FocusReason reason) {
            reason == Qt::MenuBarFocusReason;
 }
 
+// A key held with Alt or Meta is a command, never a character: a box does not type it. Ctrl+Alt
+// is left alone, as some keyboards type characters with it (AltGr).
+bool typesNothing(const QKeyEvent& e) {
+    const Qt::KeyboardModifiers held = e.modifiers();
+    return (held & (Qt::AltModifier | Qt::MetaModifier)) && !(held & Qt::ControlModifier) &&
+           !e.text().isEmpty();
+}
+
 }  // namespace
 
 EventAdapter::EventAdapter(QObject* parent) : QObject(parent) {}
@@ -174,8 +182,10 @@ bool EventAdapter::eventFilter(QObject* watched, QEvent* event) {
     auto* control = static_cast<QWidget*>(watched);
     switch (event->type()) {
         case QEvent::KeyPress: {
-            if (replaying_ || !it->second.keyPress) return false;
+            if (replaying_) return false;
             auto* key = static_cast<QKeyEvent*>(event);
+            if (typesNothing(*key)) return true;
+            if (!it->second.keyPress) return false;
             const int original = keyAsciiOf(*key);
             if (original < 0) return false;
             int KeyAscii = original;

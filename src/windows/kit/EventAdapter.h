@@ -9,7 +9,8 @@
 // KeyPress   runs before the control sees a character key: printable characters, Return (13),
 //            Backspace (8), Escape (27) and Ctrl+letter (1..26). Arrows, function keys, Tab and
 //            Alt or Meta combinations are not character keys. Setting KeyAscii to 0 swallows
-//            the key; setting it to another code types that character instead.
+//            the key; setting it to another code types that character instead. A key held
+//            with Alt or Meta (not with Ctrl as well) never types its character in a control.
 // GotFocus,  run when a control receives or loses the keyboard focus inside its window. The
 // LostFocus  focus leaving for a message box, another application or a menu and coming back to
 //            the same control is no focus change; a control focused while the window was

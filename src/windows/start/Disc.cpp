@@ -9,6 +9,7 @@
 #include "windows/WindowSwitch.h"
 #include "windows/kit/Controls.h"
 #include "windows/kit/Messages.h"
+#include "windows/kit/Mnemonics.h"
 #include "windows/kit/WindowSize.h"
 
 namespace tx {
@@ -57,6 +58,7 @@ Disc::Disc(WindowSwitch& app) : QWidget(nullptr), app_(app) {
     for (QPushButton* b : {cmdDiscYes, cmdDiscExit}) b->setMinimumWidth(120);
     connect(cmdDiscYes, &QPushButton::clicked, this, &Disc::cmdDiscYes_Click);
     connect(cmdDiscExit, &QPushButton::clicked, this, &Disc::cmdDiscExit_Click);
+    UseMnemonics(this);
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(120, 40, 120, 40);

@@ -13,7 +13,7 @@
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/Controls.h"
-#include "windows/kit/MenuBar.h"
+#include "windows/kit/Mnemonics.h"
 #include "windows/kit/WindowSize.h"
 
 namespace tx {
@@ -27,7 +27,7 @@ TripPlanning::TripPlanning(WindowSwitch& app)
     resize(kMainWindowSize);
 
     buildMenus();
-    LockBarWithItsMenus(menuBar());
+    UseMnemonics(this);
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("planningPage"));
     setCentralWidget(page);
@@ -86,12 +86,13 @@ void TripPlanning::buildMenus() {
     mnuFilPriSum = entry(mnuFilPrint, "mnuFilPriSum", QStringLiteral("&Summary Format"));
     mnuFilPriTX = entry(mnuFilPrint, "mnuFilPriTX", QStringLiteral("&TX Short Version"));
     mnuFileArray3 = separator(mnufil, "mnuFileArray3");
+    // Backup and restore ask for a folder ("..."), which stands in for the backup disk.
     mnuFilBackupdata =
-        submenu(mnufil, "mnuFilBackupdata", QStringLiteral("   Backup/Restore data base"));
-    mnuFilBackup =
-        entry(mnuFilBackupdata, "mnuFilBackup", QStringLiteral("  Backup database to drive\"A\""));
+        submenu(mnufil, "mnuFilBackupdata", QStringLiteral("   &Backup/Restore data base"));
+    mnuFilBackup = entry(mnuFilBackupdata, "mnuFilBackup",
+                         QStringLiteral("  &Backup database to a folder..."));
     mnuFilRestore = entry(mnuFilBackupdata, "mnuFilRestore",
-                          QStringLiteral("  Restore database from \"Backup disk\""));
+                          QStringLiteral("  &Restore database from a folder..."));
     mnufileAray4 = separator(mnufil, "mnufileAray4");
     mnuFilExit = entry(mnufil, "mnuFilExit", QStringLiteral("   E&xit Tarvex"));
 

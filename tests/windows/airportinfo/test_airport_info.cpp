@@ -26,12 +26,12 @@ namespace {
 // clang-format off
 const char* const kView[] = {
     "View| Tarvex  (ver 3.1.4) ", "mnuFile|    &File    ", "mnuFilAdd|&Add Data to Airport",
-    "mnuFilAddFBO|   Add &FBO", "mnuFilAddCrewHotel|   Add &Crew Hotel",
-    "mnuFilAddPaxHotel|   Add &Pax Hotel", "mnuFilAddLimo|   Add &Limo",
-    "mnuFilAddCat|   Add Ca&tering", "mnuFilDel|&Delete Data", "mnuFilDelAP|Delete &Airport",
-    "mnuFilDelFBO|   Delete Selected &FBO", "mnuFilDelCrew|   Delete Selected &Crew Hotel",
-    "mnuFilDelPax|   Delete Selected &Pax Hotel", "mnuFilDelLimo|   Delete Selected &Limo",
-    "mnuFilDelCat|   Delete Selected Ca&tering", "mnuFilAddAP|Add &New Airport",
+    "mnuFilAddFBO|Add &FBO", "mnuFilAddCrewHotel|Add &Crew Hotel",
+    "mnuFilAddPaxHotel|Add &Pax Hotel", "mnuFilAddLimo|Add &Limo",
+    "mnuFilAddCat|Add Ca&tering", "mnuFilDel|&Delete Data", "mnuFilDelAP|Delete &Airport",
+    "mnuFilDelFBO|Delete Selected &FBO", "mnuFilDelCrew|Delete Selected &Crew Hotel",
+    "mnuFilDelPax|Delete Selected &Pax Hotel", "mnuFilDelLimo|Delete Selected &Limo",
+    "mnuFilDelCat|Delete Selected Ca&tering", "mnuFilAddAP|Add &New Airport",
     "mnuFilPrint|&Print", "mnuFilExit|&Return to Planning Page", "mnuExit|E&xit Tarvex",
     "mnuEdit|&Edit", "mnuEdiAP|&Airport", "mnuEdiFBO|    &FBO", "mnuEdiCrew|    &Crew Hotels",
     "mnuEdiPax|    &Pax Hotels", "mnuEdiLimos|    &Limos", "mnuEdiCatering|    Ca&tering",

@@ -36,9 +36,16 @@ class TestHelp : public QObject {
     }
     void cleanup() { prog.reset(); }
 
-    // Help replaces the main window where it stands; Cancel Help puts the main window where the
-    // help window then stands.
+    // Help replaces the main window where it stands; Cancel Help, or Escape wherever the focus
+    // is, puts the main window where the help window then stands.
+    void opensAndClosesInPlace_data() {
+        dataColumns<QString>("leave");
+        dataRow("Cancel Help", "button");
+        dataRow("Escape in the help text", "rtbTXHelp");
+        dataRow("Escape on the tabs", "TXSSTab");
+    }
     void opensAndClosesInPlace() {
+        QFETCH(QString, leave);
         TripPlanning* w = prog->showPlanning();
         QVERIFY(w);
         w->move(40, 60);
@@ -49,7 +56,13 @@ class TestHelp : public QObject {
         QCOMPARE(help->pos(), QPoint(40, 60));
         help->move(70, 90);
         QTest::qWait(0);
-        QTest::mouseClick(help->cmdCancelHelp, Qt::LeftButton);
+        if (leave == "button") {
+            QTest::mouseClick(help->cmdCancelHelp, Qt::LeftButton);
+        } else {
+            QWidget* at = help->findChild<QWidget*>(leave);
+            at->setFocus();
+            QTest::keyClick(at, Qt::Key_Escape);
+        }
         QVERIFY(w->isVisible() && help->isHidden());
         QCOMPARE(w->pos(), QPoint(70, 90));
     }
