@@ -53,6 +53,7 @@ void TripPlanning::mnuEdiEdit_Click() {
         return;
     }
     DisableMenus();
+    lboTX->setEnabled(false);
     // The comments asked for after the leg belong to the leg entered, whatever number is typed.
     ListLegFlag.clear();
     s_.CurLeg = s_.SelLeg;

@@ -121,6 +121,7 @@ QString TripPlanning::prevLegLine() const {
 void TripPlanning::cmdContinuePlanning_Click() {
     s_.ViewMode = QStringLiteral("TX");
     DisableMenus();
+    lboTX->setEnabled(false);  // a leg clicked there would take the boxes over
     ListLegFlag.clear();
 
     s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
@@ -433,6 +434,7 @@ void TripPlanning::cmdLegCancel_Click() {
     cmdEnterComments->setEnabled(false);
     cmdExitTX->show();
     EnableMenus();
+    lboTX->setEnabled(true);
     cmdContinuePlanning->show();
     cmdContinuePlanning->setEnabled(true);
     if (s_.ViewMode == u"TX")

@@ -67,8 +67,8 @@ void TripPlanning::openServicesFrame() {
     events_.SetFocus(cmdSelFBOok);
 }
 
+// The leg list stays locked: the leg's entry goes on.
 void TripPlanning::cmdSelFBOok_Click() {
-    lboTX->setEnabled(true);
     cmdBack->setEnabled(true);
     cmdLegCancel->setEnabled(true);
     DisableLaterFields();

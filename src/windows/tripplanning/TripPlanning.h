@@ -517,6 +517,7 @@ class TripPlanning : public QMainWindow {
     void connectEditHandlers();
     void connectSettingsHandlers();
     void connectBackupHandlers();
+    void escapePressed();
     void placeFrames();
     QString prevLegLine() const;
     static QString destCityText(const Leg& leg);

@@ -221,6 +221,7 @@ void TripPlanning::CompleteLeg(double reserve) {
         }
         return;
     }
+    DisableMenus();
     lboTX->setEnabled(false);
     cmdContinuePlanning->setEnabled(false);
     cmdExitTX->setEnabled(false);
