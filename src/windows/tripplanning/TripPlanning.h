@@ -522,6 +522,7 @@ class TripPlanning : public QMainWindow {
     QString prevLegLine() const;
     static QString destCityText(const Leg& leg);
     void setPlanningCaption(double legNumber);
+    void keepLegsForCancel();
 
     // One service list: its table, combo box, ID table and default line.
     struct ServiceList {
@@ -577,6 +578,8 @@ class TripPlanning : public QMainWindow {
     WindowSwitch& app_;
     PlanState& s_;
     EventAdapter events_;
+    // Every slot as it was when the entry of a leg began: Cancel puts them back.
+    std::vector<Leg> legsBeforeEntry_;
 };
 
 }  // namespace tx
