@@ -136,14 +136,16 @@ class TestLegSteps : public QObject {
         QCOMPARE(w->lblTXDist->text(), QString("4572"));
         QCOMPARE(w->lblTXTime->text(), QString(" 11+16"));
 
-        // Print flags: leg 1 as clicked, every flag still empty at completion becomes 1.
+        // Print flags: as the services frame showed them when it closed (leg 1 as clicked, leg
+        // 2 untouched); a destination without services includes all five.
+        const QList<QList<int>> shown{{0, 1, 0, 0, 0}, {1, 0, 0, 0, 0}, {1, 1, 1, 1, 1}};
         for (int k = 1; k <= 3; ++k) {
             const Leg& leg = s.leg(k);
             QList<int> flags;
             for (const auto& v :
                  {leg.InclFBO, leg.InclCrewHotel, leg.InclPaxHotel, leg.InclLimo, leg.InclCatering})
                 flags << v.value_or(-1);
-            QCOMPARE(flags, (QList<int>{k == 1 ? 0 : 1, 1, 1, 1, 1}));
+            QCOMPARE(flags, shown[k - 1]);
         }
     }
 
