@@ -252,6 +252,18 @@ class TestLegSteps : public QObject {
         QCOMPARE(s.Winds[25], -57.0);
         QCOMPARE(s.DistIndex, 1);
         QVERIFY(s.leg(1).WindText.isEmpty() && s.leg(1).BurnText.isEmpty());
+        // Letters are no wind: refused, the text kept for correction.
+        typeAndReturn("Monterrey");
+        QCOMPARE(prog->shownMessages().value(1),
+                 QString("Winds: The wind must be a whole number of knots from -999 to 999, for "
+                         "example -18."));
+        QCOMPARE(w->txtWind->selectedText(), QString("Monterrey"));
+        QVERIFY(s.leg(1).WindText.isEmpty());
+        // An empty box takes the proposal.
+        w->txtWind->clear();
+        typeAndReturn({});
+        QCOMPARE(s.leg(1).WindText, QString("   -18"));
+        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
         // -339 leaves one knot: taken, and it stands for sector 25, so that shown again it is
         // scaled as a stored wind: Int(-339 * 0.3) = Int(-101.7) = -102.
         typeAndReturn("-339");
