@@ -563,7 +563,9 @@ class TripPlanning : public QMainWindow {
     void eraseViewComments(const FormatView& v);
     void closeViewComments(const FormatView& v);
     void refuseQuote(QPlainTextEdit* box, int& KeyAscii);
+    void backToComments(QPlainTextEdit* box);
     bool refusePastedQuotes(QPlainTextEdit* box);
+    bool confirmCodePage(QPlainTextEdit* box);
     bool hasSelectedLeg() const;
     void setEditEntries(bool on);
     void prepareNextLeg();
