@@ -145,9 +145,8 @@ class TestLegEditing : public QObject {
         QCOMPARE(s.leg(3).LegComments + '|' + s.leg(2).LegComments, QString("Three more|Two"));
     }
 
-    // Steps typed with Return ("." alone; a button or menu entry named is clicked, "lboTX:n"
-    // clicks row n) and then Cancel or Escape: every leg, the one beyond the plan too, and the
-    // list are as before the entry began.
+    // Steps (runSteps) and then Cancel or Escape: every leg, the one beyond the plan too, and
+    // the list are as before the entry began.
     void cancelledEntryChangesNothing_data() {
         dataColumns<QString, QString>("steps", "key");
         dataRow("leg 2 edited, cancelled at the wind", "lboTX:1 mnuEdiEdit . . 12/30 2300 . . .",
@@ -169,16 +168,7 @@ class TestLegEditing : public QObject {
             return prog->readFile("legs.tx");
         };
         const QByteArray before = legs();
-        for (const QString& step : words(steps)) {
-            if (step.startsWith("lboTX:"))
-                clickRow(w->lboTX, step.section(':', 1).toInt());
-            else if (auto* a = w->findChild<QAction*>(step))
-                a->trigger();
-            else if (auto* b = w->findChild<QPushButton*>(step))
-                QTest::mouseClick(b, Qt::LeftButton);
-            else
-                typeAndReturn(step == "." ? QString() : step);
-        }
+        runSteps(w, prog->platform, steps);
         QVERIFY(w->framePlanning->isVisible());
         if (key == "Escape")
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);

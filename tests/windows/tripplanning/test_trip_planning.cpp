@@ -326,7 +326,7 @@ class TestTripPlanning : public QObject {
         QVERIFY(w->isHidden());
     }
 
-    // Steps (see below) that open a frame over a three-leg plan: while it is open only its own
+    // Steps (runSteps) that open a frame over a three-leg plan: while it is open only its own
     // controls (and those named free) can be used, no top menu among them; Escape closes it as
     // its Cancel (the services frame as its O.K.) would, leaving the focus where that leaves it.
     void framesLockTheWindow_data() {
@@ -367,21 +367,7 @@ class TestTripPlanning : public QObject {
         QFETCH(QString, free);
         QFETCH(QString, escapeTo);
         QVERIFY(open(0, false) && enterThreeLegPlan(w));
-        // A menu entry or a button named is triggered or clicked, "lboTX:n" clicks row n, "yes" or
-        // "no" answers the next question; anything else is typed with Return ("." alone).
-        for (const QString& step : words(steps)) {
-            if (step == "yes" || step == "no")
-                prog->platform.answers
-                    << (step == "yes" ? Platform::Answer::Yes : Platform::Answer::No);
-            else if (step.startsWith("lboTX:"))
-                clickRow(w->lboTX, step.section(':', 1).toInt());
-            else if (auto* a = w->findChild<QAction*>(step))
-                a->trigger();
-            else if (auto* b = w->findChild<QPushButton*>(step))
-                QTest::mouseClick(b, Qt::LeftButton);
-            else
-                typeAndReturn(step == "." ? QString() : step);
-        }
+        runSteps(w, prog->platform, steps);
         auto* f = w->findChild<QGroupBox*>(frame);
         QVERIFY(f->isVisible());
         for (QAction* top : w->menuBar()->actions())
