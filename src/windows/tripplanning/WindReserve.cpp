@@ -236,6 +236,8 @@ void TripPlanning::CompleteLeg(double reserve) {
         }
         return;
     }
+    // The comments frame locks the window: the menu bar, unlocked above for the plan menus, has
+    // switched every top menu on again.
     DisableMenus();
     lboTX->setEnabled(false);
     cmdContinuePlanning->setEnabled(false);
