@@ -374,4 +374,19 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     file.commit();
 }
 
+QList<std::pair<QString, QString>> Cp1252Changes(const QString& text) {
+    QList<std::pair<QString, QString>> changes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (cp1252Byte(u) != 0 || u == 0) continue;
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString from = text.mid(i, n);
+        i += n - 1;
+        bool seen = false;
+        for (const auto& change : changes) seen = seen || change.first == from;
+        if (!seen) changes.append({from, DecodeCp1252(EncodeCp1252(from))});
+    }
+    return changes;
+}
+
 }  // namespace tx

@@ -114,4 +114,8 @@ class FileReplacement {
 // Throws FileError.
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
+// The characters of text that the code page lacks, each once in order of first appearance, with
+// the text EncodeCp1252 makes of each (read back): "Łódź ✈" gives Ł -> L, ź -> z, ✈ -> ?.
+QList<std::pair<QString, QString>> Cp1252Changes(const QString& text);
+
 }  // namespace tx

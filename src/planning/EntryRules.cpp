@@ -37,4 +37,15 @@ bool isAcceptedTime(const QString& text) {
     return Val(text) <= 2400;
 }
 
+bool isAcceptedWind(const QString& text) {
+    QString digits = Trim(text);
+    if (digits.startsWith(u'+') || digits.startsWith(u'-')) digits.remove(0, 1);
+    if (digits.isEmpty()) return false;
+    for (const QChar c : digits)
+        if (c < u'0' || c > u'9') return false;
+    bool whole = false;
+    const int knots = digits.toInt(&whole);
+    return whole && knots <= 999;
+}
+
 }  // namespace tx

@@ -22,4 +22,8 @@ bool isAcceptedDate(double monthDay, const QDate& today);
 // 2400; minutes above 59 are taken as typed.
 bool isAcceptedTime(const QString& text);
 
+// A wind the wind box accepts: a whole number of knots from -999 to 999 with an optional sign,
+// blanks around it allowed.
+bool isAcceptedWind(const QString& text);
+
 }  // namespace tx

@@ -173,6 +173,23 @@ class TestSeqFile : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"TXDefAC.DAT"});
         QVERIFY_THROWS_EXCEPTION(FileError, WriteFileAtomically(dir.filePath("no/X.DAT"), "x"));
     }
+
+    // The characters of a text that the code page lacks, each once, and what they come back as.
+    void cp1252Changes_data() {
+        addColumns<QString, QString>("text", "changes");
+        const auto row = addRow<QString, QString>;
+        row("all in the code page", "Zürich € „Ace“ – ™ Œ", "");
+        row("letters and signs", "Łódź → Kraków ✈", "Ł>L ź>z →>? ✈>?");
+        row("each once", "ŁŁ ł", "Ł>L ł>l");
+        row("beyond 16 bits", "😀 ok", "😀>?");
+        row("one letter, two back", "ǆ", "ǆ>dz");
+    }
+    void cp1252Changes() {
+        QFETCH(QString, text);
+        QStringList got;
+        for (const auto& [from, to] : Cp1252Changes(text)) got << from + '>' + to;
+        QTEST(got.join(' '), "changes");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSeqFile)

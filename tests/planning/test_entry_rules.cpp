@@ -1,4 +1,5 @@
-// The acceptance rules of the leg entry: leg numbers, typed dates on a given day, local times.
+// The acceptance rules of the leg entry: leg numbers, typed dates on a given day, local times,
+// winds.
 #include <QtTest>
 
 #include "planning/EntryRules.h"
@@ -60,6 +61,19 @@ class TestEntryRules : public QObject {
     void times() {
         QFETCH(QString, typed);
         QTEST(isAcceptedTime(typed), "accepted");
+    }
+
+    void winds_data() {
+        addColumns<QString, bool>("typed", "accepted");
+        for (const char* t : {"15", "-40", "+15", " -18 ", "0", "999", "-999"})
+            QTest::newRow(t) << t << true;
+        for (const char* t : {"", "abc", "Monterrey", "12.5", "1e2", "- 5", "--5", "15kt", "1000",
+                              "-1000", "+", "0x10"})
+            QTest::newRow(t) << t << false;
+    }
+    void winds() {
+        QFETCH(QString, typed);
+        QTEST(isAcceptedWind(typed), "accepted");
     }
 };
 

@@ -216,4 +216,19 @@ void checkNames(const QWidget* window, std::span<const char* const> entries) {
     }
 }
 
+void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps) {
+    for (const QString& step : words(steps)) {
+        if (step == "yes" || step == "no")
+            platform.answers << (step == "yes" ? Platform::Answer::Yes : Platform::Answer::No);
+        else if (step.startsWith("lboTX:"))
+            clickRow(w->lboTX, step.section(':', 1).toInt());
+        else if (auto* a = w->findChild<QAction*>(step))
+            a->trigger();
+        else if (auto* b = w->findChild<QPushButton*>(step))
+            QTest::mouseClick(b, Qt::LeftButton);
+        else
+            typeAndReturn(step == "." ? QString() : step);
+    }
+}
+
 }  // namespace tx::test

@@ -101,4 +101,9 @@ void doubleClickRow(QListWidget* list, int row);
 // (or the window itself) and shows that caption.
 void checkNames(const QWidget* window, std::span<const char* const> entries);
 
+// Steps separated by blanks: a menu entry or a button of the main window named is triggered or
+// clicked, "lboTX:n" clicks row n of the leg list, "yes" or "no" answers the next question;
+// anything else is typed into the focused widget with Return ("." alone: Return only).
+void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps);
+
 }  // namespace tx::test

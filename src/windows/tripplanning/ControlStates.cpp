@@ -89,9 +89,12 @@ void TripPlanning::EnablePageButtons() {
     cmdExitTX->setEnabled(true);
 }
 
+// The comments button goes off with the others: a frame over the page leaves none of them usable.
+// It comes back only with a leg clicked in the list.
 void TripPlanning::DisablePageButtons() {
     cmdContinuePlanning->setEnabled(false);
     cmdExitTX->setEnabled(false);
+    cmdEnterComments->setEnabled(false);
 }
 
 void TripPlanning::DisableEntryFields() {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "core/SeqFile.h"
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/KeyCodes.h"
@@ -108,6 +109,14 @@ void TripPlanning::refuseQuote(QPlainTextEdit* box, int& KeyAscii) {
     box->setFocus();
 }
 
+// Back to a comment box whose save has to wait, its text kept: the summary box would show the
+// stored comments again on getting the focus.
+void TripPlanning::backToComments(QPlainTextEdit* box) {
+    const QString text = box->toPlainText();
+    box->setFocus();
+    if (box->toPlainText() != text) box->setPlainText(text);
+}
+
 // A pasted double quote is turned into a blank as a typed one is, and shown before saving: true
 // when there was one and the save has to wait.
 bool TripPlanning::refusePastedQuotes(QPlainTextEdit* box) {
@@ -117,7 +126,33 @@ bool TripPlanning::refusePastedQuotes(QPlainTextEdit* box) {
     box->setPlainText(text);
     app_.platform.messageBox(this, kNoQuotes, QStringLiteral("Tarvex"), Platform::Buttons::OK,
                              Platform::Icon::Warning);
-    box->setFocus();
+    backToComments(box);
+    return true;
+}
+
+// The plan file and its text report are single-byte text: characters they cannot hold are named
+// with what they will be stored as. Yes leaves the box holding the text as it will be stored and
+// returns true; No returns false with the box as it was, to be edited.
+bool TripPlanning::confirmCodePage(QPlainTextEdit* box) {
+    const QString text = box->toPlainText();
+    const auto changes = Cp1252Changes(text);
+    if (changes.isEmpty()) return true;
+    QString list;
+    for (const auto& [from, to] : changes)
+        list += QStringLiteral("    ") + from + "  becomes  " + to + u'\n';
+    const Platform::Answer answer = app_.platform.messageBox(
+        this,
+        QStringLiteral("A Tarvex Plan file cannot hold some characters of these comments.  They "
+                       "will be stored as:\n\n") +
+            list +
+            QStringLiteral("\nSave the comments this way?  Click No to go back and change them."),
+        QStringLiteral("Leg Comments"), Platform::Buttons::YesNo, Platform::Icon::Question,
+        Platform::Answer::No);
+    if (answer != Platform::Answer::Yes) {
+        backToComments(box);
+        return false;
+    }
+    box->setPlainText(DecodeCp1252(EncodeCp1252(text)));
     return true;
 }
 
@@ -136,7 +171,7 @@ void TripPlanning::closeCommentFrame() {
 }
 
 void TripPlanning::cmdSaveComments_Click() {
-    if (refusePastedQuotes(txtLegComments)) return;
+    if (refusePastedQuotes(txtLegComments) || !confirmCodePage(txtLegComments)) return;
     const QString text = txtLegComments->toPlainText();
     const int target = commentLeg();
     s_.CurLeg = static_cast<std::int16_t>(target);

@@ -52,7 +52,9 @@ void TripPlanning::mnuEdiEdit_Click() {
         setEditEntries(false);
         return;
     }
+    keepLegsForCancel();
     DisableMenus();
+    lboTX->setEnabled(false);
     // The comments asked for after the leg belong to the leg entered, whatever number is typed.
     ListLegFlag.clear();
     s_.CurLeg = s_.SelLeg;

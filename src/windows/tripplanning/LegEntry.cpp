@@ -118,9 +118,18 @@ QString TripPlanning::prevLegLine() const {
 // ---------------------------------------------------------------------------------------------
 // Starting a leg
 
+// The entry writes into the leg as it goes, and the leg box can switch to another leg on the way:
+// every slot is kept, so that a cancelled entry changes nothing.
+void TripPlanning::keepLegsForCancel() {
+    legsBeforeEntry_.clear();
+    for (int i = 0; i < PlanState::Slots; ++i) legsBeforeEntry_.push_back(s_.leg(i));
+}
+
 void TripPlanning::cmdContinuePlanning_Click() {
+    keepLegsForCancel();
     s_.ViewMode = QStringLiteral("TX");
     DisableMenus();
+    lboTX->setEnabled(false);  // a leg clicked there would take the boxes over
     ListLegFlag.clear();
 
     s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
@@ -426,6 +435,8 @@ void TripPlanning::cmdBack_Click() {
     events_.SetFocus(to);
 }
 
+// The legs are put back as they were when the entry began, once the box left has run its
+// lost-focus rule (which writes into the leg).
 void TripPlanning::cmdLegCancel_Click() {
     endCitySearch();
     framePlanning->hide();
@@ -433,13 +444,15 @@ void TripPlanning::cmdLegCancel_Click() {
     cmdEnterComments->setEnabled(false);
     cmdExitTX->show();
     EnableMenus();
+    lboTX->setEnabled(true);
     cmdContinuePlanning->show();
     cmdContinuePlanning->setEnabled(true);
-    if (s_.ViewMode == u"TX")
-        events_.SetFocus(cmdContinuePlanning);
-    else if (s_.ViewMode == u"Pilot")
+    events_.SetFocus(cmdContinuePlanning);
+    for (int i = 0; i < static_cast<int>(legsBeforeEntry_.size()); ++i)
+        s_.leg(i) = legsBeforeEntry_[static_cast<size_t>(i)];
+    if (s_.ViewMode == u"Pilot")
         mnuViePilot_Click();
-    else
+    else if (s_.ViewMode != u"TX")
         mnuVieSummary_Click();
 }
 

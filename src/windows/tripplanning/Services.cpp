@@ -50,7 +50,7 @@ void TripPlanning::openServicesFrame() {
         lboTX->setEnabled(false);
         Leg& leg = s_.cur();
         leg.InclFBO = 1;
-        // Showing a flag never stores it: an empty flag shows unchecked and stays empty.
+        // An empty flag shows unchecked; closing the frame stores what the boxes show.
         const std::array<std::optional<int>, 5> flags{
             leg.InclFBO, leg.InclCrewHotel, leg.InclPaxHotel, leg.InclLimo, leg.InclCatering};
         for (size_t i = 0; i < checks.size(); ++i) checks[i]->setChecked(flags[i].value_or(0) == 1);
@@ -67,8 +67,18 @@ void TripPlanning::openServicesFrame() {
     events_.SetFocus(cmdSelFBOok);
 }
 
+// The leg list stays locked: the leg's entry goes on. A destination's print flags are what its
+// boxes show as the frame closes, an unchecked box included.
 void TripPlanning::cmdSelFBOok_Click() {
-    lboTX->setEnabled(true);
+    if (ServicesSide == u"Destination") {
+        const std::pair<QCheckBox*, std::optional<int> Leg::*> flags[] = {
+            {chkPlanFBO, &Leg::InclFBO},
+            {chkPlanCr, &Leg::InclCrewHotel},
+            {chkPlanPax, &Leg::InclPaxHotel},
+            {chkPlanLimo, &Leg::InclLimo},
+            {chkPlanCat, &Leg::InclCatering}};
+        for (auto [box, flag] : flags) s_.cur().*flag = box->isChecked() ? 1 : 0;
+    }
     cmdBack->setEnabled(true);
     cmdLegCancel->setEnabled(true);
     DisableLaterFields();

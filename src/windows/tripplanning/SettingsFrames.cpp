@@ -48,6 +48,7 @@ void TripPlanning::connectSettingsHandlers() {
 }
 
 void TripPlanning::openSettingsFrame(QGroupBox* frame) {
+    DisableMenus();
     DisablePlanningPage();
     DisablePageButtons();
     frame->show();

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -366,6 +367,28 @@ void TripPlanning::connectHandlers() {
     connect(mnuFilExit, &QAction::triggered, this, &TripPlanning::mnuFilExit_Click);
     connect(mnuVieAirport, &QAction::triggered, this, &TripPlanning::mnuVieAirport_Click);
     connect(mnuHelp, &QAction::triggered, this, &TripPlanning::mnuHelp_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &TripPlanning::escapePressed);
+}
+
+// Escape closes the frame open over the page as its Cancel button would (the services frame as
+// its O.K.), the innermost first, and cancels the leg being entered.
+void TripPlanning::escapePressed() {
+    const std::pair<QGroupBox*, QPushButton*> closers[] = {{frameTXName, cmdFilNamCancel},
+                                                           {frameTXRetDel, cmdCanRetrieve},
+                                                           {frameACChange, cmdACCancel},
+                                                           {frameChFRes, cmdCancelFRes},
+                                                           {frameTaxiDefault, cmdExitTaxiDefault},
+                                                           {frameLegComments, cmdCancelComments},
+                                                           {framePilotComments, cmdPilCancel},
+                                                           {frameSumComments, cmdSumCancel},
+                                                           {frameFBOs, cmdSelFBOok},
+                                                           {framePlanning, cmdLegCancel}};
+    for (auto [frame, button] : closers) {
+        if (!frame->isVisible()) continue;
+        if (button->isEnabled()) button->click();
+        return;
+    }
 }
 
 // The airport information window in place of this one.

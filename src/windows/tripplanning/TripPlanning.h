@@ -518,10 +518,12 @@ class TripPlanning : public QMainWindow {
     void connectEditHandlers();
     void connectSettingsHandlers();
     void connectBackupHandlers();
+    void escapePressed();
     void placeFrames();
     QString prevLegLine() const;
     static QString destCityText(const Leg& leg);
     void setPlanningCaption(double legNumber);
+    void keepLegsForCancel();
 
     // One service list: its table, combo box, ID table and default line.
     struct ServiceList {
@@ -562,7 +564,9 @@ class TripPlanning : public QMainWindow {
     void eraseViewComments(const FormatView& v);
     void closeViewComments(const FormatView& v);
     void refuseQuote(QPlainTextEdit* box, int& KeyAscii);
+    void backToComments(QPlainTextEdit* box);
     bool refusePastedQuotes(QPlainTextEdit* box);
+    bool confirmCodePage(QPlainTextEdit* box);
     bool hasSelectedLeg() const;
     void setEditEntries(bool on);
     void prepareNextLeg();
@@ -577,6 +581,8 @@ class TripPlanning : public QMainWindow {
     WindowSwitch& app_;
     PlanState& s_;
     EventAdapter events_;
+    // Every slot as it was when the entry of a leg began: Cancel puts them back.
+    std::vector<Leg> legsBeforeEntry_;
 };
 
 }  // namespace tx

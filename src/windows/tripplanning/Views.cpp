@@ -372,7 +372,7 @@ void TripPlanning::openViewComments(const FormatView& v) {
 }
 
 void TripPlanning::saveViewComments(const FormatView& v) {
-    if (refusePastedQuotes(v.commentBox)) return;
+    if (refusePastedQuotes(v.commentBox) || !confirmCodePage(v.commentBox)) return;
     if (s_.FmtSelLeg >= 1 && s_.FmtSelLeg <= s_.NumLegs)
         s_.leg(s_.FmtSelLeg).LegComments = v.commentBox->toPlainText();
     for (QPushButton* b : v.lockedButtons) b->setEnabled(true);

@@ -13,6 +13,7 @@
 #include "calc/LegComputation.h"
 #include "calc/LegTexts.h"
 #include "core/Text.h"
+#include "planning/EntryRules.h"
 #include "planning/StoredWinds.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/KeyCodes.h"
@@ -85,6 +86,20 @@ void TripPlanning::txtWind_KeyPress(int& KeyAscii) {
         app_.platform.messageBox(this, messages::kSelectAircraft, QStringLiteral("Warning!"),
                                  Platform::Buttons::OK, Platform::Icon::Warning);
         events_.SetFocus(txtWind);
+        return;
+    }
+    // An empty box takes the proposal; anything but a whole number is refused, the text kept so
+    // that it can be corrected.
+    if (Trim(txtWind->text()).isEmpty()) txtWind->setText(NumText(ScaledWind(s_)));
+    if (!isAcceptedWind(txtWind->text())) {
+        app_.platform.messageBox(
+            this,
+            QStringLiteral("The wind must be a whole number of knots from -999 to 999, for "
+                           "example %1.")
+                .arg(NumText(ScaledWind(s_))),
+            QStringLiteral("Winds"), Platform::Buttons::OK, Platform::Icon::Warning);
+        txtWind->setFocus();  // a plain focus: the box's focus rule would put the proposal back
+        SelectAllText(txtWind);
         return;
     }
     const double wind = Val(txtWind->text());
@@ -221,6 +236,9 @@ void TripPlanning::CompleteLeg(double reserve) {
         }
         return;
     }
+    // The comments frame locks the window: the menu bar, unlocked above for the plan menus, has
+    // switched every top menu on again.
+    DisableMenus();
     lboTX->setEnabled(false);
     cmdContinuePlanning->setEnabled(false);
     cmdExitTX->setEnabled(false);

@@ -7,6 +7,7 @@
 // 0.33 * 1700 = 561. Both airports keep daylight time (-6) in July, so a leg lands 0.33 h plus
 // the 10-minute taxi (0.1666 h) after it leaves: 0.4966 h, 30 minutes on the clock.
 // Totals: 3 * 109 = 327 n.mi., 60 minutes = 1+00.
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -22,12 +23,15 @@ inline const QStringList kThreeLegLines{
     " 2  04Jul Aspen(KASE)          1200   Denver(KDEN)         1230    00+20    109    561",
     " 3  05Jul Denver(KDEN)         0900   Aspen(KASE)          0930    00+20    109    561"};
 
-// Types the three legs, pressing Return on the services frames; true when all three are listed.
+// Types the three legs, pressing Return on the services frames, Denver's with every service
+// checked for the printouts; true when all three are listed.
 inline bool enterThreeLegPlan(TripPlanning* w) {
-    const QList<QStringList> legs{{"", "", "0704", "0800", "kden", "", "kase", "", ""},
-                                  {"", "", "", "1200", "", "kden", "", "-18", ""},
-                                  {"", "", "07/05", "0900", "", "kase", "", ""}};
-    for (const QStringList& entries : legs) enterLeg(w, entries);
+    enterLeg(w, {"", "", "0704", "0800", "kden", "", "kase", "", ""});
+    enterLeg(w, {"", "", "", "1200", "", "kden"});
+    for (QCheckBox* box : {w->chkPlanCr, w->chkPlanPax, w->chkPlanLimo, w->chkPlanCat})
+        QTest::mouseClick(box, Qt::LeftButton);
+    for (const char* entry : {"", "-18", ""}) typeAndReturn(entry);
+    enterLeg(w, {"", "", "07/05", "0900", "", "kase", "", ""});
     return w->lboTX->count() == 3;
 }
 

@@ -1,5 +1,6 @@
 // The Edit menu on a typed plan: inserting and deleting legs with the lists and totals after
-// them, the refusals, and a leg opened for editing from the menu and by a double click.
+// them, the refusals, a leg opened for editing from the menu and by a double click, and an entry
+// cancelled half-way.
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPlainTextEdit>
 
 #include "ThreeLegPlan.h"
+#include "planfile/PlanFile.h"
 #include "windows/AppWindows.h"
 
 using namespace tx;
@@ -141,6 +143,41 @@ class TestLegEditing : public QObject {
         QTest::keyClicks(w->txtLegComments, " more");
         QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
         QCOMPARE(s.leg(3).LegComments + '|' + s.leg(2).LegComments, QString("Three more|Two"));
+    }
+
+    // Steps (runSteps) and then Cancel or Escape: every leg, the one beyond the plan too, and
+    // the list are as before the entry began.
+    void cancelledEntryChangesNothing_data() {
+        dataColumns<QString, QString>("steps", "key");
+        dataRow("leg 2 edited, cancelled at the wind", "lboTX:1 mnuEdiEdit . . 12/30 2300 . . .",
+                "cmdLegCancel");
+        dataRow("leg 2 edited, Escape at the reserve",
+                "lboTX:1 mnuEdiEdit . l 12/30 2300 . . . -25", "Escape");
+        dataRow("new leg, cancelled at the reserve",
+                "cmdContinuePlanning . . 07/06 1000 . kden . 12", "cmdLegCancel");
+        dataRow("new leg turned into leg 1, Escape at the time", "cmdContinuePlanning 1 l 07/06",
+                "Escape");
+    }
+    void cancelledEntryChangesNothing() {
+        QFETCH(QString, steps);
+        QFETCH(QString, key);
+        const auto legs = [this] {  // every value of legs 1 to 4 as a plan file holds them
+            PlanState s = prog->s;
+            s.NumLegs = 4;
+            WritePlanFile(s, prog->dir(), "legs");
+            return prog->readFile("legs.tx");
+        };
+        const QByteArray before = legs();
+        runSteps(w, prog->platform, steps);
+        QVERIFY(w->framePlanning->isVisible());
+        if (key == "Escape")
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
+        QVERIFY(w->framePlanning->isHidden());
+        QCOMPARE(legs(), before);
+        QCOMPARE(planLines(), kThreeLegLines);
+        QCOMPARE(int(prog->s.NumLegs), 3);
     }
 
     // A double click opens the leg of the row for editing; entered again (or cancelled) it comes

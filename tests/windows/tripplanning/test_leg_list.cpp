@@ -1,5 +1,6 @@
 // The planning-page list of a planned trip: a click that shows a leg, the comment frame opened
-// for it with its refusal of double quotes, and Ctrl+C.
+// for it with its refusal of double quotes and its question on characters a plan file cannot
+// hold (asked by the view frames' comments too), and Ctrl+C.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -93,6 +94,47 @@ class TestLegList : public QObject {
         QTest::keyClick(w->txtLegComments, Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(s.leg(2).LegComments, QString("New note"));
         QVERIFY(w->frameLegComments->isHidden());
+    }
+
+    // Comments with characters the plan file cannot hold: at Save the user is told what each
+    // becomes; Yes stores them so, No goes back to the box with nothing stored.
+    void charactersAPlanCannotHold_data() {
+        dataColumns<QString, bool>("save", "yes");
+        dataRow("planning page, Yes", "cmdSaveComments", true);
+        dataRow("planning page, No", "cmdSaveComments", false);
+        dataRow("pilot view, Yes", "cmdPilotComOK", true);
+        dataRow("summary view, No", "cmdSumComOK", false);
+    }
+    void charactersAPlanCannotHold() {
+        QFETCH(QString, save);
+        QFETCH(bool, yes);
+        QPlainTextEdit* box = w->txtLegComments;
+        if (save == "cmdSaveComments") {
+            openComments(1);
+        } else {
+            const bool pilot = save == "cmdPilotComOK";
+            pilot ? w->mnuViePilot_Click() : w->mnuVieSummary_Click();
+            clickRow(pilot ? w->lboPilot : w->lboSummary, pilot ? 4 : 12);  // leg 2
+            QTest::mouseClick(pilot ? w->cmdPilotComments : w->cmdSumComments, Qt::LeftButton);
+            box = pilot ? w->txtPilotComments : w->txtSumComments;
+        }
+        const QString typed = QString::fromUtf8("Łódź → Kraków ✈ Łeba");
+        box->insertPlainText(typed);
+        prog->platform.answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
+        QTest::mouseClick(w->findChild<QPushButton*>(save), Qt::LeftButton);
+        QCOMPARE(prog->platform.messages.size(), 1);
+        const FakePlatform::Message& asked = prog->platform.messages[0];
+        QCOMPARE(asked.buttons, Platform::Buttons::YesNo);
+        for (const char* change :
+             {"Ł  becomes  L", "ź  becomes  z", "→  becomes  ?", "✈  becomes  ?"})
+            QVERIFY2(asked.text.count(QString::fromUtf8(change)) == 1, qPrintable(asked.text));
+        QCOMPARE(prog->s.leg(2).LegComments,
+                 yes ? QString::fromUtf8("Lódz ? Kraków ? Leba") : QString());
+        QCOMPARE(box->isVisible(), !yes);
+        if (!yes) {
+            QCOMPARE(box->toPlainText(), typed);
+            QCOMPARE(focusName(), box->objectName());
+        }
     }
 
     // The selected lines in list order, each ended by CR LF, after a CR LF of their own.

@@ -136,14 +136,16 @@ class TestLegSteps : public QObject {
         QCOMPARE(w->lblTXDist->text(), QString("4572"));
         QCOMPARE(w->lblTXTime->text(), QString(" 11+16"));
 
-        // Print flags: leg 1 as clicked, every flag still empty at completion becomes 1.
+        // Print flags: as the services frame showed them when it closed (leg 1 as clicked, leg
+        // 2 untouched); a destination without services includes all five.
+        const QList<QList<int>> shown{{0, 1, 0, 0, 0}, {1, 0, 0, 0, 0}, {1, 1, 1, 1, 1}};
         for (int k = 1; k <= 3; ++k) {
             const Leg& leg = s.leg(k);
             QList<int> flags;
             for (const auto& v :
                  {leg.InclFBO, leg.InclCrewHotel, leg.InclPaxHotel, leg.InclLimo, leg.InclCatering})
                 flags << v.value_or(-1);
-            QCOMPARE(flags, (QList<int>{k == 1 ? 0 : 1, 1, 1, 1, 1}));
+            QCOMPARE(flags, shown[k - 1]);
         }
     }
 
@@ -197,14 +199,14 @@ class TestLegSteps : public QObject {
     }
 
     // Back or Cancel during a city search ends it: the search box and the browse buttons go.
-    // Continue then offers the kept destination with its city.
+    // A cancelled leg keeps nothing: Continue then offers no destination.
     void backAndCancelEndTheSearch_data() {
         dataColumns<QStringList, QString>("steps", "button");
         dataRow("Back in the search box", QStringList{"XQ1"}, "cmdBack");
         dataRow("Cancel in the search box", QStringList{"XQ1"}, "cmdLegCancel");
         dataRow("Back after a search", QStringList{"XQ1", "den"}, "cmdBack");
         dataRow("Cancel after a search", QStringList{"XQ1", "den"}, "cmdLegCancel");
-        dataRow("Cancel at the wind", QStringList{"kden"}, "cmdLegCancel");
+        dataRow("Cancel at the wind", QStringList{"kden", ""}, "cmdLegCancel");
     }
     void backAndCancelEndTheSearch() {
         QFETCH(QStringList, steps);
@@ -215,8 +217,7 @@ class TestLegSteps : public QObject {
                 w->cmdDestNext->isHidden());
         if (button == "cmdBack" || steps == QStringList{"XQ1"}) return;
         QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
-        QCOMPARE(w->txtDestID->text(), QString("KDEN"));
-        QCOMPARE(w->txtDestCity->text(), QString("Denver, CO"));
+        QCOMPARE(w->txtDestID->text() + w->txtDestCity->text(), QString());
     }
 
     // Without an aircraft the leg stops at the wind with the warning; the plan stays empty.
@@ -251,6 +252,18 @@ class TestLegSteps : public QObject {
         QCOMPARE(s.Winds[25], -57.0);
         QCOMPARE(s.DistIndex, 1);
         QVERIFY(s.leg(1).WindText.isEmpty() && s.leg(1).BurnText.isEmpty());
+        // Letters are no wind: refused, the text kept for correction.
+        typeAndReturn("Monterrey");
+        QCOMPARE(prog->shownMessages().value(1),
+                 QString("Winds: The wind must be a whole number of knots from -999 to 999, for "
+                         "example -18."));
+        QCOMPARE(w->txtWind->selectedText(), QString("Monterrey"));
+        QVERIFY(s.leg(1).WindText.isEmpty());
+        // An empty box takes the proposal.
+        w->txtWind->clear();
+        typeAndReturn({});
+        QCOMPARE(s.leg(1).WindText, QString("   -18"));
+        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
         // -339 leaves one knot: taken, and it stands for sector 25, so that shown again it is
         // scaled as a stored wind: Int(-339 * 0.3) = Int(-101.7) = -102.
         typeAndReturn("-339");

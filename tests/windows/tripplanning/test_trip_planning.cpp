@@ -1,10 +1,11 @@
 // The main planning window driven as a user drives it: opened on a temporary program directory,
-// leg entry typed with the keyboard, Back and Cancel clicked; and the names and captions of the
-// controls of the program's windows.
+// leg entry typed with the keyboard, Back and Cancel clicked; every frame over the page locking
+// the rest of the window and closed by Escape; and the names and captions of the controls of the
+// program's windows.
 #include <QtTest>
 #include <QtWidgets>
 
-#include "support/TestProgram.h"
+#include "ThreeLegPlan.h"
 #include "windows/AppWindows.h"
 #include "windows/start/Disc.h"
 #include "windows/start/Intro.h"
@@ -324,6 +325,68 @@ class TestTripPlanning : public QObject {
         QCOMPARE(prog->quitCalls, 1);
         QVERIFY(!prog->adb.db.isOpen() && !prog->adb.AirportsRs.has_value());
         QVERIFY(w->isHidden());
+    }
+
+    // Steps (runSteps) that open a frame over a three-leg plan: while it is open only its own
+    // controls (and those named free) can be used, no top menu among them; Escape closes it as
+    // its Cancel (the services frame as its O.K.) would, leaving the focus where that leaves it.
+    void framesLockTheWindow_data() {
+        dataColumns<QString, QString, QString, QString>("steps", "frame", "free", "escapeTo");
+        const QString pilotFlags = "chkPilFBO chkPilCr chkPilPax chkPilLimo chkPilCat";
+        dataRow("leg entry", "cmdContinuePlanning", "framePlanning", "", "cmdContinuePlanning");
+        dataRow("leg entry at the wind", "cmdContinuePlanning . . . . . lfpb", "framePlanning", "",
+                "cmdContinuePlanning");
+        dataRow("services of the first departure", "lboTX:0 mnuEdiEdit . . . . .", "frameFBOs", "",
+                "txtDestID");
+        dataRow("services of a destination", "cmdContinuePlanning . . . . . kden", "frameFBOs", "",
+                "txtWind");
+        dataRow("comments after a leg", "yes cmdContinuePlanning . . . . . lfpb . .",
+                "frameLegComments", "", "cmdContinuePlanning");
+        dataRow("comments after editing leg 2", "yes lboTX:1 mnuEdiEdit . . . . . . . . .",
+                "frameLegComments", "", "cmdContinuePlanning");
+        dataRow("comments of a selected leg", "lboTX:0 cmdEnterComments", "frameLegComments", "",
+                "cmdContinuePlanning");
+        dataRow("pilot comments", "mnuViePilot cmdPilotComments", "framePilotComments",
+                "lboPilot " + pilotFlags, "cmdPExitToPlanPage");
+        dataRow("summary comments", "mnuVieSummary cmdSumComments", "frameSumComments",
+                "lboSummary chkSumFBO chkSumCr chkSumPax chkSumLimo chkSumCat",
+                "cmdSExitToPlanPage");
+        dataRow("file name", "lboTX:0 mnuSaveArray_0", "frameTXName", "", "cmdContinuePlanning");
+        dataRow("file name from the pilot view", "mnuViePilot cmdPSave", "frameTXName", pilotFlags,
+                "");
+        dataRow("retrieve", "lboTX:0 no mnuFilRetDel_0", "frameTXRetDel", "",
+                "cmdContinuePlanning");
+        dataRow("delete", "lboTX:0 mnuFilRetDel_1", "frameTXRetDel", "", "cmdContinuePlanning");
+        dataRow("aircraft", "lboTX:0 mnuSetChange", "frameACChange", "", "cmdContinuePlanning");
+        dataRow("fuel reserve", "lboTX:0 mnuSetReserve", "frameChFRes", "", "cmdContinuePlanning");
+        dataRow("taxi default", "lboTX:0 mnuSetBlock", "frameTaxiDefault", "",
+                "cmdContinuePlanning");
+    }
+    void framesLockTheWindow() {
+        QFETCH(QString, steps);
+        QFETCH(QString, frame);
+        QFETCH(QString, free);
+        QFETCH(QString, escapeTo);
+        QVERIFY(open(0, false) && enterThreeLegPlan(w));
+        runSteps(w, prog->platform, steps);
+        auto* f = w->findChild<QGroupBox*>(frame);
+        QVERIFY(f->isVisible());
+        for (QAction* top : w->menuBar()->actions())
+            QVERIFY2(!top->isVisible() || !top->isEnabled(), qPrintable(top->text()));
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            auto* box = qobject_cast<QLineEdit*>(c);  // a read-only box only shows
+            const bool control = qobject_cast<QAbstractButton*>(c) ||
+                                 qobject_cast<QAbstractItemView*>(c) ||
+                                 (box && !box->isReadOnly()) || qobject_cast<QPlainTextEdit*>(c) ||
+                                 qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractSlider*>(c);
+            if (!control || c->objectName().isEmpty() || c->objectName().startsWith("qt_") ||
+                !c->isVisible() || !c->isEnabled() || f->isAncestorOf(c))
+                continue;
+            QVERIFY2(words(free).contains(c->objectName()), qPrintable(c->objectName()));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(f->isHidden());
+        if (!escapeTo.isEmpty()) QCOMPARE(focusName(), escapeTo);
     }
 
     // A list row holding the heading's own text lies exactly under the heading.
