@@ -178,6 +178,8 @@ void TripPlanning::closeFileNameFrame() {
         frameTXName->hide();
         for (bool pilot : {true, false})
             for (QWidget* w : viewFrameControls(pilot)) w->setEnabled(true);
+        // The keyboard goes back to the view's list, not to the hidden frame's button.
+        events_.SetFocus(framePilot->isVisible() ? lboPilot : lboSummary);
     }
 }
 

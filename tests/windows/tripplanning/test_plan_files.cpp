@@ -155,7 +155,8 @@ class TestPlanFiles : public QObject {
         QVERIFY(w->frameTXName->isHidden() && enabled() == own.size());
         QVERIFY(menu ? focusName() == "cmdContinuePlanning"
                      : (pilot ? w->framePilot : w->frameSummary)->isVisible() &&
-                           w->SaveOrigin.isEmpty());
+                           w->SaveOrigin.isEmpty() &&
+                           focusName() == (pilot ? "lboPilot" : "lboSummary"));
         QCOMPARE(planFiles(), ok ? QStringList({"trip.tx", "trip.txt"}) : QStringList());
         if (!ok) return;
         QCOMPARE(fileLines("trip.tx").size(), 57);
