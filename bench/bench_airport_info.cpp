@@ -1,7 +1,7 @@
 // Stepping through the airports in city order in the airport information window: each step moves
-// the shared cursor and shows the airport with its five service lists filled (S3 for each table,
-// S4 for the entry preselected), on the 75,000-airport database. Goal: <= 1 ms median a step.
-// The window is built on the offscreen platform and never shown.
+// the shared cursor and shows the airport with its five service lists filled (one airport's
+// rows of each table, the preselected row read by its ID), on the 75,000-airport database. Goal: <=
+// 1 ms median a step. The window is built on the offscreen platform and never shown.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

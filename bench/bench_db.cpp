@@ -1,6 +1,6 @@
 // The airport database at full size: 75,000 airports with their services, built once in a
 // temporary folder. Goals: opening AirportsRs <= 50 ms and <= 20 MB; find first by Ident and by
-// City, and S3 for one airport, <= 50 us each.
+// City, and the service rows of one airport, <= 50 us each.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <unistd.h>
@@ -69,7 +69,8 @@ void BM_FindFirstCity(benchmark::State& state) {
 }
 BENCHMARK(BM_FindFirstCity)->Unit(benchmark::kMicrosecond);
 
-// S3 as a service list is filled: open, then every row's Name, PhoneNumber and Default.
+// One airport's service rows as a service list is filled: open, then every row's Name, PhoneNumber
+// and Default.
 void BM_ServicesOfOneAirport(benchmark::State& state) {
     Fixture& f = fixture();
     tx::Db db;

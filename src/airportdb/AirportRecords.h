@@ -39,7 +39,7 @@ std::optional<AirportFault> CheckAirportFields(const AirportFields& f);
 // The identifier as it is stored and searched: trimmed and upper-cased.
 QString StoredIdent(const QString& typed);
 
-// True when another airport (any but exceptAirportId) has this identifier (S2).
+// True when another airport (any but exceptAirportId) has this identifier.
 bool IdentTaken(Db& db, const QString& ident, qint64 exceptAirportId = 0);
 
 // Stores the nine fields as a new airport (adding) or into the cursor's current row. The first

@@ -15,11 +15,11 @@ struct ServiceRow {
     bool Default = false;
 };
 
-// Every row of one airport in one table, in ascending ID (S3).
+// Every row of one airport in one table, in ascending ID.
 std::vector<ServiceRow> ServiceRowsOf(Db& db, ServiceTable t, qint64 airportId);
 // How many rows the airport has in the five tables together.
 int ServiceRowCount(Db& db, qint64 airportId);
-// One row by its ID (S4); nothing when it is gone.
+// One row by its ID; nothing when it is gone.
 std::optional<ServiceRow> ServiceRowById(Db& db, ServiceTable t, qint64 rowId);
 
 // The row's line in its list: name and phone padded and cut to 25 each, for an FBO one blank and
@@ -34,17 +34,17 @@ QString StoredFreq(const QString& typed);
 // What a family's rows are called: "FBO", "Crew Hotel", "Pax Hotel", "Limo", "Catering".
 QString ServiceKind(ServiceTable t);
 
-// A new row of the airport with Default false (S7). freq is written to FBOs only. A row that
+// A new row of the airport with Default false. freq is written to FBOs only. A row that
 // cannot be stored is refused with the message that says why, and nothing is written.
 [[nodiscard]] std::optional<QString> AddServiceRow(Db& db, ServiceTable t, qint64 airportId,
                                                    const QString& name, const QString& phone,
                                                    const QString& freq = {});
-// New name, phone (and frequency) of a row (S4); its airport and default mark stay. Refused like
+// New name, phone (and frequency) of a row; its airport and default mark stay. Refused like
 // an added row. Throws DbError when the row is gone.
 [[nodiscard]] std::optional<QString> ReviseServiceRow(Db& db, ServiceTable t, qint64 rowId,
                                                       const QString& name, const QString& phone,
                                                       const QString& freq = {});
-// Deletes one row (S4). Throws DbError when the row is gone.
+// Deletes one row. Throws DbError when the row is gone.
 void DeleteServiceRow(Db& db, ServiceTable t, qint64 rowId);
 
 }  // namespace tx

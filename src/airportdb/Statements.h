@@ -11,16 +11,17 @@ inline constexpr ServiceTable kServiceTables[] = {ServiceTable::FBOs, ServiceTab
                                                   ServiceTable::Catering};
 QString TableName(ServiceTable t);  // "tblFBOs", "tblCrewHotels", ...
 
-Recordset OpenAirports(Db& db);  // S1, in City order (CityKey, then ID)
-Recordset OpenAirportsWithIdent(Db& db, const QString& ident);     // S2
-Recordset OpenServices(Db& db, ServiceTable t, qint64 airportId);  // S3, ascending ID
-Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId);    // S4
-// S5 then S6 in one transaction. Throws DbError, changing nothing, when rowId is not a row of
-// that airport in that table.
+Recordset OpenAirports(Db& db);  // every airport, in City order (CityKey, then ID)
+Recordset OpenAirportsWithIdent(Db& db, const QString& ident);     // by identifier
+Recordset OpenServices(Db& db, ServiceTable t, qint64 airportId);  // one airport's, by ID
+Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId);    // one row by its ID
+// Clears the airport's default of that kind, then marks rowId, in one transaction. Throws DbError,
+// changing nothing, when rowId is not a row of that airport in that table.
 void MakeDefault(Db& db, ServiceTable t, qint64 airportId, qint64 rowId);
-Recordset OpenServiceTable(Db& db, ServiceTable t);  // S7
-void DeleteServicesOf(Db& db, qint64 airportId);     // S8 on the five tables, one transaction
-// The airport's row and then S8, in one transaction: an airport never leaves service rows behind.
+Recordset OpenServiceTable(Db& db, ServiceTable t);  // for adding a row
+void DeleteServicesOf(Db& db, qint64 airportId);     // from the five tables, one transaction
+// The airport's row and then its service rows, in one transaction: an airport never leaves service
+// rows behind.
 void DeleteAirport(Db& db, qint64 airportId);
 
 }  // namespace tx

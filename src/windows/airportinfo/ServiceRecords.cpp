@@ -58,9 +58,9 @@ void View::connectServiceHandlers() {
 // ---------------------------------------------------------------------------------------------
 // The lists
 
-// S3 into the family's list, every row with its ID; the default row (or else the first) is then
-// picked, which makes it the airport's default if it is not yet. A failing read leaves the list
-// empty.
+// The airport's rows into the family's list, every row with its ID; the default row (or else the
+// first) is then picked, which makes it the airport's default if it is not yet. A failing read
+// leaves the list empty.
 void View::fillServiceList(Family& f, qint64 airportId) {
     f.editEntry->setEnabled(false);
     f.list->clear();
@@ -90,8 +90,8 @@ void View::fillServiceList(Family& f, qint64 airportId) {
     pick(f);  // a selection made here raises no click of its own
 }
 
-// The entry selected fills the family's boxes as stored and becomes the airport's default (S5,
-// then S6, in one transaction) unless it already is.
+// The entry selected fills the family's boxes as stored and becomes the airport's default (the old
+// default cleared and the new one set in one transaction) unless it already is.
 void View::pick(Family& f) {
     try {
         if (const std::optional<ServiceRow> row = fillServiceFields(f); row && !row->Default)

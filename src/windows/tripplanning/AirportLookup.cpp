@@ -82,8 +82,8 @@ void TripPlanning::LoadAirport(Recordset& rs) {
     for (const ServiceList& list : serviceSlots()) fillServiceList(list, s_.RecAirportID);
 }
 
-// S3 into one list, every row with its ID; the default row (or the first) is then chosen, which
-// makes it the airport's default if it is not yet.
+// The airport's rows of one kind into one list, every row with its ID; the default row (or the
+// first) is then chosen, which makes it the airport's default if it is not yet.
 void TripPlanning::fillServiceList(const ServiceList& list, qint64 airportId) {
     const std::vector<ServiceRow> rows = ServiceRowsOf(app_.adb.db, list.table, airportId);
     list.box->clear();

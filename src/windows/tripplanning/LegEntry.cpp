@@ -1,6 +1,7 @@
 // Opening the main window and the first four steps of a leg: leg number, take-off or landing,
-// date and local time; stepping back, cancelling and the maximum-legs notice. The airports, the
-// wind, the fuel reserve and the completion of the leg are in src/planning.
+// date and local time; stepping back, cancelling and the maximum-legs notice. The airport steps
+// are in AirportSteps.cpp, the wind, the fuel reserve and the completion of the leg in
+// WindReserve.cpp; the acceptance rules they apply are widget-free, in src/planning.
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>

@@ -93,8 +93,9 @@ void TripPlanning::cmdSelFBOok_Click() {
 // ---------------------------------------------------------------------------------------------
 // Choosing an entry
 
-// The entry shown in a list becomes the airport's default service of its kind (S4, then S5 and
-// S6 in one transaction unless it already is the default) and the default line of the list.
+// The entry shown in a list becomes the airport's default service of its kind (the row read by its
+// ID, then the old default cleared and the new one set in one transaction, unless it already is)
+// and the default line of the list.
 void TripPlanning::serviceChosen(const ServiceList& list) {
     const size_t p = static_cast<size_t>(list.box->currentIndex() + 1);
     if (p < 1 || p >= list.ids->size()) return;
