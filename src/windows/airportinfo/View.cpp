@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "airportdb/Backup.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/WindowSize.h"
 
@@ -149,8 +150,8 @@ bool View::focusNextPrevChild(bool next) {
 }
 
 void View::reportDbError(const DbError& e) {
-    app_.platform.messageBox(this, e.message(), QStringLiteral("Tarvex"), Platform::Buttons::OK,
-                             Platform::Icon::Critical);
+    app_.platform.messageBox(this, DbErrorMessage(app_.adb, e), QStringLiteral("Tarvex"),
+                             Platform::Buttons::OK, Platform::Icon::Critical);
 }
 
 Recordset* View::airports() const {
