@@ -193,6 +193,12 @@ void checkServices(sqlite3* h, const QSet<qint64>& airports) {
     }
 }
 
+// The integrity check's first finding: "ok" for a sound file.
+QString integrity(sqlite3* h) {
+    Rows verdict(h, QStringLiteral("PRAGMA integrity_check"));
+    return verdict.next() ? verdict.text(0) : QString();
+}
+
 }  // namespace
 
 void CheckAirportDatabase(const QString& path) {
@@ -206,9 +212,8 @@ void CheckAirportDatabase(const QString& path) {
             checkSchema(c.h);
             // Before the integrity check, which tells a broken rule but not the row.
             checkServices(c.h, checkAirports(c.h));
-            Rows verdict(c.h, QStringLiteral("PRAGMA integrity_check"));
-            const QString ok = verdict.next() ? verdict.text(0) : QString();
-            if (ok != u"ok") throw Refusal{QStringLiteral("the file is damaged (%1)").arg(ok)};
+            if (const QString ok = integrity(c.h); ok != u"ok")
+                throw Refusal{QStringLiteral("the file is damaged (%1)").arg(ok)};
             // The program's own journal, whatever the file asked for.
             if (sqlite3_exec(c.h, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr) !=
                 SQLITE_OK)

@@ -65,12 +65,13 @@ class TestBackup : public QObject {
     // kept, dated, beside the live one. A data.mdb that is a link stays one, here and in the
     // backup folder (where it first leads nowhere); the files it leads to are replaced.
     void backupThenRestore_data() {
-        QTest::addColumn<bool>("linked");
-        QTest::newRow("files") << false;
-        QTest::newRow("links") << true;
+        addColumns<bool, bool>("linked", "wal");
+        addRow("files", false, false);
+        addRow("links, the backup in WAL mode", true, true);
     }
     void backupThenRestore() {
         QFETCH(bool, linked);
+        QFETCH(bool, wal);
         QTemporaryDir disk, shared;
         const QString sharedDb = shared.filePath("airports.db");
         Live live(linked ? sharedDb : QString());
@@ -87,6 +88,11 @@ class TestBackup : public QObject {
                  QString("2 airports, 2 FBOs, 0 crew hotels, 0 pax hotels, 0 limos and 0 "
                          "caterers"));
 
+        if (wal) {  // as another program may leave it; the restored file keeps the usual journal
+            tx::Db copy;
+            copy.open(disk.filePath("data.mdb"));
+            QCOMPARE(Scalar(copy, "PRAGMA journal_mode = WAL"), QString("wal"));
+        }
         const QString target = linked ? sharedDb : live.t.path;
         QStringList kept;
         for (int k = 0; k < 6; ++k) {
@@ -98,6 +104,7 @@ class TestBackup : public QObject {
         QVERIFY(live.adb.AirportsRs->findFirst(tx::IdentIs("kbbb")));
         QCOMPARE(kept.first(), target + ".2027-01-15-120000.bak");
         QCOMPARE(QFileInfo(live.t.path).isSymLink(), linked);
+        QCOMPARE(Scalar(live.adb.db, "PRAGMA journal_mode"), QString("delete"));
         QStringList left{QFileInfo(target).fileName()};
         for (const QString& k : kept.mid(1)) left << QFileInfo(k).fileName();
         QCOMPARE(filesIn(QFileInfo(target).path()) + filesIn(disk.path()),
