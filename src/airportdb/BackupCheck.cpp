@@ -154,7 +154,10 @@ QSet<qint64> checkAirports(sqlite3* h) {
     QHash<QString, qint64> idents;
     while (t.rows.next()) {
         const qint64 id = t.rows.int64(0);
-        const QString row = QStringLiteral("airport %1 (ID %2)").arg(t.text("Ident")).arg(id);
+        const QString ident = Trim(t.text("Ident"));
+        const QString row = QStringLiteral("airport%1 (ID %2)")
+                                .arg(ident.isEmpty() ? QString() : u' ' + ident)
+                                .arg(id);
         t.checkValues(row);
         const AirportFields f{t.text("Ident"), t.text("City"),     t.text("State"),
                               t.text("Lat"),   t.text("Long"),     t.text("Std"),

@@ -143,7 +143,8 @@ class TestBackup : public QObject {
         row("Day beyond 14", "sql:UPDATE tblAirports SET Day = 15", "KAAA (ID 1): Time Zone(DAY)");
         row("latitude unreadable", "sql:UPDATE tblAirports SET Lat = 'N4-40.0'", "Latitude");
         row("identifier in lower case", "sql:UPDATE tblAirports SET Ident = 'kaaa'", "\"kaaa\"");
-        row("identifier empty", "sql:UPDATE tblAirports SET Ident = ' '", "(ID 1): Identifier");
+        row("identifier empty", "sql:UPDATE tblAirports SET Ident = ' '",
+            "airport (ID 1): Identifier");
         row("identifier twice",
             "sql:INSERT INTO tblAirports (Ident, Lat, Long, Std, Day) SELECT Ident, Lat, Long, "
             "Std, Day FROM tblAirports",
