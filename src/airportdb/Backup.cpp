@@ -10,6 +10,7 @@
 #include <QTemporaryFile>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "airportdb/BackupCheck.h"
 #include "airportdb/DbInternals.h"
@@ -157,8 +158,8 @@ QString BackupDatabase(const Db& db, const QString& folder) {
     return file;
 }
 
-RestoreCopy::RestoreCopy(QString source_, QString part, const RowCounts& counts_)
-    : source(std::move(source_)), counts(counts_), part_(std::move(part)) {}
+RestoreCopy::RestoreCopy(QString from, QString part)
+    : source(std::move(from)), part_(std::move(part)) {}
 
 RestoreCopy::~RestoreCopy() {
     if (!part_.isEmpty()) removePart(part_);
@@ -177,7 +178,7 @@ RestoreCopy PrepareRestore(const Db& live, const QString& folder) {
 
     // Made and checked beside the live file before anything is replaced.
     const QString part = newPartFile(LinkTarget(live.path()), live.path());
-    RestoreCopy copy(source, part, {});
+    RestoreCopy copy(source, part);
     try {
         {
             RawConnection from(source, SQLITE_OPEN_READONLY);

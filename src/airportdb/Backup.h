@@ -34,7 +34,7 @@ QString BackupDatabase(const Db& db, const QString& folder);
 // use.
 class RestoreCopy {
   public:
-    RestoreCopy(QString source, QString part, const RowCounts& counts);
+    RestoreCopy(QString from, QString part);
     ~RestoreCopy();
     RestoreCopy(RestoreCopy&& other) noexcept;
     RestoreCopy& operator=(RestoreCopy&&) = delete;
