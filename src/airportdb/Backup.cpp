@@ -5,10 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
+#include "airportdb/BackupCheck.h"
 #include "airportdb/DbInternals.h"
 #include "airportdb/SqlStatement.h"
 #include "airportdb/Statements.h"
@@ -16,6 +20,8 @@
 namespace tx {
 
 namespace {
+
+constexpr int kKeptCopies = 5;
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -25,10 +31,11 @@ std::filesystem::path fsPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-// A new empty file in the folder that a copy in progress is written to, with the permissions
+// A new empty file beside target that a copy in progress is written to, with the permissions
 // of the live file (a temporary file is made private); its name.
-QString newPartFile(const QString& folder, const QString& live) {
-    QTemporaryFile f(QDir(folder).filePath(QStringLiteral("data.mdb.XXXXXX.part")));
+QString newPartFile(const QString& target, const QString& live) {
+    const QString folder = QFileInfo(target).absolutePath();
+    QTemporaryFile f(target + QStringLiteral(".XXXXXX.part"));
     f.setAutoRemove(false);
     if (!f.open())
         throw DbError(shown(folder) + ": a file cannot be written there (" + f.errorString() + ")");
@@ -37,8 +44,35 @@ QString newPartFile(const QString& folder, const QString& live) {
 }
 
 void removePart(const QString& part) {
-    QFile::remove(part);
-    QFile::remove(part + QStringLiteral("-journal"));
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(part + QLatin1StringView(suffix));
+}
+
+// A copy in progress of target: the names newPartFile gives, and the engine's files beside them.
+QRegularExpression partPattern(const QString& target) {
+    return QRegularExpression(u'^' + QRegularExpression::escape(QFileInfo(target).fileName()) +
+                              QStringLiteral(R"(\.[A-Za-z0-9]{6}\.part(-journal|-wal|-shm)?$)"));
+}
+
+// The files target was kept as when it was replaced by a restore, newest first.
+QStringList keptCopies(const QString& target) {
+    const QFileInfo t(target);
+    const QRegularExpression kept(u'^' + QRegularExpression::escape(t.fileName()) +
+                                  QStringLiteral(R"(\.\d{4}-\d\d-\d\d-\d{6}\.bak$)"));
+    QStringList out;
+    for (const QString& name : t.absoluteDir().entryList(QDir::Files, QDir::Name | QDir::Reversed))
+        if (kept.match(name).hasMatch()) out << t.absoluteDir().filePath(name);
+    return out;
+}
+
+// A name for keeping target that no file has yet, stamped with when (a second later for each
+// name already taken).
+QString keptName(const QString& target, QDateTime when) {
+    for (;; when = when.addSecs(1)) {
+        const QString name =
+            target + u'.' + when.toString(QStringLiteral("yyyy-MM-dd-hhmmss")) + ".bak";
+        if (!QFileInfo(name).exists() && !QFileInfo(name).isSymLink()) return name;
+    }
 }
 
 // Renames from over to (replacing it in one step). Throws DbError.
@@ -50,21 +84,9 @@ void replaceFile(const QString& from, const QString& to) {
                       ")");
 }
 
-// An SQLite connection closed when it goes out of scope.
-struct Connection {
-    sqlite3* h = nullptr;
-    Connection(const QString& path, int flags) {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &h, flags, nullptr) != SQLITE_OK)
-            throw DbError(shown(path) + ": cannot be opened (" + engineMessage(h) + ")");
-    }
-    ~Connection() { sqlite3_close_v2(h); }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-};
-
 // Copies database "main" of src, every page in one step, into the empty file dest.
 void copyPages(sqlite3* src, const QString& sourceName, const QString& dest) {
-    Connection to(dest, SQLITE_OPEN_READWRITE);
+    RawConnection to(dest, SQLITE_OPEN_READWRITE);
     sqlite3_backup* b = sqlite3_backup_init(to.h, "main", src, "main");
     if (!b) throw DbError(shown(dest) + ": the copy cannot begin (" + engineMessage(to.h) + ")");
     const int stepped = sqlite3_backup_step(b, -1);
@@ -81,20 +103,51 @@ bool sameFile(const QString& a, const QString& b) {
 }
 
 void openLive(AirportDatabase& adb, const QString& live) {
+    adb.AirportsRs.reset();
     adb.db.open(live);
     adb.AirportsRs.emplace(OpenAirports(adb.db));
 }
 
 }  // namespace
 
-void BackupDatabase(const Db& db, const QString& folder) {
+RowCounts CountRows(const Db& db) {
+    const auto count = [&db](const QString& table) {
+        detail::Statement st(db, "SELECT count(*) FROM " + table);
+        return st.step() ? st.int64(0) : 0;
+    };
+    RowCounts c;
+    c.airports = count(QStringLiteral("tblAirports"));
+    for (int k = 0; k < 5; ++k) c.services[k] = count(TableName(kServiceTables[k]));
+    return c;
+}
+
+QString CountsText(const RowCounts& counts) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const auto part = [&](qint64 n, const char* one, const char* many) {
+        return english.toString(n) + u' ' + QLatin1StringView(n == 1 ? one : many);
+    };
+    const auto& s = counts.services;
+    return part(counts.airports, "airport", "airports") + ", " + part(s[0], "FBO", "FBOs") + ", " +
+           part(s[1], "crew hotel", "crew hotels") + ", " + part(s[2], "pax hotel", "pax hotels") +
+           ", " + part(s[3], "limo", "limos") + " and " + part(s[4], "caterer", "caterers");
+}
+
+QString LinkTarget(const QString& path) {
+    QString p = QFileInfo(path).absoluteFilePath();
+    for (int hops = 0; hops < 40 && QFileInfo(p).isSymLink(); ++hops)
+        p = QFileInfo(p).symLinkTarget();
+    return p;
+}
+
+QString BackupDatabase(const Db& db, const QString& folder) {
     if (!db.isOpen()) throw DbError(QStringLiteral("The airport database is not open"));
     if (!QFileInfo(folder).isDir()) throw DbError(shown(folder) + ": there is no such folder");
-    const QString target = QDir(folder).filePath(QString::fromLatin1(kDatabaseFileName));
+    const QString file = QDir(folder).filePath(QString::fromLatin1(kDatabaseFileName));
+    const QString target = LinkTarget(file);
     // Renaming over the open file would leave the program writing to a deleted one.
     if (sameFile(target, db.path()))
-        throw DbError(shown(target) + ": is the airport database in use itself");
-    const QString part = newPartFile(folder, db.path());
+        throw DbError(shown(file) + ": is the airport database in use itself");
+    const QString part = newPartFile(target, db.path());
     try {
         copyPages(db.handle(), db.path(), part);
         replaceFile(part, target);
@@ -102,66 +155,122 @@ void BackupDatabase(const Db& db, const QString& folder) {
         removePart(part);
         throw;
     }
+    return file;
 }
 
-void CheckAirportDatabase(const QString& path) {
-    Db check;
-    check.open(path);  // a file that is not SQLite, or lacks a table or field, is refused here
-    detail::Statement st(check, QStringLiteral("PRAGMA integrity_check"));
-    const QString verdict = st.step() ? st.value(0).toString() : QString();
-    if (verdict != u"ok") throw DbError(shown(path) + ": the file is damaged (" + verdict + ")");
+RestoreCopy::RestoreCopy(QString from, QString part)
+    : source(std::move(from)), part_(std::move(part)) {}
+
+RestoreCopy::~RestoreCopy() {
+    if (!part_.isEmpty()) removePart(part_);
 }
 
-void RestoreDatabase(AirportDatabase& adb, const QString& folder) {
-    const QString live = adb.db.path();
-    if (live.isEmpty()) throw DbError(QStringLiteral("The airport database is not open"));
+RestoreCopy::RestoreCopy(RestoreCopy&& other) noexcept
+    : source(other.source), counts(other.counts), part_(std::exchange(other.part_, {})) {}
+
+RestoreCopy PrepareRestore(const Db& live, const QString& folder) {
+    if (!live.isOpen()) throw DbError(QStringLiteral("The airport database is not open"));
     const QString source = QDir(folder).filePath(QString::fromLatin1(kDatabaseFileName));
     if (!QFileInfo(source).isFile())
         throw DbError(shown(source) + ": there is no copy of the airport database there");
-    if (sameFile(source, live))
+    if (sameFile(source, live.path()))
         throw DbError(shown(source) + ": is the airport database in use itself");
 
-    // The copy is made and checked beside the live file before anything is replaced.
-    const QString part = newPartFile(QFileInfo(live).absolutePath(), live);
+    // Made and checked beside the live file before anything is replaced.
+    const QString part = newPartFile(LinkTarget(live.path()), live.path());
+    RestoreCopy copy(source, part);
     try {
         {
-            Connection from(source, SQLITE_OPEN_READONLY);
+            RawConnection from(source, SQLITE_OPEN_READONLY);
             copyPages(from.h, source, part);
         }
         CheckAirportDatabase(part);
+        Db check;
+        check.open(part);
+        copy.counts = CountRows(check);
     } catch (const DbError& e) {
-        removePart(part);
         throw DbError(QString(e.message()).replace(shown(part), shown(source)));
-    } catch (...) {
-        removePart(part);
-        throw;
     }
+    return copy;
+}
 
-    const QString kept = live + QStringLiteral(".bak");
+QString CompleteRestore(AirportDatabase& adb, RestoreCopy& copy, const QDateTime& when) {
+    const QString live = adb.db.path();
+    if (live.isEmpty() || copy.part_.isEmpty())
+        throw DbError(QStringLiteral("The airport database is not open"));
+    const QString target = LinkTarget(live);
+    const QString kept = keptName(target, when);
     adb.AirportsRs.reset();
     adb.db.close();
     try {
-        replaceFile(live, kept);
+        replaceFile(target, kept);
         try {
-            replaceFile(part, live);
+            replaceFile(copy.part_, target);
         } catch (...) {
-            replaceFile(kept, live);
+            replaceFile(kept, target);
             throw;
         }
     } catch (...) {
-        removePart(part);
         openLive(adb, live);
         throw;
     }
+    copy.part_.clear();
     try {
         openLive(adb, live);
     } catch (const DbError& e) {
         // The previous file goes back into use.
         adb.AirportsRs.reset();
         adb.db.close();
-        replaceFile(kept, live);
+        replaceFile(kept, target);
         openLive(adb, live);
         throw DbError(e.message() + QStringLiteral("; the previous airport database is in use"));
+    }
+    for (const QString& older : keptCopies(target).mid(kKeptCopies)) QFile::remove(older);
+    return kept;
+}
+
+QString RecoverDatabaseFile(const QString& live) {
+    const QString target = LinkTarget(live);
+    const QFileInfo t(target);
+    const QRegularExpression part = partPattern(target);
+    for (const QString& name : t.absoluteDir().entryList(QDir::Files | QDir::Hidden))
+        if (part.match(name).hasMatch()) QFile::remove(t.absoluteDir().filePath(name));
+    if (t.exists() || t.isSymLink()) return {};
+
+    // Newest first; data.mdb.bak is where earlier versions kept the file a restore replaced.
+    QStringList kept = keptCopies(target);
+    if (QFileInfo(target + ".bak").isFile()) kept << target + ".bak";
+    if (kept.isEmpty()) return {};
+    replaceFile(kept.first(), target);
+    return QStringLiteral(
+               "The airport database %1 was missing. The copy kept as %2 when a restore "
+               "replaced it has been put back in its place.")
+        .arg(shown(live), shown(kept.first()));
+}
+
+QString DbErrorMessage(AirportDatabase& adb, const DbError& e) {
+    int moved = 0;
+    if (!adb.db.isOpen() ||
+        sqlite3_file_control(adb.db.handle(), "main", SQLITE_FCNTL_HAS_MOVED, &moved) !=
+            SQLITE_OK ||
+        !moved)
+        return e.message();
+    const QString live = adb.db.path();
+    const QString text =
+        e.message() + QStringLiteral(
+                          "\n\nAnother program replaced the airport database %1 "
+                          "while Tarvex was using it, so this change was not stored.")
+                          .arg(shown(live));
+    try {
+        openLive(adb, live);
+        return text + QStringLiteral(
+                          " Tarvex now uses the new file: make the change again if it is "
+                          "still wanted.");
+    } catch (const DbError& again) {
+        return text + QStringLiteral(
+                          " The new file cannot be used (%1). End Tarvex and start it "
+                          "again.")
+                          .arg(again.message());
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // What an open Db keeps beside the SQLite handle: the cache of compiled statements and the
-// cursors told of every row change. Shared by Db, its statements and its cursors only.
+// cursors told of every row change. Shared by Db, its statements and its cursors, and by the
+// backup code, which copies and checks files on connections of its own.
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QString>
 #include <unordered_map>
 #include <vector>
@@ -15,6 +17,22 @@ namespace tx {
 inline QString engineMessage(sqlite3* h) {
     return h ? QString::fromUtf8(sqlite3_errmsg(h)) : QString();
 }
+
+// A connection of its own to a file (not a Db: no schema check, no cursors), closed when it goes
+// out of scope.
+struct RawConnection {
+    sqlite3* h = nullptr;
+    RawConnection(const QString& path, int flags) {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &h, flags, nullptr) != SQLITE_OK) {
+            const QString why = engineMessage(h);
+            sqlite3_close_v2(h);
+            throw DbError(QDir::toNativeSeparators(path) + ": cannot be opened (" + why + ")");
+        }
+    }
+    ~RawConnection() { sqlite3_close_v2(h); }
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+};
 
 struct Db::Internals {
     struct Cached {

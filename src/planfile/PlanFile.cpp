@@ -24,6 +24,8 @@ template <class... F>
 struct Overload : F... {
     using F::operator()...;
 };
+template <class... F>
+Overload(F...) -> Overload<F...>;  // clang before 17 deduces no aggregate by itself
 
 // The 18 records of a leg, in file order; reading, writing and clearing all follow this table.
 const std::array<std::vector<Field>, 18>& LegLayout() {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "airportdb/Backup.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/Mnemonics.h"
 #include "windows/kit/WindowSize.h"
@@ -160,8 +161,8 @@ bool View::focusNextPrevChild(bool next) {
 }
 
 void View::reportDbError(const DbError& e) {
-    app_.platform.messageBox(this, e.message(), QStringLiteral("Tarvex"), Platform::Buttons::OK,
-                             Platform::Icon::Critical);
+    app_.platform.messageBox(this, DbErrorMessage(app_.adb, e), QStringLiteral("Tarvex"),
+                             Platform::Buttons::OK, Platform::Icon::Critical);
 }
 
 Recordset* View::airports() const {

@@ -2,6 +2,7 @@
 
 #include <QTextStream>
 
+#include "airportdb/Backup.h"
 #include "core/SeqFile.h"
 #include "core/StartupFiles.h"
 
@@ -22,7 +23,12 @@ bool refuse(Platform& platform, const QString& what) {
 bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
     s.Today = platform.today();
     try {
-        adb.db.open(ProgramFile(s, QStringLiteral("data.mdb")));
+        const QString live = ProgramFile(s, QString::fromLatin1(kDatabaseFileName));
+        // A restore or backup cut short leaves its copy in progress, or no data.mdb at all.
+        if (const QString putBack = RecoverDatabaseFile(live); !putBack.isEmpty())
+            platform.messageBox(nullptr, putBack, QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                                Platform::Icon::Information, Platform::Answer::OK);
+        adb.db.open(live);
     } catch (const DbError& e) {
         return refuse(platform, e.message());
     }

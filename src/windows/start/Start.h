@@ -6,7 +6,8 @@
 
 namespace tx {
 
-// Opens data.mdb of the program directory and loads TARVEX.DAT, TZONES.DAT and the default
+// Opens data.mdb of the program directory (first putting back its kept copy, with a message,
+// when an interrupted restore left none) and loads TARVEX.DAT, TZONES.DAT and the default
 // aircraft into the plan state. A missing or damaged data.mdb, TARVEX.DAT or TZONES.DAT is shown
 // in a message box and written to standard error, and false is returned: the program must end.
 // A failing default aircraft only leaves no aircraft loaded.

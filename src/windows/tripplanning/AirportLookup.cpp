@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "airportdb/Backup.h"
 #include "airportdb/ServiceRecords.h"
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
@@ -25,8 +26,8 @@ QString textOf(const Recordset& rs, const char* field) {
 }  // namespace
 
 void TripPlanning::reportDbError(const DbError& e) {
-    app_.platform.messageBox(this, e.message(), QStringLiteral("Tarvex"), Platform::Buttons::OK,
-                             Platform::Icon::Critical);
+    app_.platform.messageBox(this, DbErrorMessage(app_.adb, e), QStringLiteral("Tarvex"),
+                             Platform::Buttons::OK, Platform::Icon::Critical);
 }
 
 std::array<TripPlanning::ServiceList, 5> TripPlanning::serviceSlots() {

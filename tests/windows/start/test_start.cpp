@@ -42,6 +42,27 @@ class TestStart : public QObject {
         QCOMPARE(QFile::exists(path), !bytes.isEmpty());
     }
 
+    // A restore cut short between its renames left no data.mdb: its kept copy is put back, and
+    // the user is told so; the copy in progress is removed.
+    void keptDatabasePutBack() {
+        TestProgram prog;
+        QDir dir(prog.dir());
+        QVERIFY(prog.started() && dir.rename("data.mdb", "data.mdb.2027-01-14-090000.bak"));
+        QVERIFY(prog.writeFile("data.mdb.Ab12Cd.part", "half a copy"));
+        prog.adb.db.close();
+
+        PlanState s;
+        s.ProgramDir = prog.dir();
+        AirportDatabase adb;
+        FakePlatform platform;
+        QVERIFY(OpenStart(s, adb, platform));
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY2(platform.messages.first().text.contains("put back"),
+                 qPrintable(platform.messages.first().text));
+        QCOMPARE(dir.entryList({"data.mdb*"}, QDir::Files), QStringList{"data.mdb"});
+        QVERIFY(adb.db.isOpen());
+    }
+
     void damagedAircraftOnlyLeavesNoAircraft() {
         TestProgram prog;
         QVERIFY(prog.started() && !prog.s.ACFileName.isEmpty());

@@ -216,13 +216,23 @@ class TestSettings : public QObject {
         QCOMPARE(prog->s.leg(1).LocalArrText, QString("0835"));
     }
 
-    // Backup and restore, each into or from the folder chosen ("step:folder"; "cancel" for a
-    // cancelled chooser). An airport added to a backup is found after the restore, in this
-    // window and on the cursor the airport window shares, and the replaced file is kept. A failed
-    // copy gives the message with the reason under it, and the live database is still used.
+    // Backup and restore, each into or from the folder chosen ("step:folder:answer"; "cancel"
+    // for a cancelled chooser, the restore question answered No unless "yes"). Each says what it
+    // did; a restored airport added to the backup is found in this window and on the cursor the
+    // airport window shares, and the replaced file is kept. A failed copy gives the message with
+    // the reason under it, and the live database is still used.
     void backupAndRestore_data() {
-        dataColumns<QString, QString, QString, QString>("steps", "message", "ident", "city");
-        dataRow("restored with an airport added", "backup: restore:", "", "kzzz", "Zedville, ZZ");
+        dataColumns<QString, QString, QString, QString>("steps", "shown", "ident", "city");
+        const char* backedUp = "Tarvex: The airport database ({7}) has been backed up to {disk}.";
+        dataRow("restored with an airport added", "backup: restore::yes",
+                QString(backedUp) +
+                    " / Tarvex: Restore {8} from {disk} in place of {7}? / Tarvex: "
+                    "Restored {8} from {disk}. The previous airport database ({7}) is kept as "
+                    "{dir}data.mdb.2027-01-15-140509.bak.",
+                "kzzz", "Zedville, ZZ");
+        dataRow("restore declined", "backup: restore:",
+                QString(backedUp) + " / Tarvex: Restore {8} from {disk} in place of {7}?", "kden",
+                "Denver, CO");
         dataRow("backup to a missing folder", "backup:missing",
                 "Tarvex: Insert a Formatted empty disk in drive <A>, then try again.\n\n", "kden",
                 "Denver, CO");
@@ -233,27 +243,38 @@ class TestSettings : public QObject {
     }
     void backupAndRestore() {
         QFETCH(QString, steps);
-        QFETCH(QString, message);
+        QFETCH(QString, shown);
         QFETCH(QString, ident);
         QFETCH(QString, city);
         start();
         QTemporaryDir disk;
+        const QStringList before = QDir(prog->dir()).entryList(QDir::Files);
         for (const QString& step : words(steps)) {
-            const QString folder = step.section(':', 1);
+            const QString folder = step.section(':', 1, 1);
             if (folder != "cancel") prog->platform.folders = {disk.filePath(folder)};
+            if (step.section(':', 2) == "yes") prog->platform.answers = {Platform::Answer::Yes};
             (step.startsWith("backup") ? w->mnuFilBackup : w->mnuFilRestore)->trigger();
             if (step != "backup:") continue;
             Db copy;
             copy.open(disk.filePath("data.mdb"));
             copy.execute(
-                "INSERT INTO tblAirports (Ident, City, State) VALUES ('KZZZ', 'Zedville', 'ZZ')");
+                "INSERT INTO tblAirports (Ident, City, State, Lat, Long, Std, Day, ZoneCode) "
+                "VALUES ('KZZZ', 'Zedville', 'ZZ', 'N40-00.0', 'W100-00.0', -6, -5, 'US')");
         }
-        const QString shown = prog->shownMessages().join(" / ");
-        QVERIFY2(message.isEmpty()
-                     ? shown.isEmpty()
-                     : shown.startsWith(message) && prog->platform.messages.size() == 1,
-                 qPrintable(shown));
-        QCOMPARE(QFile::exists(QDir(prog->dir()).filePath("data.mdb.bak")), ident == "kzzz");
+        const QString counts =
+            "%1 airports, 6 FBOs, 4 crew hotels, 1 pax hotel, 1 limo and 56 "
+            "caterers";
+        shown.replace("{7}", counts.arg(7))
+            .replace("{8}", counts.arg(8))
+            .replace("{disk}", disk.filePath("data.mdb"))
+            .replace("{dir}", prog->dir() + '/');
+        const QString messages = prog->shownMessages().join(" / ");
+        QCOMPARE(messages.left(shown.size()), shown);
+        QCOMPARE(prog->platform.messages.size(), shown.count(" / ") + !shown.isEmpty());
+        // Nothing is left beside the live file but the copy kept by a restore.
+        QStringList after = QDir(prog->dir()).entryList(QDir::Files);
+        if (ident == "kzzz") QVERIFY(after.removeOne("data.mdb.2027-01-15-140509.bak"));
+        QCOMPARE(after, before);
         QVERIFY(prog->adb.AirportsRs && prog->adb.AirportsRs->findFirst(IdentIs(ident.toUpper())));
         enterLeg(w, {"", "", "0704", "0800", ident});
         QCOMPARE(w->txtDepCity->text(), city);
