@@ -300,6 +300,18 @@ void SyncFolder(const QString& folder) {
 
 }  // namespace
 
+// The name mkstemp gives a temporary file: the prefix and six characters of its own.
+static const char kTemporaryPrefix[] = ".tarvex-";
+
+int RemoveLeftoverTemporaries(const QString& folder) {
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QFileInfo& f : dir.entryInfoList({QString::fromLatin1(kTemporaryPrefix) + "??????"},
+                                                QDir::Files | QDir::Hidden | QDir::System))
+        if (!f.isSymLink() && QFile::remove(f.absoluteFilePath())) ++removed;
+    return removed;
+}
+
 FileReplacement::~FileReplacement() {
     for (const Pending& p : pending_) ::unlink(QFile::encodeName(p.temporary).constData());
 }
@@ -322,7 +334,7 @@ void FileReplacement::add(const QString& path, const QByteArray& bytes) {
     if (nameMax > 0 && QFile::encodeName(info.fileName()).size() > nameMax)
         fail(QStringLiteral("the name is too long for the file system"));
 
-    QByteArray temporary = folder + "/.tarvex-XXXXXX";
+    QByteArray temporary = folder + '/' + kTemporaryPrefix + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) cannotWrite(errno);
     int error = ::fchmod(fd, NewFileMode(target)) == 0 ? 0 : errno;

@@ -110,6 +110,10 @@ class FileReplacement {
     QList<Pending> pending_;
 };
 
+// Removes from folder the temporary files that a FileReplacement cut short by the end of the
+// program left there (hidden, named like no file of the system). Returns how many went.
+int RemoveLeftoverTemporaries(const QString& folder);
+
 // One file replaced as FileReplacement does: a failure half-way keeps the previous file.
 // Throws FileError.
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);

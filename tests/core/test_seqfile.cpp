@@ -174,6 +174,20 @@ class TestSeqFile : public QObject {
         QVERIFY_THROWS_EXCEPTION(FileError, WriteFileAtomically(dir.filePath("no/X.DAT"), "x"));
     }
 
+    // What a rewrite cut short by the end of the program leaves is removed at the next start;
+    // the files of the system and names merely like a temporary one stay.
+    void leftoverTemporaries() {
+        QTemporaryDir dir;
+        const QStringList names{".tarvex-a1B2c3", ".tarvex-a1B2c", "tarvex-a1B2c3", "TARVEX.DAT"};
+        for (const QString& n : names) WriteFileAtomically(dir.filePath(n), "x");
+        QCOMPARE(RemoveLeftoverTemporaries(dir.path()), 1);
+        QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                    kept = names.mid(1);
+        left.sort();
+        kept.sort();
+        QCOMPARE(left, kept);
+    }
+
     // The characters of a text that the code page lacks, each once, and what they come back as.
     void cp1252Changes_data() {
         addColumns<QString, QString>("text", "changes");

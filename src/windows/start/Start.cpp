@@ -1,5 +1,6 @@
 #include "windows/start/Start.h"
 
+#include <QDir>
 #include <QTextStream>
 
 #include "airportdb/Backup.h"
@@ -24,7 +25,10 @@ bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
     s.Today = platform.today();
     try {
         const QString live = ProgramFile(s, QString::fromLatin1(kDatabaseFileName));
-        // A restore or backup cut short leaves its copy in progress, or no data.mdb at all.
+        // A rewrite cut short leaves its temporary file; a restore or backup its copy in
+        // progress, or no data.mdb at all.
+        for (const QString& folder : {s.ProgramDir, QDir::currentPath()})
+            RemoveLeftoverTemporaries(folder);
         if (const QString putBack = RecoverDatabaseFile(live); !putBack.isEmpty())
             platform.messageBox(nullptr, putBack, QStringLiteral("Tarvex"), Platform::Buttons::OK,
                                 Platform::Icon::Information, Platform::Answer::OK);

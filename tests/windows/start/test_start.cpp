@@ -49,6 +49,7 @@ class TestStart : public QObject {
         QDir dir(prog.dir());
         QVERIFY(prog.started() && dir.rename("data.mdb", "data.mdb.2027-01-14-090000.bak"));
         QVERIFY(prog.writeFile("data.mdb.Ab12Cd.part", "half a copy"));
+        QVERIFY(prog.writeFile(".tarvex-Ab12Cd", "half a TARVEX.DAT"));
         prog.adb.db.close();
 
         PlanState s;
@@ -59,7 +60,8 @@ class TestStart : public QObject {
         QCOMPARE(platform.messages.size(), 1);
         QVERIFY2(platform.messages.first().text.contains("put back"),
                  qPrintable(platform.messages.first().text));
-        QCOMPARE(dir.entryList({"data.mdb*"}, QDir::Files), QStringList{"data.mdb"});
+        QCOMPARE(dir.entryList({"data.mdb*", ".tarvex-*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"data.mdb"});
         QVERIFY(adb.db.isOpen());
     }
 
