@@ -65,34 +65,47 @@ Objects objectsOf(sqlite3* h) {
     return out;
 }
 
-// The schema of a new file, as the engine records it.
-const Objects& programObjects() {
-    static const Objects own = [] {
-        RawConnection mem(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        for (const QString& sql : schema::CreateStatements())
-            sqlite3_exec(mem.h, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
-        return objectsOf(mem.h);
-    }();
-    return own;
+// The schema of a file made by these statements, as the engine records it.
+Objects objectsMadeBy(const QStringList& statements) {
+    RawConnection mem(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    for (const QString& sql : statements)
+        sqlite3_exec(mem.h, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    return objectsOf(mem.h);
 }
 
-// A trigger, a view or a changed definition could act on every later write.
-void checkSchema(sqlite3* h) {
-    const Objects& own = programObjects();
-    const Objects found = objectsOf(h);
-    const auto refuse = [](const QString& object, const char* what) {
-        throw Refusal{QStringLiteral("is not an airport database of this program: %1 %2")
-                          .arg(object, QLatin1StringView(what))};
+// The file's schema against one of the program's; what is wrong, or an empty text.
+QString schemaFault(const Objects& own, const Objects& found) {
+    const auto fault = [](const QString& object, const char* what) {
+        return QStringLiteral("is not an airport database of this program: %1 %2")
+            .arg(object, QLatin1StringView(what));
     };
     for (const QString& type : {QStringLiteral("table "), QStringLiteral("index ")})
         for (auto it = own.begin(); it != own.end(); ++it)
             if (it.key().startsWith(type) && !found.contains(it.key()))
-                refuse(it.key(), "is missing");
+                return fault(it.key(), "is missing");
     for (auto it = found.begin(); it != found.end(); ++it) {
         const auto mine = own.find(it.key());
-        if (mine == own.end()) refuse(it.key(), "is not one of its own");
-        if (*mine != *it) refuse(it.key(), "is not defined as the program defines it");
+        if (mine == own.end()) return fault(it.key(), "is not one of its own");
+        if (*mine != *it) return fault(it.key(), "is not defined as the program defines it");
     }
+    return {};
+}
+
+// A trigger, a view or a changed definition could act on every later write. A file of the
+// earlier layout, as made or as opening leaves it, is the program's own too.
+void checkSchema(sqlite3* h) {
+    static const QList<Objects> own = [] {
+        const QStringList earlier = schema::EarlierLayoutStatements();
+        return QList<Objects>{
+            objectsMadeBy(schema::CreateStatements()), objectsMadeBy(earlier),
+            objectsMadeBy(earlier + QStringList{schema::kAddCityKey, schema::kCityKeyIndex})};
+    }();
+    const Objects found = objectsOf(h);
+    const QString fault = schemaFault(own.first(), found);
+    if (fault.isEmpty()) return;
+    for (const Objects& layout : own.mid(1))
+        if (schemaFault(layout, found).isEmpty()) return;
+    throw Refusal{fault};
 }
 
 // Reads a table's columns (the keys the program rebuilds aside), ID first, in ID order. A

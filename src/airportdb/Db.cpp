@@ -117,9 +117,7 @@ sqlite3* openChecked(const QString& path) {
                                       nullptr, nullptr) == SQLITE_OK &&
         sqlite3_table_column_metadata(h, "main", "tblAirports", "CityKey", nullptr, nullptr,
                                       nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const int added =
-            sqlite3_exec(h, "ALTER TABLE tblAirports ADD COLUMN CityKey TEXT COLLATE NOCASE",
-                         nullptr, nullptr, nullptr);
+        const int added = sqlite3_exec(h, schema::kAddCityKey, nullptr, nullptr, nullptr);
         if (added != SQLITE_OK)
             refuse(inUse(added) ? inUseText
                                 : "cannot be brought up to date (" + engineMessage(h) + ")");

@@ -84,21 +84,35 @@ QString Quoted(const char* column) {
     return u'"' + QLatin1StringView(column) + u'"';
 }
 
-QStringList CreateStatements() {
+namespace {
+
+QStringList statements(bool earlier) {
     QStringList out;
     for (const Table& t : kTables) {
         QStringList cols;
-        for (const Column& c : t.columns) cols << columnSql(c);
+        for (const Column& c : t.columns)
+            if (!earlier || !c.foldOf) cols << columnSql(c);
         out << QStringLiteral("CREATE TABLE %1 (%2)")
                    .arg(QLatin1StringView(t.name), cols.join(", "));
     }
     // Ident is not unique in the engine: the airport window checks a new identifier itself, and
     // an identifier changed after that check is stored as the user typed it.
-    out << "CREATE INDEX idxAirportsIdent ON tblAirports (Ident)" << kCityKeyIndex;
+    out << "CREATE INDEX idxAirportsIdent ON tblAirports (Ident)"
+        << (earlier ? "CREATE INDEX idxAirportsCity ON tblAirports (City)" : kCityKeyIndex);
     for (const Table& t : Tables().subspan(1))
         out << QStringLiteral("CREATE INDEX idx%1AirportID ON %2 (AirportID)")
                    .arg(QLatin1StringView(t.name).mid(3), QLatin1StringView(t.name));
     return out;
+}
+
+}  // namespace
+
+QStringList CreateStatements() {
+    return statements(false);
+}
+
+QStringList EarlierLayoutStatements() {
+    return statements(true);
 }
 
 }  // namespace tx::schema

@@ -45,8 +45,15 @@ QString Quoted(const char* column);
 inline constexpr const char* kCityKeyIndex =
     "CREATE INDEX IF NOT EXISTS idxAirportsCityKey ON tblAirports (CityKey, ID)";
 
+// What a file of the first layout (before the airports' CityKey) gets when it is opened.
+inline constexpr const char* kAddCityKey =
+    "ALTER TABLE tblAirports ADD COLUMN CityKey TEXT COLLATE NOCASE";
+
 // CREATE TABLE and CREATE INDEX statements for a new file, in order.
 QStringList CreateStatements();
+// The statements that made a file of the first layout. Opened, it gets kAddCityKey and
+// kCityKeyIndex and keeps its table texts and its index on City.
+QStringList EarlierLayoutStatements();
 
 // The schema version written into PRAGMA user_version of new files. Version 2 added the
 // airports' CityKey.

@@ -1,7 +1,10 @@
 // Backing the airport database up into a folder and restoring it from one.
+#include <sqlite3.h>
+
 #include <QtTest>
 
 #include "airportdb/Backup.h"
+#include "airportdb/Schema.h"
 #include "airportdb/Statements.h"
 #include "support/TempDb.h"
 
@@ -109,6 +112,38 @@ class TestBackup : public QObject {
         for (const QString& k : kept.mid(1)) left << QFileInfo(k).fileName();
         QCOMPARE(filesIn(QFileInfo(target).path()) + filesIn(disk.path()),
                  left + QStringList{"data.mdb"});
+    }
+
+    // A file of the layout before the airports' CityKey is restored like a new one, as a backup
+    // made before the key came and as one made of such a file brought up to date when opened.
+    void earlierLayoutRestores_data() {
+        addColumns<bool>("upToDate");
+        addRow("as made", false);
+        addRow("brought up to date", true);
+    }
+    void earlierLayoutRestores() {
+        QFETCH(bool, upToDate);
+        QTemporaryDir disk;
+        Live live;
+        live.adb.db.close();
+        QVERIFY(QFile::remove(live.t.path));
+        sqlite3* h = nullptr;
+        QCOMPARE(sqlite3_open(qPrintable(live.t.path), &h), SQLITE_OK);
+        QString sql = tx::schema::CreateStatements().join(";\n");
+        sql.replace(", \"CityKey\" TEXT COLLATE NOCASE", "")
+            .replace("CREATE INDEX IF NOT EXISTS idxAirportsCityKey ON tblAirports (CityKey, ID)",
+                     "CREATE INDEX idxAirportsCity ON tblAirports (City)");
+        QVERIFY(!sql.contains("CityKey"));
+        QCOMPARE(sqlite3_exec(h, qPrintable(sql), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(h);
+        if (!upToDate) QVERIFY(QFile::copy(live.t.path, disk.filePath("data.mdb")));
+        live.adb.db.open(live.t.path);
+        addAirport(live.adb.db, "KAAA");
+        live.adb.AirportsRs.emplace(tx::OpenAirports(live.adb.db));
+        if (upToDate) tx::BackupDatabase(live.adb.db, disk.path());
+        addAirport(live.adb.db, "KBBB");
+        live.restore(disk.path());
+        QCOMPARE(live.idents(), QString(upToDate ? "KAAA" : ""));
     }
 
     void countsText() {
