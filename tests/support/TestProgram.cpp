@@ -190,32 +190,6 @@ void doubleClickRow(QListWidget* list, int row) {
                        list->visualItemRect(list->item(row)).center());
 }
 
-namespace {
-
-QString captionOf(const QObject* o) {
-    if (auto* l = qobject_cast<const QLabel*>(o)) return l->text();
-    if (auto* b = qobject_cast<const QAbstractButton*>(o)) return b->text();
-    if (auto* g = qobject_cast<const QGroupBox*>(o)) return g->title();
-    if (auto* m = qobject_cast<const QMenu*>(o)) return m->title();
-    if (auto* a = qobject_cast<const QAction*>(o)) return a->isSeparator() ? "-" : a->text();
-    if (auto* w = qobject_cast<const QWidget*>(o); w && w->isWindow()) return w->windowTitle();
-    return {};
-}
-
-}  // namespace
-
-void checkNames(const QWidget* window, std::span<const char* const> entries) {
-    for (const char* entry : entries) {
-        const QStringList parts = QString(entry).split('|');
-        for (const QString& name : words(parts[0])) {
-            const QList<QObject*> found = window->findChildren<QObject*>(name);
-            const QObject* o = name == window->objectName() ? window : found.value(0);
-            QVERIFY2(o && found.size() == (o == window ? 0 : 1), qPrintable(name));
-            if (parts.size() > 1) QCOMPARE(captionOf(o), parts[1]);
-        }
-    }
-}
-
 void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps) {
     for (const QString& step : words(steps)) {
         if (step == "yes" || step == "no")

@@ -3,14 +3,13 @@
 // TARVEX.DAT, TZONES.DAT, and unless told otherwise TXDefAC.DAT naming a small aircraft file), the
 // start routine's steps run on it with a FakePlatform, and the application's windows built on top.
 // Ending the program only records that it ended. Below it, the steps the window tests share:
-// typing, whole legs, list rows, and the check of a window's control names and captions.
+// typing, whole legs and list rows.
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
-#include <span>
 
 #include "airportdb/Db.h"
 #include "core/PlanState.h"
@@ -95,11 +94,6 @@ QStringList listLines(const QListWidget* list);
 // second press, which the list takes for a double one.
 void clickRow(QListWidget* list, int row);
 void doubleClickRow(QListWidget* list, int row);
-
-// Checks a window against "names|caption" entries (names sharing the caption; a separator's
-// caption is "-", the window's own its title) or bare names: each name is exactly one child
-// (or the window itself) and shows that caption.
-void checkNames(const QWidget* window, std::span<const char* const> entries);
 
 // Steps separated by blanks: a menu entry or a button of the main window named is triggered or
 // clicked, "lboTX:n" clicks row n of the leg list, "yes" or "no" answers the next question;

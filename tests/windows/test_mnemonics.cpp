@@ -35,6 +35,8 @@ struct State {
     // "row" clicks the first leg; "disclaimer" shows the disclaimer instead; "up" presses the Up
     // key; "yes" answers the next question Yes.
     const char* steps;
+    // The letters the user can reach there, in order, and after "|" those of each menu.
+    const char* letters;
     // A letter pressed with Alt there and what it does (none: the letters are only counted).
     Qt::Key key = Qt::Key_unknown;
     Check check = {};
@@ -42,66 +44,66 @@ struct State {
 
 // clang-format off
 const State kStates[] = {
-    {"disclaimer", "disclaimer"},
-    {"planning page", ""},
-    {"plan with a leg", "leg"},
-    {"leg selected", "leg|row"},
-    {"leg entry, departure: Alt+N types nothing", "leg|cmdContinuePlanning|>|>|>|>",
+    {"disclaimer", "disclaimer", "EY"},
+    {"planning page", "", "BFHSVX|ANRDSPBX PS PST BR EID PS ASC EVSH"},
+    {"plan with a leg", "leg", "CFHSVX"},
+    {"leg selected", "leg|row", "CEFHSTVX"},
+    {"leg entry, departure: Alt+N types nothing", "leg|cmdContinuePlanning|>|>|>|>", "BC",
      Qt::Key_N, [](TestProgram& p) {
         QCOMPARE(focusName(), QString("txtDepID"));
         QCOMPARE(p.app->tripPlanning()->txtDepID->text(), QString("KASE"));
     }},
-    {"leg entry, city search", "cmdContinuePlanning|>|>|>0704|>0800|>|>Denver"},
-    {"services frame", "cmdContinuePlanning|>|>|>0704|>0800|>kase|>kden"},
-    {"comments after a leg: Save Comments", "yes|leg|+Fuel at Aspen", Qt::Key_S,
+    {"leg entry, city search", "cmdContinuePlanning|>|>|>0704|>0800|>|>Denver", "BCNP"},
+    {"services frame", "cmdContinuePlanning|>|>|>0704|>0800|>kase|>kden", "O"},
+    {"comments after a leg: Save Comments", "yes|leg|+Fuel at Aspen", "CES", Qt::Key_S,
      [](TestProgram& p) {
         QCOMPARE(p.s.leg(1).LegComments, QString("Fuel at Aspen"));
         QVERIFY(p.app->tripPlanning()->frameLegComments->isHidden());
     }},
-    {"comments of a selected leg", "leg|row|cmdEnterComments"},
-    {"editing a leg", "leg|row|mnuEdiEdit"},
-    {"pilot view: Continue Planning", "leg|mnuViePilot", Qt::Key_C, [](TestProgram& p) {
+    {"comments of a selected leg", "leg|row|cmdEnterComments", "CES"},
+    {"editing a leg", "leg|row|mnuEdiEdit", "C"},
+    {"pilot view: Continue Planning", "leg|mnuViePilot", "ACFPS", Qt::Key_C, [](TestProgram& p) {
         QVERIFY(p.app->tripPlanning()->framePilot->isHidden());
     }},
     {"pilot view over a selected leg: Alt+T reaches nothing under it", "leg|row|mnuViePilot",
-     Qt::Key_T,
+     "ACFPS", Qt::Key_T,
      [](TestProgram& p) { QVERIFY(p.app->tripPlanning()->frameLegComments->isHidden()); }},
-    {"pilot view comments", "leg|mnuViePilot|cmdPilotComments"},
-    {"summary view", "leg|mnuVieSummary"},
-    {"summary view comments", "leg|mnuVieSummary|cmdSumComments"},
-    {"file name", "leg|mnuSaveArray_0"},
-    {"retrieve", "mnuFilRetDel_0"},
-    {"aircraft: Select Aircraft", "mnuSetChange", Qt::Key_S, [](TestProgram& p) {
+    {"pilot view comments", "leg|mnuViePilot|cmdPilotComments", "CES"},
+    {"summary view", "leg|mnuVieSummary", "ACFPS"},
+    {"summary view comments", "leg|mnuVieSummary|cmdSumComments", "CES"},
+    {"file name", "leg|mnuSaveArray_0", "CO"},
+    {"retrieve", "mnuFilRetDel_0", "CR"},
+    {"aircraft: Select Aircraft", "mnuSetChange", "CS", Qt::Key_S, [](TestProgram& p) {
         QVERIFY(p.app->tripPlanning()->frameACChange->isHidden());
         QCOMPARE(focusName(), QString("cmdContinuePlanning"));
     }},
-    {"fuel reserve", "mnuSetReserve"},
-    {"taxi default: Apply/Save", "mnuSetBlock|up", Qt::Key_S, [](TestProgram& p) {
+    {"fuel reserve", "mnuSetReserve", "CS"},
+    {"taxi default: Apply/Save", "mnuSetBlock|up", "ACS", Qt::Key_S, [](TestProgram& p) {
         QVERIFY(p.app->tripPlanning()->frameTaxiDefault->isHidden());
         QVERIFY(p.readFile("TARVEX.DAT").contains("11\""));
     }},
-    {"help: a tab", "mnuHelp", Qt::Key_L, [](TestProgram& p) {
+    {"help: a tab", "mnuHelp", "ACHL", Qt::Key_L, [](TestProgram& p) {
         QCOMPARE(p.app->help()->TXSSTab->currentWidget(), p.app->help()->rtbTXLic);
     }},
-    {"help: Cancel Help", "mnuHelp", Qt::Key_C, [](TestProgram& p) {
+    {"help: Cancel Help", "mnuHelp", "ACHL", Qt::Key_C, [](TestProgram& p) {
         QVERIFY(p.app->help()->isHidden() && p.app->tripPlanning()->isVisible());
     }},
-    {"airport search", "mnuVieAirport"},
-    {"airport city search", "mnuVieAirport|mnuFilSeaCity"},
-    {"airport shown: File, Add Data, FBO", "mnuVieAirport|>KDEN", Qt::Key_F,
+    {"airport search", "mnuVieAirport", "EFOS|ADNPRX FCPLT AFCPLT AFCPLT IC ES"},
+    {"airport city search", "mnuVieAirport|mnuFilSeaCity", "EFOS"},
+    {"airport shown: File, Add Data, FBO", "mnuVieAirport|>KDEN", "EFNPS", Qt::Key_F,
      [](TestProgram& p) {
         for (Qt::Key k : {Qt::Key_A, Qt::Key_F})
             QTest::keyClick(QApplication::activePopupWidget(), k);
         QTRY_VERIFY(p.app->view()->frameAddFBO->isVisible());
     }},
-    {"new airport", "mnuVieAirport|>KDEN|mnuFilAddAP"},
-    {"airport revised: Save this Data", "mnuVieAirport|>KDEN|mnuEdiAP", Qt::Key_S,
+    {"new airport", "mnuVieAirport|>KDEN|mnuFilAddAP", "AC"},
+    {"airport revised: Save this Data", "mnuVieAirport|>KDEN|mnuEdiAP", "CS", Qt::Key_S,
      [](TestProgram& p) {
         QVERIFY(p.app->view()->frameAddAP->isHidden());
         QVERIFY(p.app->view()->txtIdentifier->isVisible());
     }},
-    {"FBO added", "mnuVieAirport|>KDEN|mnuFilAddFBO"},
-    {"FBO revised", "mnuVieAirport|>KDEN|mnuEdiFBO"},
+    {"FBO added", "mnuVieAirport|>KDEN|mnuFilAddFBO", "AC"},
+    {"FBO revised", "mnuVieAirport|>KDEN|mnuEdiFBO", "CR"},
 };
 // clang-format on
 
@@ -191,6 +193,18 @@ QStringList menuClashes(QWidget* window) {
     return clashes;
 }
 
+// The letters of each menu of the window, a blank after each menu's.
+QString menuLetters(QWidget* window) {
+    QString out;
+    for (QMenu* m : window->findChildren<QMenu*>()) {
+        for (QAction* a : m->actions())
+            if (const QKeySequence k = QKeySequence::mnemonic(a->text()); !k.isEmpty())
+                out += QChar(k[0].key());
+        out += ' ';
+    }
+    return out;
+}
+
 }  // namespace
 
 class TestMnemonics : public QObject {
@@ -211,13 +225,19 @@ class TestMnemonics : public QObject {
   private slots:
     void cleanup() { prog.reset(); }
 
-    // In each state, no letter is marked by two controls the user can use, nor twice in a menu.
+    // In each state, the letters the user can reach, none marked by two controls nor twice in a
+    // menu.
     void lettersUnique_data() { states(false); }
     void lettersUnique() {
         QFETCH(int, row);
         QWidget* window = open(row);
         QVERIFY(window);
         const QMultiMap<QChar, QString> letters = reachableLetters(window);
+        QString reached;
+        for (QChar c : letters.uniqueKeys()) reached += c;
+        const QString expected = kStates[row].letters;
+        if (expected.contains('|')) reached += '|' + menuLetters(window).trimmed();
+        QCOMPARE(reached, expected);
         QStringList clashes = menuClashes(window);
         for (QChar c : letters.uniqueKeys())
             if (letters.count(c) > 1) clashes << QString(c) + ": " + letters.values(c).join(", ");

@@ -1,5 +1,5 @@
-// The splash and the disclaimer, and how they lead into the main planning window. Their names
-// and captions are checked with the main window's in test_trip_planning.
+// The splash and the disclaimer, and how they lead into the main planning window. The owner shown
+// on the splash is checked in test_trip_planning, the disclaimer's letters in test_mnemonics.
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QtTest>
