@@ -31,6 +31,8 @@ struct Leg {
     QString DepSunrise, DepSunset, DestSunrise, DestSunset;
     QString PlanLine, PilotLine1, PilotLine2;
     QString SumLine1, SumLine2, SumLine3, SumLine4, SumLine5, SumLine6, SumLine7;
+
+    bool operator==(const Leg&) const = default;
 };
 
 // Settings of TARVEX.DAT (the reserved fields are carried unchanged) and the version text.
