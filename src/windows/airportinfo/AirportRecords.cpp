@@ -19,8 +19,6 @@ namespace tx {
 
 namespace {
 
-const QString kAdd = QStringLiteral("Add");
-
 // Enter in a box of limited length: a longer text (only the database gives one) is cut to the
 // limit and the box keeps the focus; otherwise the focus goes on.
 void cutOrGoOn(QLineEdit* box, int limit, QWidget* next) {
@@ -62,7 +60,7 @@ void View::connectAirportHandlers() {
 // Opening the airport frame
 
 void View::mnuFilAddAP_Click() {
-    AirportMode = kAdd;
+    AirportMode = true;
     ClearAirportFields();
     // The lists belong to the airport shown before, not to the one being entered.
     ClearServiceLists();
@@ -100,7 +98,7 @@ void View::mnuEdiAP_Click() {
 // Field entry
 
 void View::txtIdentifier_GotFocus() {
-    if (AirportMode != kAdd) return;
+    if (!AirportMode) return;
     for (QWidget* w : {static_cast<QWidget*>(cmdIdentOK), static_cast<QWidget*>(cmdCityOK),
                        static_cast<QWidget*>(lblID), static_cast<QWidget*>(lblCTY)})
         w->hide();
@@ -129,7 +127,7 @@ void View::txtIdentifier_LostFocus() {
 // against the database; a duplicate is refused and entered again. The focus moves on by Enter
 // only: leaving by Tab or the mouse goes where the user sent it.
 void View::leaveIdentifier(bool byEnter) {
-    if (ServiceMode == kAdd) return;
+    if (ServiceMode) return;
     txtIdentifier->setText(txtIdentifier->text().toUpper());
     auto goOn = [&] {
         if (!byEnter) return;
@@ -137,18 +135,18 @@ void View::leaveIdentifier(bool byEnter) {
         txtCity->setEnabled(true);
         txtCity->setFocus();
     };
-    if (AirportMode != kAdd) {
+    if (!AirportMode) {
         goOn();
         return;
     }
-    AirportMode.clear();
+    AirportMode = false;
     if (txtIdentifier->text().isEmpty()) return;
     bool taken = false;
     try {
         taken = IdentTaken(app_.adb.db, txtIdentifier->text());
     } catch (const DbError& e) {
         reportDbError(e);
-        AirportMode = kAdd;
+        AirportMode = true;
         return;
     }
     if (!taken) {
@@ -158,12 +156,12 @@ void View::leaveIdentifier(bool byEnter) {
     app_.platform.messageBox(
         this, QStringLiteral("Duplicate airport found.  Try another identifier."),
         QStringLiteral("Duplicate"), Platform::Buttons::OK, Platform::Icon::Critical);
-    AirportMode = kAdd;
+    AirportMode = true;
     txtIdentifier->clear();
     // Left by Tab or the mouse: the box takes the focus back once the focus has moved.
     if (!byEnter)
         QTimer::singleShot(0, this, [this] {
-            if (frameAddAP->isVisible() && AirportMode == kAdd) txtIdentifier->setFocus();
+            if (frameAddAP->isVisible() && AirportMode) txtIdentifier->setFocus();
         });
 }
 
@@ -290,7 +288,7 @@ bool View::storeAirport(Recordset& rs, bool adding) {
 void View::cmdAddOK_Click() {
     Recordset* rs = airports();
     if (!rs || !storeAirport(*rs, true)) return;
-    AirportMode.clear();
+    AirportMode = false;
     LockAirportFields();
     txtID->setText(StoredIdent(txtIdentifier->text()));
     try {
@@ -305,7 +303,7 @@ void View::cmdAddOK_Click() {
 void View::cmdSave_Click() {
     Recordset* rs = shownAirport();
     if (!rs || !storeAirport(*rs, false)) return;
-    AirportMode.clear();
+    AirportMode = false;
     LockAirportFields();
     // The cursor is not opened again: a revised city keeps its place in the stepping order
     // until the next opening.
@@ -314,7 +312,7 @@ void View::cmdSave_Click() {
 }
 
 void View::cmdCxAddEdit_Click() {
-    AirportMode.clear();
+    AirportMode = false;
     ClearAirportFields();
     ClearServiceLists();
     EnableMainMenus();

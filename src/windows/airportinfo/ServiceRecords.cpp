@@ -16,8 +16,6 @@ namespace tx {
 
 namespace {
 
-const QString kAdd = QStringLiteral("Add");
-
 // A service box with the focus is light yellow; without it, it takes the window's colours again.
 void markFocus(QLineEdit* box, bool focused) {
     if (!focused) {
@@ -155,7 +153,7 @@ void View::ClearCateringFields() {
 // The frames
 
 void View::openServiceFrame(Family& f, bool revise) {
-    ServiceMode = kAdd;
+    ServiceMode = true;
     LockForService();
     // An add starts empty; a revise from the row selected, whatever a cancelled frame left.
     clearServiceFields(f);
@@ -225,7 +223,7 @@ void View::okToAdd(Family& f) {
         reportDbError(e);  // the frame stays open with what was typed
         return;
     }
-    ServiceMode.clear();
+    ServiceMode = false;
     clearServiceFields(f);
     if (Recordset* rs = shownAirport()) ShowAirport(*rs);
     closeServiceFrame(f);
@@ -244,13 +242,13 @@ void View::okToRevise(Family& f) {
             return;
         }
     }
-    ServiceMode.clear();
+    ServiceMode = false;
     if (Recordset* rs = shownAirport()) ShowAirport(*rs);
     closeServiceFrame(f);
 }
 
 void View::cancelService(Family& f) {
-    ServiceMode.clear();
+    ServiceMode = false;
     closeServiceFrame(f);
 }
 

@@ -151,8 +151,8 @@ class View : public QMainWindow {
     // be picked, revised and deleted.
     using ServiceIDs = std::vector<qint64>;
     ServiceIDs FBOIDs, CrewHotelIDs, PaxHotelIDs, LimoIDs, CateringIDs;
-    QString AirportMode;  // "Add" while a new airport is entered until its identifier is left
-    QString ServiceMode;  // "Add" while a service frame is open
+    bool AirportMode = false;  // a new airport is entered, until its identifier is left
+    bool ServiceMode = false;  // a service frame is open
 
     // ---- Showing and finding airports ----
     void Form_Load();

@@ -79,7 +79,7 @@ void TripPlanning::LoadAirport(Recordset& rs) {
         leg.DestCityState = trimmed;
     }
 
-    HasServices = QStringLiteral("False");
+    HasServices = false;
     for (const ServiceList& list : serviceSlots()) fillServiceList(list, s_.RecAirportID);
 }
 
@@ -90,7 +90,7 @@ void TripPlanning::fillServiceList(const ServiceList& list, qint64 airportId) {
     list.box->clear();
     list.ids->assign(1, 0);  // position 0 is never a row
     if (rows.empty()) return;
-    HasServices = QStringLiteral("True");
+    HasServices = true;
     const bool fbo = list.table == ServiceTable::FBOs;
     const auto isDefault = [](const ServiceRow& r) { return r.Default; };
     const auto chosen = std::find_if(rows.begin(), rows.end(), isDefault);

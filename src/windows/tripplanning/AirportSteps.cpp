@@ -60,13 +60,13 @@ void TripPlanning::connectAirportHandlers() {
 // Step 5: the departure airport
 
 void TripPlanning::txtDepID_GotFocus() {
-    EntryStep = QStringLiteral("5");
+    EntryStep = 5;
     txtDepSearch->hide();
     txtDepCity->show();
     txtDepCity->setEnabled(true);
     lblNotes->setText(kAirportPrompt);
     s_.LookupSide = QStringLiteral("Departure");
-    HasServices = QStringLiteral("False");
+    HasServices = false;
     txtDepID->setText(s_.cur().DepID);
     SelectAllText(txtDepID);
     DisableServiceLists();
@@ -126,7 +126,7 @@ void TripPlanning::departureFound() {
     leg.DepZoneCode = s_.RecZoneCode;
     DepartureEnd(s_);
 
-    ServicesSide = QStringLiteral("Departure");
+    ServicesSide = Side::Departure;
     for (QMenu* m : {mnufil, mnuEdit, mnuView, mnuSettings}) m->menuAction()->setEnabled(false);
     if (s_.CurLeg != 1) {
         ClearServiceLists();
@@ -140,7 +140,7 @@ void TripPlanning::departureFound() {
     // The departure of the first leg offers its services too.
     DisableEntryFields();
     Label27->hide();
-    if (HasServices == u"True") {
+    if (HasServices) {
         openServicesFrame();
         return;
     }
@@ -153,14 +153,14 @@ void TripPlanning::departureFound() {
 // Step 6: the destination airport
 
 void TripPlanning::txtDestID_GotFocus() {
-    EntryStep = QStringLiteral("6");
+    EntryStep = 6;
     Label27->show();
     txtDestSearch->hide();
     txtDestCity->show();
     txtDestCity->setEnabled(true);
     lblNotes->setText(kAirportPrompt);
     s_.LookupSide = QStringLiteral("Destination");
-    HasServices = QStringLiteral("False");
+    HasServices = false;
     Leg& leg = s_.cur();
     txtDepCity->setText(leg.DepCityStateF);
     // A leg entered in front of another is led to that leg's departure; a destination that is
@@ -243,9 +243,9 @@ void TripPlanning::destinationFound() {
     ChooseWindTable(s_);
     txtWind->setText(NumText(ScaledWind(s_)));
 
-    ServicesSide = QStringLiteral("Destination");
+    ServicesSide = Side::Destination;
     DisableEntryFields();
-    if (HasServices == u"True") {
+    if (HasServices) {
         openServicesFrame();
         return;
     }

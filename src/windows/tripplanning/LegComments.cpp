@@ -41,7 +41,7 @@ void TripPlanning::connectCommentHandlers() {
 void TripPlanning::lboTX_Click() {
     const int row = lboTX->currentRow();
     if (row < 0 || row >= s_.NumLegs) return;
-    ListLegFlag = QStringLiteral("yes");
+    ListLegFlag = true;
     s_.SelLeg = static_cast<std::int16_t>(row + 1);
     txtLegComments->setPlainText(s_.leg(s_.SelLeg).LegComments);
     for (QAction* a : {mnuEdit->menuAction(), mnuEdiEdit, mnuEdiInsert, mnuEdiDel})
@@ -85,7 +85,7 @@ void TripPlanning::lboTX_KeyPress(int& KeyAscii) {
 
 // The leg whose comments the frame holds: the one selected in the list, or the one just entered.
 int TripPlanning::commentLeg() const {
-    return ListLegFlag == u"yes" ? s_.SelLeg : FinishedLeg;
+    return ListLegFlag ? s_.SelLeg : FinishedLeg;
 }
 
 void TripPlanning::cmdEnterComments_Click() {
@@ -175,7 +175,7 @@ void TripPlanning::cmdSaveComments_Click() {
     const QString text = txtLegComments->toPlainText();
     const int target = commentLeg();
     s_.CurLeg = static_cast<std::int16_t>(target);
-    ListLegFlag.clear();
+    ListLegFlag = false;
     s_.leg(target).LegComments = text;
     closeCommentFrame();
     EnableMenus();

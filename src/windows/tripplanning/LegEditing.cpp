@@ -56,7 +56,7 @@ void TripPlanning::mnuEdiEdit_Click() {
     DisableMenus();
     lboTX->setEnabled(false);
     // The comments asked for after the leg belong to the leg entered, whatever number is typed.
-    ListLegFlag.clear();
+    ListLegFlag = false;
     s_.CurLeg = s_.SelLeg;
     ShowLegForEdit();
     Leg& leg = s_.cur();

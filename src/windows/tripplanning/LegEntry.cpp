@@ -131,7 +131,7 @@ void TripPlanning::cmdContinuePlanning_Click() {
     s_.ViewMode = QStringLiteral("TX");
     DisableMenus();
     lboTX->setEnabled(false);  // a leg clicked there would take the boxes over
-    ListLegFlag.clear();
+    ListLegFlag = false;
 
     s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
     txtLeg->setText(NumText(s_.CurLeg));
@@ -168,7 +168,7 @@ void TripPlanning::cmdContinuePlanning_Click() {
 
 void TripPlanning::txtLeg_GotFocus() {
     cmdBack->setEnabled(false);
-    EntryStep = QStringLiteral("1");
+    EntryStep = 1;
     lblNotes->setText(kLegPrompt);
     DisableLaterFields();
     if (s_.ACFileName.isEmpty())
@@ -273,7 +273,7 @@ void TripPlanning::TimerMaxLegs_Timer() {
 
 void TripPlanning::txtTorL_GotFocus() {
     cmdBack->setEnabled(true);
-    EntryStep = QStringLiteral("2");
+    EntryStep = 2;
     lblNotes->setText(kTorLPrompt);
     if (s_.cur().TorL.isEmpty()) txtTorL->setText(QStringLiteral("T"));
     SelectAllText(txtTorL);
@@ -321,7 +321,7 @@ void TripPlanning::txtTorL_KeyPress(int& KeyAscii) {
 // Step 3: the date
 
 void TripPlanning::txtDate_GotFocus() {
-    EntryStep = QStringLiteral("3");
+    EntryStep = 3;
     lblNotes->setText(kDatePrompt);
     SelectAllText(txtDate);
 }
@@ -363,7 +363,7 @@ void TripPlanning::txtDate_KeyPress(int& KeyAscii) {
 // Step 4: the local time
 
 void TripPlanning::txtTime_GotFocus() {
-    EntryStep = QStringLiteral("4");
+    EntryStep = 4;
     lblNotes->setText(kTimePrompt);
     SelectAllText(txtTime);
 }
@@ -403,7 +403,7 @@ void TripPlanning::cmdBack_Click() {
     endCitySearch();
     DisableEntryFields();
     QLineEdit* to = nullptr;
-    switch (EntryStep.toInt()) {
+    switch (EntryStep) {
         case 1:
             app_.platform.beep();
             to = txtLeg;

@@ -66,7 +66,7 @@ void TripPlanning::connectPlanFileHandlers() {
 
 // The file-name frame over a locked page (a save from a view frame has locked that frame).
 void TripPlanning::showFileNameFrame() {
-    if (SaveOrigin != u"P/S") {
+    if (!SaveFromView) {
         DisablePlanningPage();
         DisablePageButtons();
         DisableMenus();
@@ -81,10 +81,10 @@ void TripPlanning::showFileNameFrame() {
 void TripPlanning::mnuSaveArray_Click(int Index) {
     if (Index == 0) {
         CheckPilotFormat();
-        SaveFormat = QStringLiteral("Pilot");
+        SavePilotReport = true;
     } else if (Index == 1) {
         CheckSummaryFormat();
-        SaveFormat.clear();
+        SavePilotReport = false;
     } else {
         return;
     }
@@ -100,8 +100,8 @@ std::array<QWidget*, 6> TripPlanning::viewFrameControls(bool pilot) const {
 
 void TripPlanning::saveFromView(bool pilot) {
     for (QWidget* w : viewFrameControls(pilot)) w->setEnabled(false);
-    SaveFormat = pilot ? QStringLiteral("Pilot") : QString();
-    SaveOrigin = QStringLiteral("P/S");
+    SavePilotReport = pilot;
+    SaveFromView = true;
     showFileNameFrame();
 }
 
@@ -145,7 +145,7 @@ bool TripPlanning::writePlanAndReport() {
         return false;
     }
     try {
-        SavePlan(s_, PlanDir, name, Reserved, SaveFormat == u"Pilot",
+        SavePlan(s_, PlanDir, name, Reserved, SavePilotReport,
                  GeneralDateText(app_.platform.now()));
     } catch (const FileError& e) {
         const QString what = e.fault() == FileError::Fault::Partial
@@ -164,7 +164,7 @@ bool TripPlanning::writePlanAndReport() {
 }
 
 void TripPlanning::closeFileNameFrame() {
-    if (SaveOrigin != u"P/S") {
+    if (!SaveFromView) {
         EnableMenus();
         EnablePlanningPage();
         EnablePageButtons();
@@ -174,7 +174,7 @@ void TripPlanning::closeFileNameFrame() {
         cmdExitTX->show();
         events_.SetFocus(cmdContinuePlanning);
     } else {
-        SaveOrigin.clear();
+        SaveFromView = false;
         frameTXName->hide();
         for (bool pilot : {true, false})
             for (QWidget* w : viewFrameControls(pilot)) w->setEnabled(true);
@@ -187,21 +187,21 @@ void TripPlanning::cmdFilNamOK_Click() {
     if (!writePlanAndReport()) return;
     closeFileNameFrame();
     PlanFileName = txtTXFileName->text();
-    if (PendingAction == u"Retrieve") {
-        PendingAction.clear();
+    if (PendingAction == Pending::Retrieve) {
+        PendingAction = Pending::None;
         SelectedPlanFile.clear();
         openRetrieveFrame();
-    } else if (PendingAction == u"NewFile") {
-        PendingAction.clear();
+    } else if (PendingAction == Pending::NewFile) {
+        PendingAction = Pending::None;
         ResetPlan();
         newPlanTail();
-    } else if (ExitMode == u"EExit") {
+    } else if (ExitMode) {
         app_.EndProgram();
     }
 }
 
 void TripPlanning::cmdFilNamCancel_Click() {
-    if (SaveOrigin != u"P/S") {
+    if (!SaveFromView) {
         EnableMenus();
         EnablePlanningPage();
         EnablePageButtons();
@@ -231,7 +231,7 @@ void TripPlanning::ResetPlan() {
 }
 
 void TripPlanning::newPlanTail() {
-    PendingAction.clear();
+    PendingAction = Pending::None;
     DisablePlanMenus();
     mnuFilRetDel[1]->setEnabled(true);
     framePilot->hide();
@@ -251,7 +251,7 @@ void TripPlanning::mnuFilNew_Click() {
         app_.platform.messageBox(this, kSaveQuestion, QStringLiteral("Begin New Tarvex Plan ?"),
                                  Platform::Buttons::YesNo,
                                  Platform::Icon::Question) == Platform::Answer::Yes) {
-        PendingAction = QStringLiteral("NewFile");
+        PendingAction = Pending::NewFile;
         showFileNameFrame();
         return;
     }
@@ -288,14 +288,14 @@ void TripPlanning::openRetrieveFrame() {
     lockForRetDel();
     ResetPlan();
     DisablePlanMenus();
-    RetDelMode = QStringLiteral("Retrieve");
+    RetDelMode = RetDel::Retrieve;
     showRetDelFrame(QStringLiteral(" Retrieve Tarvex Plan "), QStringLiteral("&Retrieve"));
 }
 
 void TripPlanning::mnuFilRetDel_Click(int Index) {
     lockForRetDel();
     if (Index == 1) {
-        RetDelMode = QStringLiteral("Delete");
+        RetDelMode = RetDel::Delete;
         showRetDelFrame(QStringLiteral(" Delete Tarvex Plan "), QStringLiteral("&Delete"));
         return;
     }
@@ -303,7 +303,7 @@ void TripPlanning::mnuFilRetDel_Click(int Index) {
         app_.platform.messageBox(this, kSaveQuestion, QStringLiteral("Save Tarvex Plan ?"),
                                  Platform::Buttons::YesNo,
                                  Platform::Icon::Question) == Platform::Answer::Yes) {
-        PendingAction = QStringLiteral("Retrieve");
+        PendingAction = Pending::Retrieve;
         showFileNameFrame();
         return;
     }
@@ -340,9 +340,9 @@ void TripPlanning::cmdRetDelTX_Click() {
     EnablePageButtons();
     frameTXRetDel->hide();
     if (SelectedPlanFile.isEmpty()) return;
-    if (RetDelMode == u"Delete") {
-        RetDelMode.clear();
-        PendingAction.clear();
+    if (RetDelMode == RetDel::Delete) {
+        RetDelMode = RetDel::Retrieve;
+        PendingAction = Pending::None;
         try {
             DeletePlan(PlanDir, SelectedPlanFile);
         } catch (const FileError& e) {
@@ -357,7 +357,7 @@ void TripPlanning::cmdRetDelTX_Click() {
         events_.SetFocus(cmdContinuePlanning);
         return;
     }
-    PendingAction.clear();
+    PendingAction = Pending::None;
     retrievePlan(SelectedPlanFile, PlanBaseName(SelectedPlanFile));
 }
 
@@ -451,7 +451,7 @@ void TripPlanning::loadPlanAircraft() {
 // Leaving the program
 
 void TripPlanning::AskSaveAndExit(QWidget* from) {
-    ExitMode = QStringLiteral("EExit");
+    ExitMode = true;
     if (s_.NumLegs == 0) {
         app_.EndProgram();
         return;
@@ -461,7 +461,7 @@ void TripPlanning::AskSaveAndExit(QWidget* from) {
         QStringLiteral("TX Save ??"), Platform::Buttons::YesNoCancel, Platform::Icon::Question,
         Platform::Answer::No)) {
         case Platform::Answer::Cancel:
-            ExitMode.clear();
+            ExitMode = false;
             return;
         case Platform::Answer::Yes:
             if (from != this) app_.SwitchTo(WindowSwitch::Window::TripPlanning, from);

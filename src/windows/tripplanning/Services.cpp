@@ -37,7 +37,7 @@ void TripPlanning::connectServiceHandlers() {
 void TripPlanning::openServicesFrame() {
     const std::array<QCheckBox*, 5> checks{chkPlanFBO, chkPlanCr, chkPlanPax, chkPlanLimo,
                                            chkPlanCat};
-    if (ServicesSide == u"Departure") {
+    if (ServicesSide == Side::Departure) {
         // The first leg's departure: its lists only, no flags (they belong to destinations).
         EnableServiceLists();
         lboTX->setEnabled(false);
@@ -70,7 +70,7 @@ void TripPlanning::openServicesFrame() {
 // The leg list stays locked: the leg's entry goes on. A destination's print flags are what its
 // boxes show as the frame closes, an unchecked box included.
 void TripPlanning::cmdSelFBOok_Click() {
-    if (ServicesSide == u"Destination") {
+    if (ServicesSide == Side::Destination) {
         const std::pair<QCheckBox*, std::optional<int> Leg::*> flags[] = {
             {chkPlanFBO, &Leg::InclFBO},
             {chkPlanCr, &Leg::InclCrewHotel},
@@ -83,7 +83,7 @@ void TripPlanning::cmdSelFBOok_Click() {
     cmdLegCancel->setEnabled(true);
     DisableLaterFields();
     DisableServiceLists();
-    QLineEdit* next = ServicesSide == u"Departure" ? txtDestID : txtWind;
+    QLineEdit* next = ServicesSide == Side::Departure ? txtDestID : txtWind;
     next->setEnabled(true);
     events_.SetFocus(next);
     for (QCheckBox* c : {chkPlanFBO, chkPlanCr, chkPlanPax, chkPlanLimo, chkPlanCat}) c->show();
@@ -110,7 +110,7 @@ void TripPlanning::serviceChosen(const ServiceList& list) {
                                       row.field(QStringLiteral("Freq")).toString()
                                 : name + u' ' + phone;
         // The destination keeps the FBO chosen here, its name and phone included.
-        if (list.table == ServiceTable::FBOs && ServicesSide == u"Destination") {
+        if (list.table == ServiceTable::FBOs && ServicesSide == Side::Destination) {
             s_.RecFBOName = row.field(QStringLiteral("Name")).toString();
             s_.RecFBOPhone = phone;
             s_.cur().DestFBONamePhone = s_.RecFBOName + QStringLiteral("  ") + s_.RecFBOPhone;

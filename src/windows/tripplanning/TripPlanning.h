@@ -251,21 +251,24 @@ class TripPlanning : public QMainWindow {
     QPushButton* cmdExitTaxiDefault;
 
     // ---- Values of the window ----
-    QString EntryStep;             // "1" .. "8": the entry box that last received the focus
+    int EntryStep = 0;             // 1 .. 8: the entry box that last received the focus
     std::int16_t FinishedLeg = 0;  // the leg just completed
     double ReenteredLeg = 0;       // that leg when it lies before the last leg, else 0
-    QString ListLegFlag;           // "yes": the planning-page comment belongs to SelLeg
-    QString ExitMode;              // "EExit" once an exit command runs
+    bool ListLegFlag = false;      // the planning-page comment belongs to SelLeg
+    bool ExitMode = false;         // an exit command runs: a completed save ends the program
     int ViewLeg = 0;               // the leg a view selects when it opens; 0 while none was
 
     // ---- Plan files ----
     QString PlanDir;           // where plan files and text reports live: the working directory
     QString SelectedPlanFile;  // the entry picked in flbTXRetrieve
     QString PlanFileName;      // the current plan's name, offered in the file-name box
-    QString RetDelMode;        // "Retrieve" or "Delete"
-    QString SaveFormat;        // "Pilot": the pilot text report goes with the plan, else summary
-    QString SaveOrigin;        // "P/S": the save began in the pilot or summary frame
-    QString PendingAction;     // "NewFile" or "Retrieve" once the offered save is done
+    enum class RetDel { Retrieve, Delete };
+    RetDel RetDelMode = RetDel::Retrieve;  // what the retrieve/delete frame does
+    bool SavePilotReport = false;  // the pilot text report goes with the plan, else the summary
+    bool SaveFromView = false;     // the save began in the pilot or summary frame
+    // What runs once the offered save is done.
+    enum class Pending { None, NewFile, Retrieve };
+    Pending PendingAction = Pending::None;
     QString LastFileNameText;  // the file-name box's last accepted text
     PlanReserved Reserved;     // the reserved texts of the plan read last
     // The aircraft file picked in flbTXAircraft; it becomes ACFileName only once it has loaded.
@@ -274,8 +277,9 @@ class TripPlanning : public QMainWindow {
     // ---- Lookup values of the window ----
     QString IdentToFind;             // the identifier to look up, upper-cased
     QLineEdit* SearchBox = nullptr;  // the search box typed in last
-    QString HasServices;             // "True" once a service row of the airport was listed
-    QString ServicesSide;            // "Departure" or "Destination": whose services are shown
+    bool HasServices = false;        // a service row of the airport was listed
+    enum class Side { Departure, Destination };
+    Side ServicesSide = Side::Departure;  // whose services are shown
     // The database ID of the service row at list position p (from 1) of each service list;
     // position 0 is never a row.
     using ServiceIDs = std::vector<qint64>;

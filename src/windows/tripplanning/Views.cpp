@@ -204,7 +204,7 @@ void TripPlanning::lboSummary_KeyPress(int& KeyAscii) {
 // Opening, changing and leaving a view
 
 void TripPlanning::mnuViePilot_Click() {
-    PendingAction.clear();
+    PendingAction = Pending::None;
     cmdContinuePlanning->hide();
     cmdExitTX->hide();
     ShowPilotView();
@@ -212,7 +212,7 @@ void TripPlanning::mnuViePilot_Click() {
 }
 
 void TripPlanning::mnuVieSummary_Click() {
-    PendingAction.clear();
+    PendingAction = Pending::None;
     cmdContinuePlanning->hide();
     cmdExitTX->hide();
     ShowSummaryView();

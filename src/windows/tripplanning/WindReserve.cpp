@@ -44,7 +44,7 @@ void TripPlanning::connectWindReserveHandlers() {
 // Step 7: the wind
 
 void TripPlanning::txtWind_GotFocus() {
-    EntryStep = QStringLiteral("7");
+    EntryStep = 7;
     lblNotes->setText(kWindPrompt);
     txtWind->setText(NumText(ScaledWind(s_)));
     SelectAllText(txtWind);
@@ -122,7 +122,7 @@ void TripPlanning::txtWind_KeyPress(int& KeyAscii) {
 // Step 8: the fuel reserve
 
 void TripPlanning::txtFuelReserve_GotFocus() {
-    EntryStep = QStringLiteral("8");
+    EntryStep = 8;
     lblNotes->setText(kReservePrompt);
     SelectAllText(txtFuelReserve);
 }

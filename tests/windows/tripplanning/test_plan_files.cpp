@@ -154,8 +154,7 @@ class TestPlanFiles : public QObject {
 
         QVERIFY(w->frameTXName->isHidden() && enabled() == own.size());
         QVERIFY(menu ? focusName() == "cmdContinuePlanning"
-                     : (pilot ? w->framePilot : w->frameSummary)->isVisible() &&
-                           w->SaveOrigin.isEmpty() &&
+                     : (pilot ? w->framePilot : w->frameSummary)->isVisible() && !w->SaveFromView &&
                            focusName() == (pilot ? "lboPilot" : "lboSummary"));
         QCOMPARE(planFiles(), ok ? QStringList({"trip.tx", "trip.txt"}) : QStringList());
         if (!ok) return;
@@ -242,7 +241,7 @@ class TestPlanFiles : public QObject {
         }
         QCOMPARE(planFiles(), saving ? QStringList({"trip.tx", "trip.txt"}) : QStringList());
         QCOMPARE(prog->quitCalls, exit && answer != Answer::Cancel ? 1 : 0);
-        QVERIFY(w->PendingAction.isEmpty());
+        QVERIFY(w->PendingAction == TripPlanning::Pending::None);
         if (command == "new") {
             QCOMPARE(w->lboTX->count(), 0);
             QCOMPARE(w->cmdContinuePlanning->text(), QString("&Begin Planning"));
@@ -261,7 +260,7 @@ class TestPlanFiles : public QObject {
                                w->mnuFilPrint->menuAction(), w->mnuViePilot, w->mnuVieSummary})
                 QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
         } else if (answer == Answer::Cancel) {
-            QVERIFY(pageOpen() && w->ExitMode.isEmpty());
+            QVERIFY(pageOpen() && !w->ExitMode);
             QCOMPARE(w->lboTX->count(), 3);
         }
     }
