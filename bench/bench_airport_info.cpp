@@ -27,7 +27,8 @@ void BM_StepWithServices(benchmark::State& state) {
     tx::View& v = app.LoadView();  // opens AirportsRs over every airport
     v.txtCTY->setText(QStringLiteral("M"));
     v.cmdCityOK_Click();
-    if (s.LookupResult != u"Found") state.SkipWithError("no airport found by city");
+    if (s.LookupResult != tx::LookupValues::Result::Found)
+        state.SkipWithError("no airport found by city");
 
     std::vector<double> micros;
     micros.reserve(1 << 16);

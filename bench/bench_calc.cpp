@@ -131,7 +131,7 @@ void recomputeForAircraft(PlanState& s) {
         setReserveTexts(s, s.ACReserve);
         TXComps2(s);
         TXLegg(s);
-        s.RecalcFlag = QStringLiteral("Yes");
+        s.RecalcFlag = true;
         Pilot(s);
         Summary(s);
     }

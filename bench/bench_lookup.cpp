@@ -25,7 +25,7 @@ void BM_LookUpIdentWithServices(benchmark::State& state) {
     tx::AppWindows app(s, adb, platform);
     tx::TripPlanning& w = app.LoadTripPlanning();  // opens AirportsRs over every airport
     s.CurLeg = 1;
-    s.LookupSide = QStringLiteral("Destination");
+    s.LookupSide = tx::LookupValues::Side::Destination;
 
     std::vector<double> micros;
     micros.reserve(1 << 16);
@@ -38,7 +38,7 @@ void BM_LookUpIdentWithServices(benchmark::State& state) {
         micros.push_back(
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
                 .count());
-        if (s.LookupResult != u"Found") {
+        if (s.LookupResult != tx::LookupValues::Result::Found) {
             state.SkipWithError("an identifier of the database was not found");
             break;
         }

@@ -62,14 +62,14 @@ void Pilot(PlanState& s) {
     leg.DepCityStateF = leg.DepCity + QStringLiteral(", ") + leg.DepState;
     leg.DestCityStateF = leg.DestCity + QStringLiteral(", ") + leg.DestState;
 
-    if (s.RecalcFlag != u"Yes") {
+    if (!s.RecalcFlag) {
         leg.DestFBO = s.CurFBO;
         leg.DestCrewHotel = s.CurCrewHotel;
         leg.DestPaxHotel = s.CurPaxHotel;
         leg.DestLimo = s.CurLimo;
         leg.DestCatering = s.CurCatering;
     } else {
-        s.RecalcFlag.clear();
+        s.RecalcFlag = false;
     }
 }
 

@@ -9,7 +9,7 @@ namespace tx {
 // PlanLine(CurLeg).
 void TXLegg(PlanState& s);
 // PilotLine1/2(CurLeg), DepCityStateF and DestCityStateF; the destination services from the
-// airport just looked up unless RecalcFlag is "Yes", which it then clears.
+// airport just looked up unless RecalcFlag is set, which it then clears.
 void Pilot(PlanState& s);
 // SumLine1..7(CurLeg); runs after Pilot, whose city-and-state texts it prints. Uses CivTimeText.
 void Summary(PlanState& s);

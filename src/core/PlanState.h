@@ -83,12 +83,15 @@ struct WorkingValues {
     int SunLeg = 0;
     QString LatText, LonText;
     QString SunriseText, SunsetText;
-    QString RecalcFlag;
+    bool RecalcFlag = false;  // Pilot keeps the leg's services instead of the airport's
 };
 
 // What the last airport lookup found.
 struct LookupValues {
-    QString LookupSide, LookupResult;
+    enum class Side { Departure, Destination };
+    enum class Result { None, Found, NotFound };  // None until the first lookup
+    Side LookupSide = Side::Departure;
+    Result LookupResult = Result::None;
     std::int32_t RecAirportID = 0;
     QString RecIdent, RecCity, RecState, RecLat, RecLong, RecStd, RecDay, RecZoneCode;
     QString RecComments, RecFBOName, RecFBOPhone, RecFBOFreq;
@@ -120,7 +123,8 @@ class PlanState : public Settings,
 
     std::array<double, 38> Winds{};
     std::array<QString, 13> MonthNames;
-    QString ViewMode;
+    enum class View { TX, Pilot, Summary };  // the view a leg entry returns to
+    View ViewMode = View::TX;
 
     // Today's date from the system clock, put here by the application (tests fix it).
     QDate Today;

@@ -27,7 +27,7 @@ int RecomputeAllLegs(PlanState& s) {
         setReserveTexts(s, s.ACReserve);
         TXComps2(s);
         TXLegg(s);
-        s.RecalcFlag = QStringLiteral("Yes");  // Pilot keeps the leg's services
+        s.RecalcFlag = true;  // Pilot keeps the leg's services
         Pilot(s);
         Summary(s);
     }

@@ -325,7 +325,7 @@ void View::cmdCxAddEdit_Click() {
     txtID->show();
     Recordset* rs = airports();
     if (rs) FindIdent(*rs);
-    txtCity->setVisible(rs && s_.LookupResult != u"Not Found");
+    txtCity->setVisible(rs && s_.LookupResult != LookupValues::Result::NotFound);
     if (txtCity->isHidden()) txtCTY->show();
     LockAirportFields();
     NoTabAirportFields();

@@ -18,8 +18,8 @@ namespace tx {
 
 namespace {
 
-const QString kFound = QStringLiteral("Found");
-const QString kNotFound = QStringLiteral("Not Found");
+constexpr auto kFound = LookupValues::Result::Found;
+constexpr auto kNotFound = LookupValues::Result::NotFound;
 
 QString textOf(const Recordset& rs, const char* field) {
     return rs.field(QString::fromLatin1(field)).toString();

@@ -44,12 +44,12 @@ std::array<TripPlanning::ServiceList, 5> TripPlanning::serviceSlots() {
 void TripPlanning::LookUpIdent(Recordset& rs) {
     // Blanks around the typed identifier do not count; the stored one must match it exactly.
     const QString ident = Trim(IdentToFind);
-    s_.LookupResult = QStringLiteral("Not Found");
+    s_.LookupResult = LookupValues::Result::NotFound;
     try {
         if (!rs.findFirst(IdentIs(ident)) || textOf(rs, "Ident") != ident) return;
         s_.RecIdent = textOf(rs, "Ident");
         LoadAirport(rs);
-        s_.LookupResult = QStringLiteral("Found");
+        s_.LookupResult = LookupValues::Result::Found;
     } catch (const DbError& e) {
         reportDbError(e);
     }
@@ -70,7 +70,7 @@ void TripPlanning::LoadAirport(Recordset& rs) {
     const QString shown = s_.RecCity + QStringLiteral(", ") + s_.RecState;
     const QString trimmed = RTrim(s_.RecCity) + QStringLiteral(", ") + RTrim(s_.RecState);
     Leg& leg = s_.cur();
-    if (s_.LookupSide == u"Departure") {
+    if (s_.LookupSide == LookupValues::Side::Departure) {
         txtDepCity->setText(shown);
         leg.DepCityState = trimmed;
         leg.DepCityStateF = trimmed;
@@ -126,7 +126,7 @@ void TripPlanning::ShowFoundAirport(Recordset& rs) {
         Trim(textOf(rs, "City")) + QStringLiteral(", ") + Trim(textOf(rs, "State"));
     const QString ident = textOf(rs, "Ident");
     Leg& leg = s_.cur();
-    if (s_.LookupSide == u"Departure") {
+    if (s_.LookupSide == LookupValues::Side::Departure) {
         txtDepCity->show();
         txtDepSearch->hide();
         txtDepID->setText(ident);  // empties the city box
@@ -155,14 +155,14 @@ void TripPlanning::startCitySearch(bool departure) {
 }
 
 void TripPlanning::txtDepCity_GotFocus() {
-    s_.LookupSide = QStringLiteral("Departure");
+    s_.LookupSide = LookupValues::Side::Departure;
     txtDepSearch->show();
     events_.SetFocus(txtDepSearch);
     txtDepCity->hide();
 }
 
 void TripPlanning::txtDestCity_GotFocus() {
-    s_.LookupSide = QStringLiteral("Destination");
+    s_.LookupSide = LookupValues::Side::Destination;
     txtDestSearch->show();
     events_.SetFocus(txtDestSearch);
     txtDestCity->hide();

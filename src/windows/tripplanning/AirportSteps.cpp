@@ -65,7 +65,7 @@ void TripPlanning::txtDepID_GotFocus() {
     txtDepCity->show();
     txtDepCity->setEnabled(true);
     lblNotes->setText(kAirportPrompt);
-    s_.LookupSide = QStringLiteral("Departure");
+    s_.LookupSide = LookupValues::Side::Departure;
     HasServices = false;
     txtDepID->setText(s_.cur().DepID);
     SelectAllText(txtDepID);
@@ -87,7 +87,7 @@ void TripPlanning::txtDepCity_Click() {
 void TripPlanning::txtDepID_KeyPress(int& KeyAscii) {
     if (KeyAscii != keys::kReturn) return;
     KeyAscii = 0;
-    s_.LookupSide = QStringLiteral("Departure");
+    s_.LookupSide = LookupValues::Side::Departure;
     s_.CurFBO = QStringLiteral(" ");
     s_.RecFBOName.clear();
     s_.RecFBOPhone.clear();
@@ -98,8 +98,8 @@ void TripPlanning::txtDepID_KeyPress(int& KeyAscii) {
     if (app_.adb.AirportsRs)
         LookUpIdent(*app_.adb.AirportsRs);
     else
-        s_.LookupResult = QStringLiteral("Not Found");
-    if (s_.LookupResult != u"Found") {
+        s_.LookupResult = LookupValues::Result::NotFound;
+    if (s_.LookupResult != LookupValues::Result::Found) {
         txtDepID->setText(QString());
         txtDepCity->setText(QString());
         startCitySearch(true);
@@ -159,7 +159,7 @@ void TripPlanning::txtDestID_GotFocus() {
     txtDestCity->show();
     txtDestCity->setEnabled(true);
     lblNotes->setText(kAirportPrompt);
-    s_.LookupSide = QStringLiteral("Destination");
+    s_.LookupSide = LookupValues::Side::Destination;
     HasServices = false;
     Leg& leg = s_.cur();
     txtDepCity->setText(leg.DepCityStateF);
@@ -194,7 +194,7 @@ void TripPlanning::txtDestCity_Click() {
 void TripPlanning::txtDestID_KeyPress(int& KeyAscii) {
     if (KeyAscii != keys::kReturn) return;
     KeyAscii = 0;
-    s_.LookupSide = QStringLiteral("Destination");
+    s_.LookupSide = LookupValues::Side::Destination;
     txtDestID->setEnabled(false);
     txtDestCity->setEnabled(false);
     EnableServiceLists();
@@ -208,8 +208,8 @@ void TripPlanning::txtDestID_KeyPress(int& KeyAscii) {
     if (app_.adb.AirportsRs)
         LookUpIdent(*app_.adb.AirportsRs);
     else
-        s_.LookupResult = QStringLiteral("Not Found");
-    if (s_.LookupResult != u"Found") {
+        s_.LookupResult = LookupValues::Result::NotFound;
+    if (s_.LookupResult != LookupValues::Result::Found) {
         txtDestID->setText(QString());
         txtDestCity->setText(QString());
         startCitySearch(false);

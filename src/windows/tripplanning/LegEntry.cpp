@@ -69,7 +69,7 @@ void TripPlanning::Form_Load() {
     CentreOnScreen(this);
     setWindowTitle(s_.VersionText);
 
-    s_.ViewMode = QStringLiteral("TX");
+    s_.ViewMode = PlanState::View::TX;
     lblACType[2]->setText(s_.ACType);
     lblACType[3]->setText(s_.ACType);
     lblTXDist->setText(QString());
@@ -128,7 +128,7 @@ void TripPlanning::keepLegsForCancel() {
 
 void TripPlanning::cmdContinuePlanning_Click() {
     keepLegsForCancel();
-    s_.ViewMode = QStringLiteral("TX");
+    s_.ViewMode = PlanState::View::TX;
     DisableMenus();
     lboTX->setEnabled(false);  // a leg clicked there would take the boxes over
     ListLegFlag = false;
@@ -451,9 +451,9 @@ void TripPlanning::cmdLegCancel_Click() {
     events_.SetFocus(cmdContinuePlanning);
     for (int i = 0; i < static_cast<int>(legsBeforeEntry_.size()); ++i)
         s_.leg(i) = legsBeforeEntry_[static_cast<size_t>(i)];
-    if (s_.ViewMode == u"Pilot")
+    if (s_.ViewMode == PlanState::View::Pilot)
         mnuViePilot_Click();
-    else if (s_.ViewMode != u"TX")
+    else if (s_.ViewMode != PlanState::View::TX)
         mnuVieSummary_Click();
 }
 

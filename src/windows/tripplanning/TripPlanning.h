@@ -562,7 +562,7 @@ class TripPlanning : public QMainWindow {
     void leaveView(const FormatView& v);
     void changeFormat(const FormatView& from, const FormatView& to);
     void viewRowClicked(const FormatView& v);
-    void viewRowDblClicked(const FormatView& v, const QString& mode);
+    void viewRowDblClicked(const FormatView& v, PlanState::View mode);
     void openViewComments(const FormatView& v);
     void saveViewComments(const FormatView& v);
     void eraseViewComments(const FormatView& v);

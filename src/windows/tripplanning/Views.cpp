@@ -302,13 +302,13 @@ void TripPlanning::LeaveSummaryView() {
 }
 
 void TripPlanning::cmdPExitToPlanPage_Click() {
-    s_.ViewMode = QStringLiteral("TX");
+    s_.ViewMode = PlanState::View::TX;
     LeavePilotView();
     events_.SetFocus(cmdContinuePlanning);
 }
 
 void TripPlanning::cmdSExitToPlanPage_Click() {
-    s_.ViewMode = QStringLiteral("TX");
+    s_.ViewMode = PlanState::View::TX;
     LeaveSummaryView();
     events_.SetFocus(cmdContinuePlanning);
 }
@@ -338,7 +338,7 @@ void TripPlanning::lboSummary_Click() {
 }
 
 // A double click leaves the view and opens the leg for editing; the completed edit comes back.
-void TripPlanning::viewRowDblClicked(const FormatView& v, const QString& mode) {
+void TripPlanning::viewRowDblClicked(const FormatView& v, PlanState::View mode) {
     const int k = v.legOfRow(v.list->currentRow());
     if (k < 1 || k > s_.NumLegs) return;
     s_.ViewMode = mode;
@@ -351,11 +351,11 @@ void TripPlanning::viewRowDblClicked(const FormatView& v, const QString& mode) {
 }
 
 void TripPlanning::lboPilot_DblClick() {
-    viewRowDblClicked(pilotView(), QStringLiteral("Pilot"));
+    viewRowDblClicked(pilotView(), PlanState::View::Pilot);
 }
 
 void TripPlanning::lboSummary_DblClick() {
-    viewRowDblClicked(summaryView(), QStringLiteral("Summary"));
+    viewRowDblClicked(summaryView(), PlanState::View::Summary);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -226,10 +226,10 @@ void TripPlanning::CompleteLeg(double reserve) {
         for (QAction* a : {mnufil->menuAction(), mnuFilExit, mnuView->menuAction(),
                            mnuSettings->menuAction(), mnuHelp})
             a->setEnabled(true);
-        if (s_.ViewMode == u"TX") {
+        if (s_.ViewMode == PlanState::View::TX) {
             cmdContinuePlanning->setEnabled(true);
             events_.SetFocus(cmdContinuePlanning);
-        } else if (s_.ViewMode == u"Pilot") {
+        } else if (s_.ViewMode == PlanState::View::Pilot) {
             mnuViePilot_Click();
         } else {
             mnuVieSummary_Click();

@@ -218,7 +218,7 @@ class TestAirportInfo : public QObject {
         v->mnuFilExit->trigger();
         planning->IdentToFind = "KABC";
         planning->LookUpIdent(*prog->adb.AirportsRs);
-        QCOMPARE(prog->s.LookupResult, QString("Found"));
+        QVERIFY(prog->s.LookupResult == tx::LookupValues::Result::Found);
     }
 
     // Revising: a 10-character longitude from the database is cut to 9 on Enter and the box
