@@ -109,7 +109,8 @@ void writeFields(Recordset& rs, const AirportFields& f, bool revising) {
     rs.setField(QStringLiteral("Long"), f.Long);
     rs.setField(QStringLiteral("Std"), Val(f.Std));
     rs.setField(QStringLiteral("Day"), Val(f.Day));
-    rs.setField(QStringLiteral("ZoneCode"), f.ZoneCode);
+    // Upper case as typed codes are: the zone table is searched by the code as stored.
+    rs.setField(QStringLiteral("ZoneCode"), f.ZoneCode.toUpper());
     if (!f.Comments.isEmpty())
         rs.setField(QStringLiteral("Comments"), f.Comments);
     else if (revising)

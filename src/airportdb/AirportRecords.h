@@ -44,7 +44,8 @@ bool IdentTaken(Db& db, const QString& ident, qint64 exceptAirportId = 0);
 
 // Stores the nine fields as a new airport (adding) or into the cursor's current row. The first
 // field that cannot be stored is refused and nothing is written. An empty comment is left unset
-// on a new airport and stored as one blank on a revised one. Throws DbError when the database
+// on a new airport and stored as one blank on a revised one; the zone code is stored in upper
+// case, however it got into its box. Throws DbError when the database
 // refuses the row, which then stays as it was.
 [[nodiscard]] std::optional<AirportFault> StoreAirport(Recordset& rs, const AirportFields& f,
                                                        bool adding);

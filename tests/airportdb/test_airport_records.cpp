@@ -50,6 +50,7 @@ class TestAirportRecords : public QObject {
         row("city of 26", "city", QString(26, u'c'), AirportField::City);
         row("state of 21", "State", QString(21, u's'), AirportField::State);
         row("zone code of 4", "ZoneCode", "MSTX", AirportField::ZoneCode);
+        row("zone code pasted in lower case", "zoneCode", "mst", ok);
         row("comment of 400", "Comments", QString(400, u'x'), ok);
         row("comment of 401", "comments", QString(401, u'x'), AirportField::Comments);
     }
@@ -80,6 +81,9 @@ class TestAirportRecords : public QObject {
         QCOMPARE(fault ? std::optional(fault->field) : std::nullopt, refused);
         if (fault) VerifyHolds(fault->message, words);
         QCOMPARE(Scalar(t.db, all) == before, bool(fault));
+        if (!fault)  // the zone table is searched by the code as stored
+            QCOMPARE(Scalar(t.db, "SELECT ZoneCode FROM tblAirports WHERE Ident = 'KDEN'"),
+                     f.ZoneCode.toUpper());
     }
 
     // A service row added or revised: the name it keeps, or a refusal that names the box and
