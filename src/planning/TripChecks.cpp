@@ -33,13 +33,21 @@ int markDays(const QString& mark) {
     return m.startsWith(u'-') ? -days : days;
 }
 
-// hhmm -> minutes; nothing for a text that is not a time.
+// hhmm (blanks around allowed) -> minutes; nothing for a text that is not a time.
 std::optional<int> clockMinutes(const QString& hhmm) {
-    if (!IsNumber(hhmm)) return std::nullopt;
-    const double v = Val(hhmm);
-    if (v < 0 || v > 2400) return std::nullopt;
-    const int whole = static_cast<int>(v);
-    return whole / 100 * 60 + whole % 100;
+    const QStringView t = QStringView(hhmm).trimmed();
+    if (t.isEmpty() || t.size() > 4) return std::nullopt;
+    int v = 0;
+    for (const QChar c : t) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        v = v * 10 + (c.unicode() - u'0');
+    }
+    if (v > 2400) return std::nullopt;
+    return v / 100 * 60 + v % 100;
+}
+
+bool blank(const QString& text) {
+    return QStringView(text).trimmed().isEmpty();
 }
 
 long long offsetMinutes(double hours) {
@@ -67,8 +75,14 @@ QString dateTextOf(const PlanState& s, long long serialDay) {
 // LegDate holds the far end of a day change: the arrival date of a leg given by its takeoff
 // time, the departure date of one given by its landing time that departs on an earlier day;
 // the marks say how far the other end lies.
-std::optional<LegTimes> legTimes(const PlanState& s, const Leg& leg) {
-    if (!IsNumber(leg.LegDate) || !leg.DepZoneOffset || !leg.DestZoneOffset) return std::nullopt;
+// Today in the plan's calendar: its year and day of the year.
+struct Today {
+    long long year;
+    int day;
+};
+
+std::optional<LegTimes> legTimes(const Leg& leg, const Today& today) {
+    if (blank(leg.LegDate) || !leg.DepZoneOffset || !leg.DestZoneOffset) return std::nullopt;
     const auto legDay = dayOfYear(Val(leg.LegDate));
     const auto depClock = clockMinutes(leg.LocalDepText);
     const auto arrClock = clockMinutes(leg.LocalArrText);
@@ -85,8 +99,7 @@ std::optional<LegTimes> legTimes(const PlanState& s, const Leg& leg) {
 
     // The year of the departure by the sun times' rule: next year when earlier than today.
     const int depDay = ((*legDay + depShift - 1) % YearDays + YearDays) % YearDays + 1;
-    const int today = DaysBefore[std::clamp(s.Today.month(), 1, 12)] + s.Today.day();
-    const long long year = s.Today.year() + (depDay < today ? 1 : 0);
+    const long long year = today.year + (depDay < today.day ? 1 : 0);
 
     LegTimes t;
     t.outDay = year * YearDays + depDay;
@@ -109,7 +122,10 @@ class Checker {
     TripCheck run() {
         const int legs = std::clamp<int>(s_.NumLegs, 0, PlanState::MaxLegs);
         std::array<std::optional<LegTimes>, PlanState::Slots> times;
-        for (int i = 1; i <= legs; ++i) times[i] = legTimes(s_, s_.leg(i));
+        int y = 0, m = 0, d = 0;
+        s_.Today.getDate(&y, &m, &d);
+        const Today today{y, DaysBefore[std::clamp(m, 1, 12)] + d};
+        for (int i = 1; i <= legs; ++i) times[i] = legTimes(s_.leg(i), today);
 
         int periodStart = 0;  // first leg of the open duty period, 0 when none
         for (int i = 1; i <= legs; ++i) {
@@ -147,7 +163,7 @@ class Checker {
     // the leg to.
     void fuel(int i) {
         const Leg& leg = s_.leg(i);
-        if (s_.ACMaxFuel <= 0 || !IsNumber(leg.BurnText) || !IsNumber(leg.ReserveText)) return;
+        if (s_.ACMaxFuel <= 0 || blank(leg.BurnText) || blank(leg.ReserveText)) return;
         const double burn = Int(Val(leg.BurnText));
         const double reserve = Val(leg.ReserveText);
         if (!(reserve + burn > s_.ACMaxFuel)) return;
@@ -157,8 +173,8 @@ class Checker {
     }
 
     void chain(int i) {
-        const QString from = Trim(s_.leg(i).DepID);
-        const QString landed = Trim(s_.leg(i - 1).DestID);
+        const QStringView from = QStringView(s_.leg(i).DepID).trimmed();
+        const QStringView landed = QStringView(s_.leg(i - 1).DestID).trimmed();
         if (from.isEmpty() || landed.isEmpty() || from.compare(landed, Qt::CaseInsensitive) == 0)
             return;
         add(Kind::Chain, i, i,
