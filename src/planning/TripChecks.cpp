@@ -72,15 +72,15 @@ QString dateTextOf(const PlanState& s, long long serialDay) {
     return TwoDigits(doy - DaysBefore[m]) + s.MonthNames[m];
 }
 
-// LegDate holds the far end of a day change: the arrival date of a leg given by its takeoff
-// time, the departure date of one given by its landing time that departs on an earlier day;
-// the marks say how far the other end lies.
 // Today in the plan's calendar: its year and day of the year.
 struct Today {
     long long year;
     int day;
 };
 
+// LegDate holds the far end of a day change: the arrival date of a leg given by its takeoff
+// time, the departure date of one given by its landing time that departs on an earlier day;
+// the marks say how far the other end lies.
 std::optional<LegTimes> legTimes(const Leg& leg, const Today& today) {
     if (blank(leg.LegDate) || !leg.DepZoneOffset || !leg.DestZoneOffset) return std::nullopt;
     const auto legDay = dayOfYear(Val(leg.LegDate));
