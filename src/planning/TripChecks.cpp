@@ -27,10 +27,10 @@ struct LegTimes {
 
 // Days of a day-change mark: "+D " is 1, "-2D" is -2, three blanks 0.
 int markDays(const QString& mark) {
-    const QString m = mark.trimmed();
+    const QStringView m = QStringView(mark).trimmed();
     if (m.isEmpty()) return 0;
-    const int days = m.size() > 2 ? m.mid(1, 1).toInt() : 1;
-    return m.startsWith(u'-') ? -days : days;
+    const int days = (m.size() > 2 && m[1] == u'2') ? 2 : 1;
+    return m[0] == u'-' ? -days : days;
 }
 
 // hhmm (blanks around allowed) -> minutes; nothing for a text that is not a time.
