@@ -74,25 +74,20 @@ class TestPlanViews : public QObject {
         // clicked: the row clicked in the first view (-1 none); then: "format change", or
         // "leave" and open the other; viewLeg: set before (0 none); the row then selected in the
         // view shown last, and its leg.
-        dataColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
-                                                       "row", "leg");
-        for (const auto& [pilot, row, leg] :
-             std::initializer_list<std::tuple<bool, int, int>>{{true, 2, 1},
-                                                               {true, 3, 2},
-                                                               {true, 5, 2},
-                                                               {true, 8, 3},
-                                                               {false, 7, 1},
-                                                               {false, 8, 2},
-                                                               {false, 15, 2},
-                                                               {false, 16, 3}})
-            QTest::addRow("%s row %d", pilot ? "pilot" : "summary", row)
-                << pilot << row << QString() << 0 << row << leg;
-        dataRow("pilot, none yet", true, -1, "", 0, 7, 3);
-        dataRow("summary, none yet", false, -1, "", 0, 23, 3);
-        dataRow("leg 2 in the summary, then pilot", false, 10, "format change", 0, 4, 2);
-        dataRow("leg 1 in the pilot, then summary", true, 2, "format change", 0, 7, 1);
-        dataRow("kept across the planning page", true, 3, "leave", 0, 15, 2);
-        dataRow("beyond the plan", true, -1, "", 9, 7, 3);
+        addColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
+                                                      "row", "leg");
+        // "p" or "s" (the view), the row clicked, ":" and the leg it stands for.
+        for (const QString& r : words("p2:1 p3:2 p5:2 p8:3 s7:1 s8:2 s15:2 s16:3")) {
+            const int row = r.mid(1).section(':', 0, 0).toInt();
+            QTest::newRow(qPrintable(r))
+                << (r[0] == 'p') << row << QString() << 0 << row << r.section(':', 1).toInt();
+        }
+        addRow("pilot, none yet", true, -1, "", 0, 7, 3);
+        addRow("summary, none yet", false, -1, "", 0, 23, 3);
+        addRow("leg 2 in the summary, then pilot", false, 10, "format change", 0, 4, 2);
+        addRow("leg 1 in the pilot, then summary", true, 2, "format change", 0, 7, 1);
+        addRow("kept across the planning page", true, 3, "leave", 0, 15, 2);
+        addRow("beyond the plan", true, -1, "", 9, 7, 3);
     }
     void selectedLeg() {
         QFETCH(bool, firstPilot);
