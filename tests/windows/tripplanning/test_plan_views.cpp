@@ -72,8 +72,8 @@ class TestPlanViews : public QObject {
     // leg's details, comments and print flags shown, a click on a flag stored on that leg.
     void selectedLeg_data() {
         // clicked: the row clicked in the first view (-1 none); then: "format change", or
-        // "leave" and open the other; viewLeg: set before (0 none); the row then selected in the
-        // view shown last, and its leg.
+        // "leave" and open the other; viewLeg: the leg of a longer plan the pilot view was left
+        // on before (0 none); the row then selected in the view shown last, and its leg.
         dataColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
                                                        "row", "leg");
         for (const auto& [pilot, row, leg] :
