@@ -211,8 +211,7 @@ class TestAirportInfo : public QObject {
         QVERIFY(v->mnuFile->menuAction()->isEnabled() && v->mnuEdiAP->isEnabled());
         QCOMPARE(focusName(), QString("cmdNext"));
         v->mnuFilExit->trigger();
-        planning->IdentToFind = "KABC";
-        planning->LookUpIdent(*prog->adb.AirportsRs);
+        planning->LookUpIdent("KABC", *prog->adb.AirportsRs);
         QVERIFY(prog->s.LookupResult == tx::LookupValues::Result::Found);
     }
 
@@ -260,8 +259,7 @@ class TestAirportInfo : public QObject {
         const auto stored = [&] {
             return scalar(
                 "SELECT Ident || City || Lat || \"Long\" || Std || Day FROM tblAirports "
-                "WHERE ID = ?1",
-                {v->ViewAirportID});
+                "WHERE Ident = 'KDEN'");
         };
         const QString before = stored();
         v->mnuEdiAP->trigger();
@@ -335,8 +333,8 @@ class TestAirportInfo : public QObject {
         QCOMPARE(focusName(), QString("txtCTY"));
         typeAndReturn("a");
         QCOMPARE(focusName(), QString("txtCTY"));
-        v->cmdNext_Click();
-        v->cmdPrevious_Click();
+        v->cmdNext->click();
+        v->cmdPrevious->click();
         QCOMPARE(shown(), QString("-"));
         QCOMPARE(prog->platform.messages.size(), 3);  // the question and the two ends
     }

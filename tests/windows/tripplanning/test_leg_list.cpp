@@ -113,7 +113,9 @@ class TestLegList : public QObject {
             openComments(1);
         } else {
             const bool pilot = save == "cmdPilotComOK";
-            pilot ? w->mnuViePilot_Click() : w->mnuVieSummary_Click();
+            QAction* view = pilot ? w->mnuViePilot : w->mnuVieSummary;
+            view->setEnabled(true);  // as a finished plan leaves it
+            view->trigger();
             clickRow(pilot ? w->lboPilot : w->lboSummary, pilot ? 4 : 12);  // leg 2
             QTest::mouseClick(pilot ? w->cmdPilotComments : w->cmdSumComments, Qt::LeftButton);
             box = pilot ? w->txtPilotComments : w->txtSumComments;

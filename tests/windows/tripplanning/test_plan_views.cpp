@@ -72,8 +72,8 @@ class TestPlanViews : public QObject {
     // leg's details, comments and print flags shown, a click on a flag stored on that leg.
     void selectedLeg_data() {
         // clicked: the row clicked in the first view (-1 none); then: "format change", or
-        // "leave" and open the other; viewLeg: set before (0 none); the row then selected in the
-        // view shown last, and its leg.
+        // "leave" and open the other; viewLeg: the leg of a longer plan the pilot view was left
+        // on before (0 none); the row then selected in the view shown last, and its leg.
         addColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
                                                       "row", "leg");
         // "p" or "s" (the view), the row clicked, ":" and the leg it stands for.
@@ -99,7 +99,17 @@ class TestPlanViews : public QObject {
         PlanState& s = prog->s;
         for (int k = 1; k <= 3; ++k) s.leg(k).LegComments = QString("Note %1\nline 2").arg(k);
         s.leg(leg).InclPaxHotel = 0;
-        w->ViewLeg = viewLeg;
+        if (viewLeg > s.NumLegs) {  // the pilot view left on that leg of a longer plan
+            const std::int16_t legs = s.NumLegs;
+            for (int k = legs + 1; k <= viewLeg; ++k) s.leg(k) = s.leg(legs);
+            s.NumLegs = std::int16_t(viewLeg);
+            w->RefillPlanLists();
+            open(true);
+            clickRow(w->lboPilot, 3 * viewLeg - 3);
+            QTest::mouseClick(w->cmdPExitToPlanPage, Qt::LeftButton);
+            s.NumLegs = legs;
+            w->RefillPlanLists();
+        }
         open(firstPilot);
         if (clicked >= 0) clickRow(list(firstPilot), clicked);
         const bool pilot = then.isEmpty() ? firstPilot : !firstPilot;
@@ -114,7 +124,7 @@ class TestPlanViews : public QObject {
         QCOMPARE(list(pilot)->currentRow(), row);
         QCOMPARE(list(pilot)->selectedItems().size(), 1);
         QCOMPARE(int(s.FmtSelLeg), leg);
-        QCOMPARE(w->ViewLeg, leg);
+        QCOMPARE(w->viewLeg(), leg);
         const QString comments = QString("Note %1\nline 2").arg(leg);
         QCOMPARE((pilot ? w->txtPilotComments : w->txtSumComments)->toPlainText(), comments);
         QCOMPARE(w->txtLegComments->toPlainText(), comments);
