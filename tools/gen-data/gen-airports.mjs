@@ -1,8 +1,9 @@
 #!/usr/bin/env node
-// Writes data/airports.tsv (the airports loaded into data.mdb) and
+// Writes data/airports.tsv (the airports loaded into data.mdb),
 // data/program/TZONES.DAT (the daylight periods of the zone codes those
-// airports name) from the OurAirports data set, the tz-lookup boundaries and
-// the tz database of node's ICU.
+// airports name, in the plan year) and data/program/TZYEARS.DAT (their
+// periods in every year from FIRST_YEAR to LAST_YEAR) from the OurAirports
+// data set, the tz-lookup boundaries and the tz database of node's ICU.
 //
 //   node gen-airports.mjs [--year 2027] [--out ../../data]
 
@@ -12,7 +13,7 @@ import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { foldCp1252, cutWords, encodeCp1252 } from './lib/text.mjs';
 import { latText, lonText } from './lib/coords.mjs';
-import { yearRule } from './lib/tz.mjs';
+import { yearRule, yearPeriods } from './lib/tz.mjs';
 import { zoneFor } from './lib/zone.mjs';
 
 const require = createRequire(import.meta.url);
@@ -28,6 +29,9 @@ const YEAR = Number(opt('--year', '2027'));
 const OUT = resolve(opt('--out', join(here, '..', '..', 'data')));
 
 export const MAX_TZ_ROWS = 48;
+// Years of TZYEARS.DAT. Zones share a code only when their periods agree in all of them.
+export const FIRST_YEAR = 2000;
+export const LAST_YEAR = 2060;
 
 // Country names longer than the 20 characters of the State field.
 const SHORT_COUNTRY = {
@@ -50,8 +54,9 @@ const SHORT_COUNTRY = {
 };
 
 // Names of the daylight rules. A rule is named after the first of these
-// zones (in this order) that one of its airports lies in; a rule none of
-// them reaches is named after its most frequent country.
+// zones (in this order) that one of its airports lies in and whose name no
+// larger rule took; a rule none of them reaches is named after its most
+// frequent country.
 const RULE_NAMES = [
   ['America/New_York', 'NAM', 'North America'],
   ['America/Chicago', 'NAM', 'North America'],
@@ -81,6 +86,25 @@ const RULE_NAMES = [
   ['Africa/El_Aaiun', 'MAR', 'Morocco'],
   ['America/Nuuk', 'GRL', 'Greenland'],
   ['America/Scoresbysund', 'GRL', 'Greenland'],
+  // rules split off the ones above, named after the airport code of their main city
+  ['America/Indiana/Indianapolis', 'IND', 'Indiana'],
+  ['America/St_Johns', 'YYT', 'Newfoundland'],
+  ['America/Moncton', 'YQM', 'New Brunswick'],
+  ['America/Iqaluit', 'YFB', 'Nunavut east'],
+  ['America/Rankin_Inlet', 'YRT', 'Nunavut central'],
+  ['America/Cambridge_Bay', 'YCB', 'Nunavut west'],
+  ['America/Tijuana', 'TIJ', 'Baja California'],
+  ['America/Ciudad_Juarez', 'CJS', 'Ciudad Juarez'],
+  ['America/Matamoros', 'MAM', 'Mexico north-east border'],
+  ['America/Port-au-Prince', 'PAP', 'Haiti'],
+  ['America/Grand_Turk', 'GDT', 'Turks and Caicos'],
+  ['Australia/Adelaide', 'ADL', 'South Australia'],
+  ['Australia/Hobart', 'HBA', 'Tasmania'],
+  ['Pacific/Norfolk', 'NLK', 'Norfolk Island'],
+  ['Europe/Tallinn', 'TLL', 'Estonia'],
+  ['Europe/Riga', 'RIX', 'Latvia'],
+  ['Europe/Vilnius', 'VNO', 'Lithuania'],
+  ['Asia/Famagusta', 'ECN', 'Northern Cyprus'],
 ];
 
 // Short factual comments for airports of some zones.
@@ -182,12 +206,15 @@ function main() {
     });
   }
 
-  // 3. one zone code per distinct daylight period
+  // 3. one zone code per daylight rule: zones whose periods agree in every year
+  const periodsOfZone = new Map();
   const groups = new Map();
   for (const r of rows) {
     if (!r.rule.start) continue;
-    const key = `${mdNum(r.rule.start)} ${mdNum(r.rule.end)}`;
-    if (!groups.has(key)) groups.set(key, { key, start: r.rule.start, end: r.rule.end, rows: [] });
+    if (!periodsOfZone.has(r.zone)) periodsOfZone.set(r.zone, yearPeriods(r.zone, FIRST_YEAR, LAST_YEAR, r.rule.day));
+    const periods = periodsOfZone.get(r.zone);
+    const key = [r.rule, ...periods].map((p) => (p.start ? `${mdNum(p.start)}-${mdNum(p.end)}` : '-')).join(' ');
+    if (!groups.has(key)) groups.set(key, { key, start: r.rule.start, end: r.rule.end, periods, rows: [] });
     groups.get(key).rows.push(r);
   }
   const used = new Set();
@@ -209,7 +236,7 @@ function main() {
     }
     used.add(code);
     for (const r of g.rows) r.code = code;
-    codes.push({ code, title, start: g.start, end: g.end, airports: g.rows.length, zones: [...zones].sort() });
+    codes.push({ code, title, start: g.start, end: g.end, periods: g.periods, airports: g.rows.length, zones: [...zones].sort() });
   }
   if (codes.length > MAX_TZ_ROWS) throw new Error(`${codes.length} zone codes, the table holds ${MAX_TZ_ROWS}`);
   codes.sort((x, y) => (x.code < y.code ? -1 : 1));
@@ -240,13 +267,37 @@ function main() {
   ];
   writeFileSync(join(OUT, 'program', 'TZONES.DAT'), encodeCp1252(tz.join('\r\n') + '\r\n'));
 
-  // 6. report
+  // 6. TZYEARS.DAT: one row per code and year with daylight time
+  const yearRows = [];
+  for (const c of codes) {
+    for (const p of c.periods) if (p.start) yearRows.push(`${q(c.code)},${p.year},${mdNum(p.start)},${mdNum(p.end)}`);
+  }
+  const years = [
+    q('Tarvex Daylight Periods by Year'),
+    q(`IANA tz ${process.versions.tz ?? ''}`.trim()),
+    q('Rows: code; year; first day; last day'),
+    q('Days as month.day; no row: no daylight time that year'),
+    String(FIRST_YEAR),
+    String(LAST_YEAR),
+    String(yearRows.length),
+    ...yearRows,
+  ];
+  writeFileSync(join(OUT, 'program', 'TZYEARS.DAT'), encodeCp1252(years.join('\r\n') + '\r\n'));
+
+  // 7. report
   const irregular = [...ruleOfZone.entries()].filter(([, r]) => r.note);
   console.log(`airports.tsv: ${rows.length} airports (${dropped.length} duplicate identifiers dropped)`);
   for (const d of dropped) console.log(`  duplicate ${d}`);
   console.log(`TZONES.DAT: ${codes.length} zone codes`);
   for (const c of codes) {
     console.log(`  ${c.code} ${mdNum(c.start)}-${mdNum(c.end)} ${c.airports} airports; ${c.title}; ${c.zones.join(' ')}`);
+  }
+  console.log(`TZYEARS.DAT: ${yearRows.length} rows, ${FIRST_YEAR} to ${LAST_YEAR}`);
+  for (const c of codes) {
+    const none = c.periods.filter((p) => !p.start).map((p) => p.year);
+    const simplified = c.periods.filter((p) => p.note).map((p) => p.year);
+    if (none.length) console.log(`  ${c.code} no daylight time in ${none.join(' ')}`);
+    if (simplified.length) console.log(`  ${c.code} simplified in ${simplified.join(' ')}`);
   }
   for (const [z, r] of irregular) console.log(`  irregular ${z}: ${r.note}`);
   console.log(`zones not taken from the lookup at the airport itself: ${zoneNotes.length}`);

@@ -148,18 +148,41 @@ function irregular(zone, year, first, inYear, localDate, hours) {
     let len = s.to - s.from;
     if (s.from === yStart && hiStretches.length > 1 && hiStretches[hiStretches.length - 1].to === yEnd) continue;
     let startMs = s.from;
-    let endMs = s.to;
+    let endMs = s.to; // the day back on the lower offset is the last day of the period
     if (s.to === yEnd && hiStretches[0].from === yStart && hiStretches.length > 1) {
       len += hiStretches[0].to - hiStretches[0].from;
-      endMs = hiStretches[0].to + (yEnd - yStart);
+      endMs = hiStretches[0].to;
+    } else if (s.to === yEnd) {
+      endMs = yEnd - 86_400_000; // still on it at the end of the year: ends 12.31
     }
     if (!best || len > best.len) best = { len, startMs, endMs };
   }
   const startD = new Date(best.startMs);
-  const endD = new Date(best.endMs); // first day back on the lower offset = last day of the period
+  const endD = new Date(best.endMs);
   return {
     std: hours(lo), day: hours(hi),
     start: md(startD), end: md(endD), changes: inYear.length,
     note: `${inYear.length} offset changes in ${year}; only the longest stretch at the higher offset is kept`,
   };
+}
+
+/**
+ * Daylight period of `zone` in each calendar year from `first` to `last`, for
+ * a table that keeps the zone's offsets of one reference year (`dayHours` is
+ * its higher offset) and one period per year: an array of
+ * { year, start, end, note }, with start and end null in a year without
+ * daylight time. Each year is dated by yearRule; a year whose clock does not
+ * change (or changes once, when yearRule takes the later offset for the whole
+ * year) is daylight time from 1.01 to 12.31 when that offset is `dayHours`,
+ * and has no period otherwise.
+ */
+export function yearPeriods(zone, first, last, dayHours, offsetOf = offsetMinutes) {
+  const out = [];
+  for (let year = first; year <= last; year++) {
+    const r = yearRule(zone, year, offsetOf);
+    if (r.start) out.push({ year, start: r.start, end: r.end, note: r.note });
+    else if (r.day === dayHours) out.push({ year, start: { month: 1, day: 1 }, end: { month: 12, day: 31 }, note: r.note });
+    else out.push({ year, start: null, end: null, note: r.note });
+  }
+  return out;
 }

