@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <algorithm>
 #include <chrono>
 
@@ -26,7 +27,7 @@ void BM_StepWithServices(benchmark::State& state) {
     tx::AppWindows app(s, adb, platform);
     tx::View& v = app.LoadView();  // opens AirportsRs over every airport
     v.txtCTY->setText(QStringLiteral("M"));
-    v.cmdCityOK_Click();
+    v.cmdCityOK->click();
     if (s.LookupResult != tx::LookupValues::Result::Found)
         state.SkipWithError("no airport found by city");
 
@@ -37,7 +38,7 @@ void BM_StepWithServices(benchmark::State& state) {
     for (auto _ : state) {
         const qsizetype ends = platform.messages.size();
         const auto start = std::chrono::steady_clock::now();
-        forward ? v.cmdNext_Click() : v.cmdPrevious_Click();
+        (forward ? v.cmdNext : v.cmdPrevious)->click();
         const auto stop = std::chrono::steady_clock::now();
         if (platform.messages.size() != ends) {  // an end of the list: turn round
             forward = !forward;

@@ -1,4 +1,5 @@
-// Flight computations of one leg, and of a whole plan after an aircraft change.
+// Flight computations of one leg, and of a whole plan after an aircraft change; the checks of a
+// whole plan.
 #include <benchmark/benchmark.h>
 
 #include <QDate>
@@ -12,6 +13,7 @@
 #include "core/PlanState.h"
 #include "core/Text.h"
 #include "planning/StoredWinds.h"
+#include "planning/TripChecks.h"
 
 using namespace tx;
 
@@ -163,6 +165,27 @@ void BM_AircraftChange(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_AircraftChange)->Unit(benchmark::kMicrosecond);
+
+// Every check of a 20-leg plan that goes round seven airports on scattered dates: most legs
+// draw a finding (ground time, duty, flight time), so every text is built.
+void BM_TripChecks(benchmark::State& st) {
+    PlanState s;
+    prepare(s);
+    static const char* const dates[] = {"3.15", "3.15", "3.16", "3.16", "3.17",
+                                        "3.17", "3.18", "3.18", "3.19", "3.19"};
+    for (int i = 1; i <= PlanState::MaxLegs; ++i)
+        computeLeg(s, i, i % 3 == 0 ? "L" : "T", dates[(i - 1) / 2], i % 2 ? "0715" : "1330",
+                   Airports[(i - 1) % 7], Airports[i % 7]);
+    const TripLimits limits;
+    std::size_t findings = 0;
+    for (auto _ : st) {
+        const TripCheck c = CheckTrip(s, limits);
+        findings = c.findings.size();
+        benchmark::DoNotOptimize(c.flagged.data());
+    }
+    st.counters["findings"] = static_cast<double>(findings);
+}
+BENCHMARK(BM_TripChecks)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -32,9 +32,9 @@ void BM_LookUpIdentWithServices(benchmark::State& state) {
     size_t i = 0;
     int listed = 0;
     for (auto _ : state) {
-        w.IdentToFind = f.idents[i++ % f.idents.size()];
+        const QString& ident = f.idents[i++ % f.idents.size()];
         const auto start = std::chrono::steady_clock::now();
-        w.LookUpIdent(*adb.AirportsRs);
+        w.LookUpIdent(ident, *adb.AirportsRs);
         micros.push_back(
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
                 .count());

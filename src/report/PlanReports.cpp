@@ -170,6 +170,20 @@ QStringList SummaryTextLines(const PlanState& s, const QString& name, const QStr
     return Texts(Summary(s, name, dateText, false));
 }
 
+ReportLines ChecksBlock(const QStringList& findings, bool paper) {
+    ReportPage p;
+    if (findings.isEmpty()) return p.lines();
+    const QString in = paper ? S(10) : QString();
+    p.line(in + QStringLiteral("Checks"), paper);
+    // Within the 78 columns of the formats; a finding's further lines stand two in.
+    for (const QString& finding : findings) {
+        const QStringList lines = WrapLines(finding, 76, 76, 40);
+        for (int i = 0; i < lines.size(); ++i)
+            p.line(in + (i ? S(2) : QString()) + RTrim(lines[i]));
+    }
+    return p.lines();
+}
+
 void SavePlan(PlanState& s, const QString& dir, const QString& name, const PlanReserved& reserved,
               bool pilotReport, const QString& dateText) {
     const QString plan = PlanFilePath(dir, name, QStringLiteral(".tx"));

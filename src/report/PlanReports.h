@@ -26,6 +26,11 @@ ReportLines PrintSummaryFormat(const PlanState& s, const QString& name, const QS
 QStringList PilotTextLines(const PlanState& s, const QString& name, const QString& dateText);
 QStringList SummaryTextLines(const PlanState& s, const QString& name, const QString& dateText);
 
+// The "Checks" block for the end of a printout (paper: margin and bold heading) or a text
+// report: the heading and each finding, wrapped to the width of the formats; empty when there
+// are no findings.
+ReportLines ChecksBlock(const QStringList& findings, bool paper);
+
 // Saves the plan: its plan file dir/name.tx and beside it its text report dir/name.txt
 // (Windows-1252, CR LF), the pilot format's lines when pilotReport, else the summary's. Both
 // files are replaced or neither: each is written to a temporary file and synced, then both are

@@ -1,4 +1,4 @@
-// Opening the database file, and the statements other than the airports cursor.
+// Opening the database file, and making a service row its airport's default.
 #include <QtTest>
 
 #include "airportdb/Statements.h"
@@ -42,20 +42,6 @@ class StatementsTest : public QObject {
         QCOMPARE(QFile::exists(path), !make.isEmpty());  // a missing file is never created
     }
 
-    void serviceRows() {
-        TempDb t;
-        const qint64 ord = t.airport("KORD", "Chicago"), alb = t.airport("KALB", "Albany");
-        t.service("tblFBOs", ord, "Signature", true);
-        t.service("tblFBOs", alb, "Million Air", true);
-        const qint64 atlantic = t.service("tblFBOs", ord, "Atlantic", false);
-        t.service("tblFBOs", ord, "Acme", false);
-        QCOMPARE(Column(tx::OpenServices(t.db, ServiceTable::FBOs, ord), "Name"),
-                 u"Signature,Atlantic,Acme"_s);
-        tx::Recordset row = tx::OpenServiceRow(t.db, ServiceTable::FBOs, atlantic);
-        QCOMPARE(row.field("Name").toString(), u"Atlantic"_s);
-        QCOMPARE(row.field("Default"), QVariant(false));
-    }
-
     // In every service table: airport A has a1 (the default), a2, a3; B has b1 (the default), b2.
     void makeDefault_data() {
         addColumns<QString, QString, bool, QString>("airport", "row", "refused", "defaults");
@@ -85,18 +71,6 @@ class StatementsTest : public QObject {
                   "defaults");
             QVERIFY(sqlite3_get_autocommit(t.db.handle()));  // no transaction left open
         }
-    }
-
-    void deleteServicesOfOneAirport() {
-        TempDb t;
-        const qint64 a = t.airport("KAAA", "A"), b = t.airport("KBBB", "B");
-        for (ServiceTable table : tx::kServiceTables)
-            for (qint64 owner : {a, b, a}) t.service(tx::TableName(table), owner, "x", owner == a);
-        tx::DeleteServicesOf(t.db, a);
-        for (ServiceTable table : tx::kServiceTables)
-            QCOMPARE(Scalar(t.db, "SELECT group_concat(AirportID) FROM " + tx::TableName(table)),
-                     QString::number(b));
-        QCOMPARE(Scalar(t.db, "SELECT count(*) FROM tblAirports"), u"2"_s);  // airports stay
     }
 };
 

@@ -54,10 +54,9 @@ class TestStartupFiles : public QObject {
         s.ProgramDir = dir_;
         return s;
     }
-    // "<pipe>", "<folder>" and "<link to pipe>" make what they say.
+    // "<pipe>" and "<link to pipe>" make what they say.
     void put(const QString& name, const QByteArray& bytes) {
         const QString path = QDir(dir_).filePath(name);
-        if (bytes == "<folder>") QVERIFY(QDir().mkdir(path));
         if (bytes == "<pipe>") QCOMPARE(mkfifo(QFile::encodeName(path), 0600), 0);
         if (bytes == "<link to pipe>")
             QVERIFY(QFile::link(top_.filePath("pipe"), path) || QFile::exists(path));
@@ -99,25 +98,19 @@ class TestStartupFiles : public QObject {
         row("settings over 1 MB", "TARVEX.DAT", padded(SettingsLine, MB + 1),
             "stops: TARVEX.DAT: the file is larger than 1 MB");
         // Only regular files are read, and opening one never waits.
-        row("settings a folder", "TARVEX.DAT", "<folder>",
-            "stops: TARVEX.DAT: this is a folder, not a file");
         row("zones a named pipe", Z, "<pipe>",
             "stops: TZONES.DAT: this is a named pipe, not a file");
         row("TXDefAC.DAT a link to a pipe", D, "<link to pipe>",
             "TXDefAC.DAT: this is a named pipe, not a file");
-        row("aircraft a named pipe", A, "<pipe>", "A.AC: this is a named pipe, not a file");
         row("TXDefAC.DAT of 1 MB", D, padded("A.AC", MB), "Z2 11.07|A.AC Sample Jet 5 250");
         row("no TXDefAC.DAT", D, QByteArray(), "TXDefAC.DAT: the file is missing");
         row("empty TXDefAC.DAT", D, "", "TXDefAC.DAT: the file ends too early (field 1)");
         row("names nothing", D, "\r\n", "TXDefAC.DAT: no aircraft file is named");
-        row("TXDefAC.DAT over 1 MB", D, padded("A.AC", MB + 1),
-            "TXDefAC.DAT: the file is larger than 1 MB");
         row("names a file outside", D, "../outside.AC",
             "TXDefAC.DAT: \"../outside.AC\" is not a plain file name in the program directory");
         row("names a missing file", D, "NONE.AC", "NONE.AC: the file is missing");
         // The first field is a row count only when the whole field is a number.
         row("100 rows", A, currentLayout(100), "Z2 11.07|A.AC Sample Jet 100 1200");
-        row("older layout", A, aircraft(48, "Old Jet"), "Z2 11.07|A.AC Old Jet 48 680");
         row("older, 727-200", A, aircraft(48, "727-200"), "Z2 11.07|A.AC 727-200 48 680");
         row("ends early", A, currentLayout(20).chopped(8),
             "A.AC: the file ends too early (field 47)");
@@ -131,7 +124,7 @@ class TestStartupFiles : public QObject {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, want);
         for (const char* name : {"TARVEX.DAT", "TZONES.DAT", "TXDefAC.DAT", "A.AC"})
-            QFile::remove(QDir(dir_).filePath(name)) || QDir(dir_).rmdir(name);
+            QFile::remove(QDir(dir_).filePath(name));
         put("TARVEX.DAT", SettingsLine);
         put("TZONES.DAT", zones(2));
         put("TXDefAC.DAT", "A.AC\r\n");
@@ -195,19 +188,15 @@ class TestStartupFiles : public QObject {
         const char *T = "TARVEX.DAT", *A = "OLD.AC", *D = "TXDefAC.DAT", *P = "P.tx";
         row("settings, doubled quotes", T, R"("Joe ""Ace"" Smith")", false,
             R"("Joe ""Ace"" Smith"|Joe "Ace" Smith)");
-        row("settings, bare with quotes", T, R"(Joe "Ace")", false, R"("Joe ""Ace"""|Joe "Ace")");
         row("settings through a link", T, "Acme", true, R"("Acme"|Acme)");
         row("aircraft, plain", A, "Jet", false, "Jet|Jet");
-        row("aircraft, comma", A, R"("Jet, Series 2")", false, R"("Jet, Series 2"|Jet, Series 2)");
         row("aircraft, outer blanks", A, R"("  Jet ")", false, R"("  Jet "|  Jet )");
         row("aircraft, leading quote", A, R"("""Fast"" Jet")", false,
             R"("""Fast"" Jet"|"Fast" Jet)");
         row("aircraft, bare with a quote", A, R"(Jet "Fast")", false, R"(Jet "Fast"|Jet "Fast")");
         row("aircraft, empty", A, R"("")", false, "|");
-        row("aircraft through a link", A, R"("Jet")", true, "Jet|Jet");
         row("default aircraft, plain", D, "LJ-35.AC", false, "LJ-35.AC|LJ-35.AC");
         row("default aircraft, comma", D, R"("Jet, 2.AC")", false, R"("Jet, 2.AC"|Jet, 2.AC)");
-        row("default aircraft through a link", D, R"("LJ-35.AC")", true, "LJ-35.AC|LJ-35.AC");
         row("plan file, doubled quotes", P, R"("Joe ""Ace""")", false,
             R"("","Joe ""Ace""",""|Joe "Ace")");
         row("plan file, bare with a quote", P, R"(O"Hare)", false, R"("","O""Hare",""|O"Hare)");

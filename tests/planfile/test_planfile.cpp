@@ -224,10 +224,9 @@ class TestPlanFile : public QObject {
                  QStringList());
     }
 
-    // The list holds regular files (links to them too) named *.tx in any letter case. Delete
-    // takes exactly the file picked and the report of the same name; a name that differs in
-    // letter case is another plan.
-    void listAndDelete() {
+    // The list holds regular files (links to them too) named *.tx in any letter case; a delete
+    // needs a name. What a delete takes is pinned in test_plan_files.
+    void listFiles() {
         QTemporaryDir dir;
         const QDir d(dir.path());
         for (const char* f : {"trip.tx", "trip.txt", "trip.pdf", "b.TX", "a.Tx", "trip2.tx",
@@ -240,16 +239,6 @@ class TestPlanFile : public QObject {
         QCOMPARE(ListPlanFiles(dir.path()),
                  (QStringList{"a.Tx", "b.TX", "linked.tx", "trip.tx", "trip2.tx"}));
 
-        for (const char* f : {"Trip.tx", "TRIP.txt"}) WriteFile(dir.filePath(f), "x");
-        DeletePlan(dir.path(), "trip.tx");
-        QCOMPARE(d.entryList(QDir::Files, QDir::Name),
-                 (QStringList{"TRIP.txt", "Trip.tx", "a.Tx", "b.TX", "linked.tx", "notes.txt",
-                              "pipelink.tx", "trip.pdf", "trip.tx.bak", "trip2.tx"}));
-        DeletePlan(dir.path(), "b.TX");
-        QVERIFY(!QFile::exists(dir.filePath("b.TX")));
-        // A list out of date: the plan is gone, which is said rather than passed over.
-        const QString gone = Thrown<FileError>([&] { DeletePlan(dir.path(), "trip.tx"); });
-        VerifyHolds(gone, {"trip.tx", "no longer exists"});
         QVERIFY_THROWS_EXCEPTION(FileError, DeletePlan(dir.path(), ""));
     }
 };

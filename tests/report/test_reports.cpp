@@ -210,22 +210,6 @@ class TestReports : public QObject {
         QTEST(WrapComments(comment), "want");
     }
 
-    void dateTextAndRefusedNames() {
-        const QString full = GeneralDateText(QDateTime(QDate(2025, 12, 25), QTime(15, 4, 5)));
-        QCOMPARE(full, QString("12/25/2025 3:04:05 PM"));
-        QCOMPARE(DatePart(full), QString("12/25/2025"));
-        // A plan and its report are saved both or neither.
-        QTemporaryDir dir;
-        PlanState s = Fixture();
-        for (const QString& name : {QString(), QString("  "), QString("../up")})
-            QVERIFY_THROWS_EXCEPTION(FileError, SavePlan(s, dir.path(), name, {}, true, kDate));
-        QVERIFY(QDir(dir.path()).mkdir("TRIP1.txt"));
-        VerifyHolds(Thrown<FileError>([&] { SavePlan(s, dir.path(), "TRIP1", {}, false, kDate); }),
-                    {"TRIP1.txt", "folder"});
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{"TRIP1.txt"});
-    }
-
     // Lines after the eight field lines; the head is checked once for every row.
     void airportPrintout_data() {
         addColumns<QString, QStringList>("comment", "tail");

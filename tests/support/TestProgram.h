@@ -14,6 +14,7 @@
 #include "airportdb/Db.h"
 #include "core/PlanState.h"
 #include "platform/FakePlatform.h"
+#include "support/CalcTest.h"
 
 class QListWidget;
 class QWidget;
@@ -75,17 +76,6 @@ void typeAndReturn(const QString& text);
 // box holds, or the services frame's OK): leg, T or L, date, time, departure, destination, wind,
 // reserve.
 void enterLeg(TripPlanning* w, const QStringList& entries);
-
-// QtTest data columns of the types given, in order; a data row of the values given, in column
-// order (a C string fills a QString column).
-template <typename... T, typename... Name>
-void dataColumns(Name... names) {
-    (QTest::addColumn<T>(names), ...);
-}
-template <typename... T>
-void dataRow(const char* tag, T... values) {
-    (QTest::newRow(tag) << ... << values);
-}
 
 QStringList words(const QString& s);
 // The texts of a list's rows.

@@ -60,7 +60,6 @@ const State kStates[] = {
         QCOMPARE(p.s.leg(1).LegComments, QString("Fuel at Aspen"));
         QVERIFY(p.app->tripPlanning()->frameLegComments->isHidden());
     }},
-    {"comments of a selected leg", "leg|row|cmdEnterComments", "CES"},
     {"editing a leg", "leg|row|mnuEdiEdit", "C"},
     {"pilot view: Continue Planning", "leg|mnuViePilot", "ACFPS", Qt::Key_C, [](TestProgram& p) {
         QVERIFY(p.app->tripPlanning()->framePilot->isHidden());

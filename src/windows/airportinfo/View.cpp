@@ -192,12 +192,12 @@ Recordset* View::shownAirport() {
 // ---------------------------------------------------------------------------------------------
 // Control states
 
-std::array<QWidget*, 9> View::airportBoxes() const {
+std::array<QWidget*, 9> ViewControls::airportBoxes() const {
     return {txtIdentifier, txtCity, txtState,    txtLatitude, txtLongitude,
             txtStandard,   txtDay,  txtZoneCode, txtComment};
 }
 
-std::array<QComboBox*, 5> View::serviceLists() const {
+std::array<QComboBox*, 5> ViewControls::serviceLists() const {
     return {cboFBOs, cboCrewHotels, cboPaxHotels, cboLimos, cboCatering};
 }
 

@@ -15,8 +15,10 @@ class WindowSwitch;
 class TXHelp : public QWidget {
     Q_OBJECT
   public:
+    // Builds the three tabs and reads the help and licence texts (Form_Load); stays hidden.
     explicit TXHelp(WindowSwitch& app);
 
+    // ---- Controls ----
     QTabWidget* TXSSTab;
     QTextBrowser* rtbTXHelp;
     QTextBrowser* rtbTXLic;
@@ -37,14 +39,11 @@ class TXHelp : public QWidget {
     QLabel* lblTXEmail;
     QPushButton* cmdCancelHelp;
 
+  private:
     void Form_Load();
     void cmdCancelHelp_Click();
-
-  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-  private:
     void loadRichText(QTextBrowser* box, const QString& fileName);
 
     WindowSwitch& app_;

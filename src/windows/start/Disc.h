@@ -15,6 +15,7 @@ class Disc : public QWidget {
   public:
     explicit Disc(WindowSwitch& app);
 
+    // ---- Controls ----
     QLabel* lblLogo;
     QLabel* DiscLabel1;
     QLabel* lblDisc1;
@@ -23,14 +24,12 @@ class Disc : public QWidget {
     QPushButton* cmdDiscYes;
     QPushButton* cmdDiscExit;
 
+  private:
     void Form_Load();
     void cmdDiscYes_Click();
     void cmdDiscExit_Click();
-
-  protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
     WindowSwitch& app_;
 };
 

@@ -15,6 +15,7 @@ class Intro : public QFrame {
   public:
     explicit Intro(WindowSwitch& app);
 
+    // ---- Controls ----
     QLabel* lblLogo;
     QLabel* lblIntro1;  // "an Itinerary Planner for :"
     QLabel* lblIntro2;  // "Corporate  Aircraft"
@@ -26,14 +27,12 @@ class Intro : public QFrame {
     QLabel* IntroLabel1;
     QTimer* IntroTimer;
 
+  private:
     void Form_Load();
     void IntroTimer_Timer();
-
-  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
     WindowSwitch& app_;
     bool handedOver_ = false;
 };

@@ -31,15 +31,20 @@ void TripPlanning::reportDbError(const DbError& e) {
 }
 
 std::array<TripPlanning::ServiceList, 5> TripPlanning::serviceSlots() {
-    return {{{ServiceTable::FBOs, cboFBOs, &PlanFBOIDs, &s_.CurFBO},
-             {ServiceTable::CrewHotels, cboCrewHotels, &PlanCrewHotelIDs, &s_.CurCrewHotel},
-             {ServiceTable::PaxHotels, cboPaxHotels, &PlanPaxHotelIDs, &s_.CurPaxHotel},
-             {ServiceTable::Limos, cboLimos, &PlanLimoIDs, &s_.CurLimo},
-             {ServiceTable::Catering, cboCatering, &PlanCateringIDs, &s_.CurCatering}}};
+    return {{{ServiceTable::FBOs, cboFBOs, &lookup_.PlanFBOIDs, &s_.CurFBO},
+             {ServiceTable::CrewHotels, cboCrewHotels, &lookup_.PlanCrewHotelIDs, &s_.CurCrewHotel},
+             {ServiceTable::PaxHotels, cboPaxHotels, &lookup_.PlanPaxHotelIDs, &s_.CurPaxHotel},
+             {ServiceTable::Limos, cboLimos, &lookup_.PlanLimoIDs, &s_.CurLimo},
+             {ServiceTable::Catering, cboCatering, &lookup_.PlanCateringIDs, &s_.CurCatering}}};
 }
 
 // ---------------------------------------------------------------------------------------------
 // Looking up an identifier and loading the airport
+
+void TripPlanning::LookUpIdent(const QString& ident, Recordset& rs) {
+    IdentToFind = ident;
+    LookUpIdent(rs);
+}
 
 void TripPlanning::LookUpIdent(Recordset& rs) {
     // Blanks around the typed identifier do not count; the stored one must match it exactly.
@@ -114,7 +119,7 @@ void TripPlanning::fillServiceList(const ServiceList& list, qint64 airportId) {
 // The city search
 
 void TripPlanning::SearchCity(Recordset& rs) {
-    const QString text = SearchBox ? Trim(SearchBox->text()) : QString();
+    const QString text = lookup_.SearchBox ? Trim(lookup_.SearchBox->text()) : QString();
     // A text that sorts after every city finds nothing: the last airport in city order is shown.
     if (!rs.findFirst(CityFrom(text))) rs.moveLast();
     ShowFoundAirport(rs);
@@ -199,14 +204,14 @@ void TripPlanning::txtDestSearch_LostFocus() {
 }
 
 void TripPlanning::txtDepSearch_KeyPress(int& KeyAscii) {
-    SearchBox = txtDepSearch;
+    lookup_.SearchBox = txtDepSearch;
     if (KeyAscii != keys::kReturn) return;
     KeyAscii = 0;
     searchReturn(true);
 }
 
 void TripPlanning::txtDestSearch_KeyPress(int& KeyAscii) {
-    SearchBox = txtDestSearch;
+    lookup_.SearchBox = txtDestSearch;
     if (KeyAscii != keys::kReturn) return;
     KeyAscii = 0;
     searchReturn(false);

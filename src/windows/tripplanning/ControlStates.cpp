@@ -21,12 +21,12 @@ void setAll(const Range& controls, bool on) {
 
 }  // namespace
 
-std::array<QLineEdit*, 10> TripPlanning::entryBoxes() const {
+std::array<QLineEdit*, 10> TripPlanningControls::entryBoxes() const {
     return {txtLeg,     txtTorL,   txtDate,     txtTime, txtDepID,
             txtDepCity, txtDestID, txtDestCity, txtWind, txtFuelReserve};
 }
 
-std::array<QComboBox*, 5> TripPlanning::serviceLists() const {
+std::array<QComboBox*, 5> TripPlanningControls::serviceLists() const {
     return {cboFBOs, cboCrewHotels, cboPaxHotels, cboLimos, cboCatering};
 }
 

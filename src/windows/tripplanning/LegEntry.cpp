@@ -122,8 +122,8 @@ QString TripPlanning::prevLegLine() const {
 // The entry writes into the leg as it goes, and the leg box can switch to another leg on the way:
 // every slot is kept, so that a cancelled entry changes nothing.
 void TripPlanning::keepLegsForCancel() {
-    legsBeforeEntry_.clear();
-    for (int i = 0; i < PlanState::Slots; ++i) legsBeforeEntry_.push_back(s_.leg(i));
+    entry_.legsBeforeEntry.clear();
+    for (int i = 0; i < PlanState::Slots; ++i) entry_.legsBeforeEntry.push_back(s_.leg(i));
 }
 
 void TripPlanning::cmdContinuePlanning_Click() {
@@ -449,8 +449,8 @@ void TripPlanning::cmdLegCancel_Click() {
     cmdContinuePlanning->show();
     cmdContinuePlanning->setEnabled(true);
     events_.SetFocus(cmdContinuePlanning);
-    for (int i = 0; i < static_cast<int>(legsBeforeEntry_.size()); ++i)
-        s_.leg(i) = legsBeforeEntry_[static_cast<size_t>(i)];
+    for (int i = 0; i < static_cast<int>(entry_.legsBeforeEntry.size()); ++i)
+        s_.leg(i) = entry_.legsBeforeEntry[static_cast<size_t>(i)];
     if (s_.ViewMode == PlanState::View::Pilot)
         mnuViePilot_Click();
     else if (s_.ViewMode != PlanState::View::TX)

@@ -66,13 +66,13 @@ void TripPlanning::connectPlanFileHandlers() {
 
 // The file-name frame over a locked page (a save from a view frame has locked that frame).
 void TripPlanning::showFileNameFrame() {
-    if (!SaveFromView) {
+    if (!files_.SaveFromView) {
         DisablePlanningPage();
         DisablePageButtons();
         DisableMenus();
         lboTX->setEnabled(false);
     }
-    txtTXFileName->setText(PlanFileName);
+    txtTXFileName->setText(files_.PlanFileName);
     frameTXName->show();
     frameTXName->raise();
     events_.SetFocus(txtTXFileName);
@@ -81,10 +81,10 @@ void TripPlanning::showFileNameFrame() {
 void TripPlanning::mnuSaveArray_Click(int Index) {
     if (Index == 0) {
         CheckPilotFormat();
-        SavePilotReport = true;
+        files_.SavePilotReport = true;
     } else if (Index == 1) {
         CheckSummaryFormat();
-        SavePilotReport = false;
+        files_.SavePilotReport = false;
     } else {
         return;
     }
@@ -100,8 +100,8 @@ std::array<QWidget*, 6> TripPlanning::viewFrameControls(bool pilot) const {
 
 void TripPlanning::saveFromView(bool pilot) {
     for (QWidget* w : viewFrameControls(pilot)) w->setEnabled(false);
-    SavePilotReport = pilot;
-    SaveFromView = true;
+    files_.SavePilotReport = pilot;
+    files_.SaveFromView = true;
     showFileNameFrame();
 }
 
@@ -114,7 +114,7 @@ void TripPlanning::cmdSSave_Click() {
 }
 
 void TripPlanning::txtTXFileName_GotFocus() {
-    LastFileNameText = txtTXFileName->text();
+    files_.LastFileNameText = txtTXFileName->text();
     SelectAllText(txtTXFileName);
 }
 
@@ -130,7 +130,7 @@ void TripPlanning::txtTXFileName_KeyPress(int& KeyAscii) {
         KeyAscii = 0;
         return;
     }
-    LastFileNameText = txtTXFileName->text();
+    files_.LastFileNameText = txtTXFileName->text();
 }
 
 // Writes the plan file and its text report, both or neither; a failure is shown and leaves the
@@ -145,7 +145,7 @@ bool TripPlanning::writePlanAndReport() {
         return false;
     }
     try {
-        SavePlan(s_, PlanDir, name, Reserved, SavePilotReport,
+        SavePlan(s_, PlanDir, name, files_.Reserved, files_.SavePilotReport,
                  GeneralDateText(app_.platform.now()));
     } catch (const FileError& e) {
         const QString what = e.fault() == FileError::Fault::Partial
@@ -164,7 +164,7 @@ bool TripPlanning::writePlanAndReport() {
 }
 
 void TripPlanning::closeFileNameFrame() {
-    if (!SaveFromView) {
+    if (!files_.SaveFromView) {
         EnableMenus();
         EnablePlanningPage();
         EnablePageButtons();
@@ -174,7 +174,7 @@ void TripPlanning::closeFileNameFrame() {
         cmdExitTX->show();
         events_.SetFocus(cmdContinuePlanning);
     } else {
-        SaveFromView = false;
+        files_.SaveFromView = false;
         frameTXName->hide();
         for (bool pilot : {true, false})
             for (QWidget* w : viewFrameControls(pilot)) w->setEnabled(true);
@@ -186,22 +186,22 @@ void TripPlanning::closeFileNameFrame() {
 void TripPlanning::cmdFilNamOK_Click() {
     if (!writePlanAndReport()) return;
     closeFileNameFrame();
-    PlanFileName = txtTXFileName->text();
+    files_.PlanFileName = txtTXFileName->text();
     if (PendingAction == Pending::Retrieve) {
         PendingAction = Pending::None;
-        SelectedPlanFile.clear();
+        files_.SelectedPlanFile.clear();
         openRetrieveFrame();
     } else if (PendingAction == Pending::NewFile) {
         PendingAction = Pending::None;
         ResetPlan();
         newPlanTail();
-    } else if (ExitMode) {
+    } else if (files_.ExitMode) {
         app_.EndProgram();
     }
 }
 
 void TripPlanning::cmdFilNamCancel_Click() {
-    if (!SaveFromView) {
+    if (!files_.SaveFromView) {
         EnableMenus();
         EnablePlanningPage();
         EnablePageButtons();
@@ -240,8 +240,8 @@ void TripPlanning::newPlanTail() {
     cmdContinuePlanning->show();
     cmdExitTX->show();
     events_.SetFocus(cmdContinuePlanning);
-    SelectedPlanFile.clear();
-    PlanFileName.clear();
+    files_.SelectedPlanFile.clear();
+    files_.PlanFileName.clear();
 }
 
 // What the save offered before a new plan or a retrieve leads to waits only for a save the user
@@ -273,7 +273,7 @@ void TripPlanning::lockForRetDel() {
 }
 
 void TripPlanning::showRetDelFrame(const QString& caption, const QString& button) {
-    SelectedPlanFile.clear();
+    files_.SelectedPlanFile.clear();
     frameTXRetDel->setTitle(caption);
     cmdRetDelTX->setText(button);
     frameTXRetDel->show();
@@ -288,14 +288,14 @@ void TripPlanning::openRetrieveFrame() {
     lockForRetDel();
     ResetPlan();
     DisablePlanMenus();
-    RetDelMode = RetDel::Retrieve;
+    files_.RetDelMode = PlanFileState::RetDel::Retrieve;
     showRetDelFrame(QStringLiteral(" Retrieve Tarvex Plan "), QStringLiteral("&Retrieve"));
 }
 
 void TripPlanning::mnuFilRetDel_Click(int Index) {
     lockForRetDel();
     if (Index == 1) {
-        RetDelMode = RetDel::Delete;
+        files_.RetDelMode = PlanFileState::RetDel::Delete;
         showRetDelFrame(QStringLiteral(" Delete Tarvex Plan "), QStringLiteral("&Delete"));
         return;
     }
@@ -311,7 +311,8 @@ void TripPlanning::mnuFilRetDel_Click(int Index) {
 }
 
 void TripPlanning::flbTXRetrieve_Click() {
-    if (QListWidgetItem* item = flbTXRetrieve->currentItem()) SelectedPlanFile = item->text();
+    if (QListWidgetItem* item = flbTXRetrieve->currentItem())
+        files_.SelectedPlanFile = item->text();
 }
 
 void TripPlanning::flbTXRetrieve_DblClick() {
@@ -329,7 +330,7 @@ void TripPlanning::cmdCanRetrieve_Click() {
     EnableMenus();
     EnablePlanningPage();
     EnablePageButtons();
-    SelectedPlanFile.clear();
+    files_.SelectedPlanFile.clear();
     frameTXRetDel->hide();
     events_.SetFocus(cmdContinuePlanning);
 }
@@ -339,12 +340,12 @@ void TripPlanning::cmdRetDelTX_Click() {
     EnablePlanningPage();
     EnablePageButtons();
     frameTXRetDel->hide();
-    if (SelectedPlanFile.isEmpty()) return;
-    if (RetDelMode == RetDel::Delete) {
-        RetDelMode = RetDel::Retrieve;
+    if (files_.SelectedPlanFile.isEmpty()) return;
+    if (files_.RetDelMode == PlanFileState::RetDel::Delete) {
+        files_.RetDelMode = PlanFileState::RetDel::Retrieve;
         PendingAction = Pending::None;
         try {
-            DeletePlan(PlanDir, SelectedPlanFile);
+            DeletePlan(PlanDir, files_.SelectedPlanFile);
         } catch (const FileError& e) {
             if (e.fault() == FileError::Fault::Missing) {
                 SayPlanGone(app_.platform, this, QStringLiteral("Delete Tarvex Plan"), e.message());
@@ -358,13 +359,13 @@ void TripPlanning::cmdRetDelTX_Click() {
         return;
     }
     PendingAction = Pending::None;
-    retrievePlan(SelectedPlanFile, PlanBaseName(SelectedPlanFile));
+    retrievePlan(files_.SelectedPlanFile, PlanBaseName(files_.SelectedPlanFile));
 }
 
 void TripPlanning::retrievePlan(const QString& file, const QString& base) {
     bool read = true;
     try {
-        Reserved = ReadPlanFile(s_, PlanDir, file);
+        files_.Reserved = ReadPlanFile(s_, PlanDir, file);
     } catch (const FileError& e) {
         if (e.fault() == FileError::Fault::Missing) {
             SayPlanGone(app_.platform, this, QStringLiteral("Retrieve Tarvex Plan"), e.message());
@@ -399,7 +400,7 @@ void TripPlanning::retrievePlan(const QString& file, const QString& base) {
         if (leg.DateEntry.size() >= 4) leg.LegDate = typedLegDate(leg.DateEntry);
     }
     loadPlanAircraft();
-    if (s_.NumLegs > 0) PlanFileName = base;
+    if (s_.NumLegs > 0) files_.PlanFileName = base;
     s_.CurLeg = static_cast<std::int16_t>(s_.NumLegs + 1);
     RefillPlanLists();
     if (!read) {  // no totals to show: the page stays as a new plan leaves it
@@ -420,7 +421,7 @@ void TripPlanning::retrievePlan(const QString& file, const QString& base) {
         for (QAction* a : {mnuEdit->menuAction(), mnuEdiEdit, mnuEdiInsert, mnuEdiDel})
             a->setEnabled(false);
     }
-    if (s_.NumLegs > 0) txtTXFileName->setText(SelectedPlanFile);
+    if (s_.NumLegs > 0) txtTXFileName->setText(files_.SelectedPlanFile);
     cmdContinuePlanning->setText(s_.NumLegs > 0 ? QStringLiteral("&Continue Planning")
                                                 : QStringLiteral("&Begin Planning"));
     events_.SetFocus(cmdContinuePlanning);
@@ -451,7 +452,7 @@ void TripPlanning::loadPlanAircraft() {
 // Leaving the program
 
 void TripPlanning::AskSaveAndExit(QWidget* from) {
-    ExitMode = true;
+    files_.ExitMode = true;
     if (s_.NumLegs == 0) {
         app_.EndProgram();
         return;
@@ -461,7 +462,7 @@ void TripPlanning::AskSaveAndExit(QWidget* from) {
         QStringLiteral("TX Save ??"), Platform::Buttons::YesNoCancel, Platform::Icon::Question,
         Platform::Answer::No)) {
         case Platform::Answer::Cancel:
-            ExitMode = false;
+            files_.ExitMode = false;
             return;
         case Platform::Answer::Yes:
             if (from != this) app_.SwitchTo(WindowSwitch::Window::TripPlanning, from);

@@ -72,7 +72,7 @@ void TripPlanning::mnuSetChange_Click() {
     QDir dir(s_.ProgramDir, QStringLiteral("*.AC"), QDir::Name | QDir::IgnoreCase,
              QDir::Files | QDir::Readable);
     flbTXAircraft->clear();
-    ChosenAircraft.clear();
+    settings_.ChosenAircraft.clear();
     flbTXAircraft->addItems(dir.entryList());
     events_.SetFocus(flbTXAircraft);
     if (flbTXAircraft->count() > 0) flbTXAircraft->setCurrentRow(0);
@@ -81,7 +81,7 @@ void TripPlanning::mnuSetChange_Click() {
 
 void TripPlanning::flbTXAircraft_Click() {
     const QListWidgetItem* item = flbTXAircraft->currentItem();
-    ChosenAircraft = item ? item->text() : QString();
+    settings_.ChosenAircraft = item ? item->text() : QString();
 }
 
 void TripPlanning::flbTXAircraft_DblClick() {
@@ -97,7 +97,7 @@ void TripPlanning::flbTXAircraft_KeyPress(int& KeyAscii) {
 
 void TripPlanning::cmdACSelect_Click() {
     frameACChange->hide();
-    bool go = !ChosenAircraft.isEmpty();
+    bool go = !settings_.ChosenAircraft.isEmpty();
     if (go && s_.NumLegs > 0)
         go = app_.platform.messageBox(
                  this,
@@ -105,7 +105,7 @@ void TripPlanning::cmdACSelect_Click() {
                                 "  Do you wish to continue ... ?    "),
                  QStringLiteral("Continue ... ??"), Platform::Buttons::YesNo,
                  Platform::Icon::Question, Platform::Answer::No) == Platform::Answer::Yes;
-    if (go) selectAircraft(ChosenAircraft);
+    if (go) selectAircraft(settings_.ChosenAircraft);
     closeSettingsFrame(frameACChange);
 }
 

@@ -256,8 +256,8 @@ void TripPlanning::showView(const FormatView& v) {
     v.frame->show();
     v.frame->raise();
     // The leg last selected in either view, or the last leg; the list's Click shows it.
-    if (ViewLeg > s_.NumLegs) ViewLeg = s_.NumLegs;
-    const int leg = ViewLeg < 1 ? s_.NumLegs : ViewLeg;
+    if (views_.ViewLeg > s_.NumLegs) views_.ViewLeg = s_.NumLegs;
+    const int leg = views_.ViewLeg < 1 ? s_.NumLegs : views_.ViewLeg;
     if (leg >= 1) v.list->setCurrentRow(v.rowOfLeg(leg), QItemSelectionModel::ClearAndSelect);
     events_.SetFocus(v.list);
 }
@@ -320,7 +320,7 @@ void TripPlanning::viewRowClicked(const FormatView& v) {
     const int k = v.legOfRow(v.list->currentRow());
     s_.FmtSelLeg = static_cast<std::int16_t>(k);
     v.commentFrame->setTitle(v.commentCaption + u' ' + QString::number(k));
-    ViewLeg = k;
+    views_.ViewLeg = k;
     const Leg& leg = s_.leg(k);
     showViewDetails(v, k);
     txtLegComments->setPlainText(leg.LegComments);

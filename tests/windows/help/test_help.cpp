@@ -25,10 +25,10 @@ class TestHelp : public QObject {
     // Help replaces the main window where it stands; Cancel Help, or Escape wherever the focus
     // is, puts the main window where the help window then stands.
     void opensAndClosesInPlace_data() {
-        dataColumns<QString>("leave");
-        dataRow("Cancel Help", "button");
-        dataRow("Escape in the help text", "rtbTXHelp");
-        dataRow("Escape on the tabs", "TXSSTab");
+        addColumns<QString>("leave");
+        addRow("Cancel Help", "button");
+        addRow("Escape in the help text", "rtbTXHelp");
+        addRow("Escape on the tabs", "TXSSTab");
     }
     void opensAndClosesInPlace() {
         QFETCH(QString, leave);
@@ -67,15 +67,15 @@ class TestHelp : public QObject {
     // Each text file is shown with its bold; a missing or unreadable one leaves a note naming it
     // and what is wrong, and a named pipe is refused without waiting for a writer.
     void richTextFiles_data() {
-        dataColumns<QByteArray, QString>("help", "shown");  // "" missing, "dir" a folder
-        dataRow(
+        addColumns<QByteArray, QString>("help", "shown");  // "" missing, "dir" a folder
+        addRow(
             "read",
             QByteArray("{\\rtf1{\\fonttbl{\\f0 Courier New;}}\\f0 One\\tab{\\b Two}\\par Three}"),
             "One\tTwo\nThree");
         const QString note = "The text cannot be shown.\n%1: ";
-        dataRow("missing", QByteArray(), note + "the file is missing");
-        dataRow("a folder", QByteArray("dir"), note + "this is a folder, not a file");
-        dataRow("a named pipe", QByteArray("pipe"), note + "this is a named pipe, not a file");
+        addRow("missing", QByteArray(), note + "the file is missing");
+        addRow("a folder", QByteArray("dir"), note + "this is a folder, not a file");
+        addRow("a named pipe", QByteArray("pipe"), note + "this is a named pipe, not a file");
     }
     void richTextFiles() {
         QFETCH(QByteArray, help);

@@ -14,11 +14,11 @@ class TestStart : public QObject {
 
   private slots:
     void mandatoryFiles_data() {
-        dataColumns<QString, QByteArray>("file", "bytes");  // no bytes: the file is removed
-        dataRow("database missing", "data.mdb", QByteArray());
-        dataRow("database not a database", "data.mdb", QByteArray("not a database, just text\r\n"));
-        dataRow("settings cut short", "TARVEX.DAT", QByteArray("\"Owner\",\"Street\"\r\n"));
-        dataRow("zones missing", "TZONES.DAT", QByteArray());
+        addColumns<QString, QByteArray>("file", "bytes");  // no bytes: the file is removed
+        addRow("database missing", "data.mdb", QByteArray());
+        addRow("database not a database", "data.mdb", QByteArray("not a database, just text\r\n"));
+        addRow("settings cut short", "TARVEX.DAT", QByteArray("\"Owner\",\"Street\"\r\n"));
+        addRow("zones missing", "TZONES.DAT", QByteArray());
     }
     void mandatoryFiles() {
         QFETCH(QString, file);

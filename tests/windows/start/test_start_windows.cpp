@@ -50,12 +50,12 @@ class TestStartWindows : public QObject {
     }
 
     void disclaimerAnswers_data() {
-        dataColumns<QString, bool>("answer", "withAircraft");
-        dataRow("Yes", "Yes", true);
-        dataRow("Return on Yes", "Return", true);
-        dataRow("Yes, no aircraft chosen", "Yes", false);
-        dataRow("Exit", "Exit", true);
-        dataRow("window closed", "close", true);
+        addColumns<QString, bool>("answer", "withAircraft");
+        addRow("Yes", "Yes", true);
+        addRow("Return on Yes", "Return", true);
+        addRow("Yes, no aircraft chosen", "Yes", false);
+        addRow("Exit", "Exit", true);
+        addRow("window closed", "close", true);
     }
     void disclaimerAnswers() {
         QFETCH(QString, answer);

@@ -99,11 +99,11 @@ class TestLegList : public QObject {
     // Comments with characters the plan file cannot hold: at Save the user is told what each
     // becomes; Yes stores them so, No goes back to the box with nothing stored.
     void charactersAPlanCannotHold_data() {
-        dataColumns<QString, bool>("save", "yes");
-        dataRow("planning page, Yes", "cmdSaveComments", true);
-        dataRow("planning page, No", "cmdSaveComments", false);
-        dataRow("pilot view, Yes", "cmdPilotComOK", true);
-        dataRow("summary view, No", "cmdSumComOK", false);
+        addColumns<QString, bool>("save", "yes");
+        addRow("planning page, Yes", "cmdSaveComments", true);
+        addRow("planning page, No", "cmdSaveComments", false);
+        addRow("pilot view, Yes", "cmdPilotComOK", true);
+        addRow("summary view, No", "cmdSumComOK", false);
     }
     void charactersAPlanCannotHold() {
         QFETCH(QString, save);
@@ -113,7 +113,9 @@ class TestLegList : public QObject {
             openComments(1);
         } else {
             const bool pilot = save == "cmdPilotComOK";
-            pilot ? w->mnuViePilot_Click() : w->mnuVieSummary_Click();
+            QAction* view = pilot ? w->mnuViePilot : w->mnuVieSummary;
+            view->setEnabled(true);  // as a finished plan leaves it
+            view->trigger();
             clickRow(pilot ? w->lboPilot : w->lboSummary, pilot ? 4 : 12);  // leg 2
             QTest::mouseClick(pilot ? w->cmdPilotComments : w->cmdSumComments, Qt::LeftButton);
             box = pilot ? w->txtPilotComments : w->txtSumComments;
@@ -139,10 +141,10 @@ class TestLegList : public QObject {
 
     // The selected lines in list order, each ended by CR LF, after a CR LF of their own.
     void copyRows_data() {
-        dataColumns<QList<int>, int, QString>("selected", "key", "clipboard");
-        dataRow("two rows", QList<int>{2, 0}, int(Qt::Key_C), "\r\nOne\r\nThree\r\n");
-        dataRow("Ctrl+I as well", QList<int>{1}, int(Qt::Key_I), "\r\nTwo\r\n");
-        dataRow("nothing selected", QList<int>{}, int(Qt::Key_C), "\r\n");
+        addColumns<QList<int>, int, QString>("selected", "key", "clipboard");
+        addRow("two rows", QList<int>{2, 0}, int(Qt::Key_C), "\r\nOne\r\nThree\r\n");
+        addRow("Ctrl+I as well", QList<int>{1}, int(Qt::Key_I), "\r\nTwo\r\n");
+        addRow("nothing selected", QList<int>{}, int(Qt::Key_C), "\r\n");
     }
     void copyRows() {
         QFETCH(QList<int>, selected);

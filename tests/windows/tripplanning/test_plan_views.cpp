@@ -72,27 +72,22 @@ class TestPlanViews : public QObject {
     // leg's details, comments and print flags shown, a click on a flag stored on that leg.
     void selectedLeg_data() {
         // clicked: the row clicked in the first view (-1 none); then: "format change", or
-        // "leave" and open the other; viewLeg: set before (0 none); the row then selected in the
-        // view shown last, and its leg.
-        dataColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
-                                                       "row", "leg");
-        for (const auto& [pilot, row, leg] :
-             std::initializer_list<std::tuple<bool, int, int>>{{true, 2, 1},
-                                                               {true, 3, 2},
-                                                               {true, 5, 2},
-                                                               {true, 8, 3},
-                                                               {false, 7, 1},
-                                                               {false, 8, 2},
-                                                               {false, 15, 2},
-                                                               {false, 16, 3}})
-            QTest::addRow("%s row %d", pilot ? "pilot" : "summary", row)
-                << pilot << row << QString() << 0 << row << leg;
-        dataRow("pilot, none yet", true, -1, "", 0, 7, 3);
-        dataRow("summary, none yet", false, -1, "", 0, 23, 3);
-        dataRow("leg 2 in the summary, then pilot", false, 10, "format change", 0, 4, 2);
-        dataRow("leg 1 in the pilot, then summary", true, 2, "format change", 0, 7, 1);
-        dataRow("kept across the planning page", true, 3, "leave", 0, 15, 2);
-        dataRow("beyond the plan", true, -1, "", 9, 7, 3);
+        // "leave" and open the other; viewLeg: the leg of a longer plan the pilot view was left
+        // on before (0 none); the row then selected in the view shown last, and its leg.
+        addColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
+                                                      "row", "leg");
+        // "p" or "s" (the view), the row clicked, ":" and the leg it stands for.
+        for (const QString& r : words("p2:1 p3:2 p5:2 p8:3 s7:1 s8:2 s15:2 s16:3")) {
+            const int row = r.mid(1).section(':', 0, 0).toInt();
+            QTest::newRow(qPrintable(r))
+                << (r[0] == 'p') << row << QString() << 0 << row << r.section(':', 1).toInt();
+        }
+        addRow("pilot, none yet", true, -1, "", 0, 7, 3);
+        addRow("summary, none yet", false, -1, "", 0, 23, 3);
+        addRow("leg 2 in the summary, then pilot", false, 10, "format change", 0, 4, 2);
+        addRow("leg 1 in the pilot, then summary", true, 2, "format change", 0, 7, 1);
+        addRow("kept across the planning page", true, 3, "leave", 0, 15, 2);
+        addRow("beyond the plan", true, -1, "", 9, 7, 3);
     }
     void selectedLeg() {
         QFETCH(bool, firstPilot);
@@ -104,7 +99,17 @@ class TestPlanViews : public QObject {
         PlanState& s = prog->s;
         for (int k = 1; k <= 3; ++k) s.leg(k).LegComments = QString("Note %1\nline 2").arg(k);
         s.leg(leg).InclPaxHotel = 0;
-        w->ViewLeg = viewLeg;
+        if (viewLeg > s.NumLegs) {  // the pilot view left on that leg of a longer plan
+            const std::int16_t legs = s.NumLegs;
+            for (int k = legs + 1; k <= viewLeg; ++k) s.leg(k) = s.leg(legs);
+            s.NumLegs = std::int16_t(viewLeg);
+            w->RefillPlanLists();
+            open(true);
+            clickRow(w->lboPilot, 3 * viewLeg - 3);
+            QTest::mouseClick(w->cmdPExitToPlanPage, Qt::LeftButton);
+            s.NumLegs = legs;
+            w->RefillPlanLists();
+        }
         open(firstPilot);
         if (clicked >= 0) clickRow(list(firstPilot), clicked);
         const bool pilot = then.isEmpty() ? firstPilot : !firstPilot;
@@ -119,7 +124,7 @@ class TestPlanViews : public QObject {
         QCOMPARE(list(pilot)->currentRow(), row);
         QCOMPARE(list(pilot)->selectedItems().size(), 1);
         QCOMPARE(int(s.FmtSelLeg), leg);
-        QCOMPARE(w->ViewLeg, leg);
+        QCOMPARE(w->viewLeg(), leg);
         const QString comments = QString("Note %1\nline 2").arg(leg);
         QCOMPARE((pilot ? w->txtPilotComments : w->txtSumComments)->toPlainText(), comments);
         QCOMPARE(w->txtLegComments->toPlainText(), comments);

@@ -119,7 +119,8 @@ class TestPrinting : public QObject {
         p.printError = failure;
         QListWidget* list = pilot ? w->lboPilot : w->lboSummary;
         if (menu) {
-            pilot ? w->CheckSummaryFormat() : w->CheckPilotFormat();
+            for (QAction* a : {w->mnuViePilot, w->mnuFilPriPilot}) a->setChecked(!pilot);
+            for (QAction* a : {w->mnuVieSummary, w->mnuFilPriSum}) a->setChecked(pilot);
             printEntry(format)->trigger();
         } else {
             (pilot ? w->mnuViePilot : w->mnuVieSummary)->trigger();

@@ -53,11 +53,11 @@ class TestSettings : public QObject {
     // The list shows *.AC in any letter case, the first picked; the plan is recomputed on Yes,
     // kept on No, and kept with a message for a damaged file.
     void aircraftChange_data() {
-        dataColumns<int, QString, bool>("row", "how", "yes");  // keyboard, double click, buttons
-        dataRow("Yes, by keyboard", 1, "keys", true);
-        dataRow("cancelled", 1, "cancel", true);
-        dataRow("No, by double click", 1, "double", false);
-        dataRow("damaged file", 0, "button", true);
+        addColumns<int, QString, bool>("row", "how", "yes");  // keyboard, double click, buttons
+        addRow("Yes, by keyboard", 1, "keys", true);
+        addRow("cancelled", 1, "cancel", true);
+        addRow("No, by double click", 1, "double", false);
+        addRow("damaged file", 0, "button", true);
     }
     void aircraftChange() {
         QFETCH(int, row);
@@ -143,13 +143,13 @@ class TestSettings : public QObject {
     // A whole number of 0 or more is stored in memory and as the aircraft file's last line;
     // anything else is refused with the frame open and nothing written. Cancel keeps nothing.
     void fuelReserve_data() {
-        dataColumns<QString, double>("typed", "stored");  // -1: refused, -2: cancelled
-        dataRow("450.9 -> 450", "450.9", 450.0);
-        dataRow("zero", " 0 ", 0.0);
-        dataRow("number and letters", "12x", -1.0);
-        dataRow("negative", "-5", -1.0);
-        dataRow("empty", "", -1.0);
-        dataRow("cancelled", "5", -2.0);
+        addColumns<QString, double>("typed", "stored");  // -1: refused, -2: cancelled
+        addRow("450.9 -> 450", "450.9", 450.0);
+        addRow("zero", " 0 ", 0.0);
+        addRow("number and letters", "12x", -1.0);
+        addRow("negative", "-5", -1.0);
+        addRow("empty", "", -1.0);
+        addRow("cancelled", "5", -2.0);
     }
     void fuelReserve() {
         QFETCH(QString, typed);
@@ -188,10 +188,10 @@ class TestSettings : public QObject {
     // writes TARVEX.DAT too. Denver - Aspen with 15 min: 8 + 6 + 0.33 - 6 + 0.25 = 8.58 -> 0835.
     // A stored default of 75 shows as 60, and Cancel keeps 75 whatever was done.
     void taxiDefault_data() {
-        dataColumns<QString, QString, QString>("stored", "button", "kept");
-        dataRow("Apply this Session", "10", "cmdApplyDefault", " 15");
-        dataRow("Apply/Save", "10", "cmdOKDefault", " 15");
-        dataRow("Cancel", "75", "cmdExitTaxiDefault", "75");
+        addColumns<QString, QString, QString>("stored", "button", "kept");
+        addRow("Apply this Session", "10", "cmdApplyDefault", " 15");
+        addRow("Apply/Save", "10", "cmdOKDefault", " 15");
+        addRow("Cancel", "75", "cmdExitTaxiDefault", "75");
     }
     void taxiDefault() {
         QFETCH(QString, stored);
@@ -222,24 +222,24 @@ class TestSettings : public QObject {
     // airport window shares, and the replaced file is kept. A failed copy gives the message with
     // the reason under it, and the live database is still used.
     void backupAndRestore_data() {
-        dataColumns<QString, QString, QString, QString>("steps", "shown", "ident", "city");
+        addColumns<QString, QString, QString, QString>("steps", "shown", "ident", "city");
         const char* backedUp = "Tarvex: The airport database ({7}) has been backed up to {disk}.";
-        dataRow("restored with an airport added", "backup: restore::yes",
-                QString(backedUp) +
-                    " / Tarvex: Restore {8} from {disk} in place of {7}? / Tarvex: "
-                    "Restored {8} from {disk}. The previous airport database ({7}) is kept as "
-                    "{dir}data.mdb.2027-01-15-140509.bak.",
-                "kzzz", "Zedville, ZZ");
-        dataRow("restore declined", "backup: restore:",
-                QString(backedUp) + " / Tarvex: Restore {8} from {disk} in place of {7}?", "kden",
-                "Denver, CO");
-        dataRow("backup to a missing folder", "backup:missing",
-                "Tarvex: Insert a Formatted empty disk in drive <A>, then try again.\n\n", "kden",
-                "Denver, CO");
-        dataRow("restore without data.mdb",
-                "restore:", "Tarvex: Insert 'Tarvex Backup' disk in drive <A>, then try again.\n\n",
-                "kden", "Denver, CO");
-        dataRow("chooser cancelled", "restore:cancel", "", "kden", "Denver, CO");
+        addRow("restored with an airport added", "backup: restore::yes",
+               QString(backedUp) +
+                   " / Tarvex: Restore {8} from {disk} in place of {7}? / Tarvex: "
+                   "Restored {8} from {disk}. The previous airport database ({7}) is kept as "
+                   "{dir}data.mdb.2027-01-15-140509.bak.",
+               "kzzz", "Zedville, ZZ");
+        addRow("restore declined", "backup: restore:",
+               QString(backedUp) + " / Tarvex: Restore {8} from {disk} in place of {7}?", "kden",
+               "Denver, CO");
+        addRow("backup to a missing folder", "backup:missing",
+               "Tarvex: Insert a Formatted empty disk in drive <A>, then try again.\n\n", "kden",
+               "Denver, CO");
+        addRow("restore without data.mdb",
+               "restore:", "Tarvex: Insert 'Tarvex Backup' disk in drive <A>, then try again.\n\n",
+               "kden", "Denver, CO");
+        addRow("chooser cancelled", "restore:cancel", "", "kden", "Denver, CO");
     }
     void backupAndRestore() {
         QFETCH(QString, steps);

@@ -228,36 +228,35 @@ class TestTripPlanning : public QObject {
     // controls (and those named free) can be used, no top menu among them; Escape closes it as
     // its Cancel (the services frame as its O.K.) would, leaving the focus where that leaves it.
     void framesLockTheWindow_data() {
-        dataColumns<QString, QString, QString, QString>("steps", "frame", "free", "escapeTo");
+        addColumns<QString, QString, QString, QString>("steps", "frame", "free", "escapeTo");
         const QString pilotFlags = "chkPilFBO chkPilCr chkPilPax chkPilLimo chkPilCat";
-        dataRow("leg entry", "cmdContinuePlanning", "framePlanning", "", "cmdContinuePlanning");
-        dataRow("leg entry at the wind", "cmdContinuePlanning . . . . . lfpb", "framePlanning", "",
-                "cmdContinuePlanning");
-        dataRow("services of the first departure", "lboTX:0 mnuEdiEdit . . . . .", "frameFBOs", "",
-                "txtDestID");
-        dataRow("services of a destination", "cmdContinuePlanning . . . . . kden", "frameFBOs", "",
-                "txtWind");
-        dataRow("comments after a leg", "yes cmdContinuePlanning . . . . . lfpb . .",
-                "frameLegComments", "", "cmdContinuePlanning");
-        dataRow("comments after editing leg 2", "yes lboTX:1 mnuEdiEdit . . . . . . . . .",
-                "frameLegComments", "", "cmdContinuePlanning");
-        dataRow("comments of a selected leg", "lboTX:0 cmdEnterComments", "frameLegComments", "",
-                "cmdContinuePlanning");
-        dataRow("pilot comments", "mnuViePilot cmdPilotComments", "framePilotComments",
-                "lboPilot " + pilotFlags, "cmdPExitToPlanPage");
-        dataRow("summary comments", "mnuVieSummary cmdSumComments", "frameSumComments",
-                "lboSummary chkSumFBO chkSumCr chkSumPax chkSumLimo chkSumCat",
-                "cmdSExitToPlanPage");
-        dataRow("file name", "lboTX:0 mnuSaveArray_0", "frameTXName", "", "cmdContinuePlanning");
-        dataRow("file name from the pilot view", "mnuViePilot cmdPSave", "frameTXName", pilotFlags,
-                "");
-        dataRow("retrieve", "lboTX:0 no mnuFilRetDel_0", "frameTXRetDel", "",
-                "cmdContinuePlanning");
-        dataRow("delete", "lboTX:0 mnuFilRetDel_1", "frameTXRetDel", "", "cmdContinuePlanning");
-        dataRow("aircraft", "lboTX:0 mnuSetChange", "frameACChange", "", "cmdContinuePlanning");
-        dataRow("fuel reserve", "lboTX:0 mnuSetReserve", "frameChFRes", "", "cmdContinuePlanning");
-        dataRow("taxi default", "lboTX:0 mnuSetBlock", "frameTaxiDefault", "",
-                "cmdContinuePlanning");
+        addRow("leg entry", "cmdContinuePlanning", "framePlanning", "", "cmdContinuePlanning");
+        addRow("leg entry at the wind", "cmdContinuePlanning . . . . . lfpb", "framePlanning", "",
+               "cmdContinuePlanning");
+        addRow("services of the first departure", "lboTX:0 mnuEdiEdit . . . . .", "frameFBOs", "",
+               "txtDestID");
+        addRow("services of a destination", "cmdContinuePlanning . . . . . kden", "frameFBOs", "",
+               "txtWind");
+        addRow("comments after a leg", "yes cmdContinuePlanning . . . . . lfpb . .",
+               "frameLegComments", "", "cmdContinuePlanning");
+        addRow("comments after editing leg 2", "yes lboTX:1 mnuEdiEdit . . . . . . . . .",
+               "frameLegComments", "", "cmdContinuePlanning");
+        addRow("comments of a selected leg", "lboTX:0 cmdEnterComments", "frameLegComments", "",
+               "cmdContinuePlanning");
+        addRow("pilot comments", "mnuViePilot cmdPilotComments", "framePilotComments",
+               "lboPilot " + pilotFlags, "cmdPExitToPlanPage");
+        addRow("summary comments", "mnuVieSummary cmdSumComments", "frameSumComments",
+               "lboSummary chkSumFBO chkSumCr chkSumPax chkSumLimo chkSumCat",
+               "cmdSExitToPlanPage");
+        addRow("file name", "lboTX:0 mnuSaveArray_0", "frameTXName", "", "cmdContinuePlanning");
+        addRow("file name from the pilot view", "mnuViePilot cmdPSave", "frameTXName", pilotFlags,
+               "");
+        addRow("retrieve", "lboTX:0 no mnuFilRetDel_0", "frameTXRetDel", "", "cmdContinuePlanning");
+        addRow("delete", "lboTX:0 mnuFilRetDel_1", "frameTXRetDel", "", "cmdContinuePlanning");
+        addRow("aircraft", "lboTX:0 mnuSetChange", "frameACChange", "", "cmdContinuePlanning");
+        addRow("fuel reserve", "lboTX:0 mnuSetReserve", "frameChFRes", "", "cmdContinuePlanning");
+        addRow("taxi default", "lboTX:0 mnuSetBlock", "frameTaxiDefault", "",
+               "cmdContinuePlanning");
     }
     void framesLockTheWindow() {
         QFETCH(QString, steps);
