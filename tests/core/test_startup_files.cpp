@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "core/Aircraft.h"
+#include "core/ProgramDir.h"
 #include "core/SeqFile.h"
 #include "core/StartupFiles.h"
 #include "planfile/PlanFile.h"
@@ -276,6 +277,48 @@ class TestStartupFiles : public QObject {
         QCOMPARE(std::as_const(s).leg(25).DepID, QString("KDEN"));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.leg(-1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, std::as_const(s).leg(26));
+    }
+
+    // An installed program's own folder cannot be written: its files are copied into the
+    // user's folder once, and never over the user's own copies.
+    void programDirOfAnInstalledProgram() {
+        QTemporaryDir own, home;
+        const QString user = home.filePath("Tarvex");
+        const auto put = [](const QString& path, const QByteArray& bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        };
+        const auto read = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
+        };
+        for (const char* name : {"tarvex", "data.mdb", "TARVEX.DAT", "A.AC"})
+            put(own.filePath(name), QByteArray("shipped ") + name);
+
+        QCOMPARE(ChooseProgramDir(own.path(), user, "tarvex", true).dir, own.path());
+        QVERIFY(!QDir(user).exists());
+        ProgramDirChoice first = ChooseProgramDir(own.path(), user, "tarvex", false);
+        QCOMPARE(first.dir, user);
+        QVERIFY(first.firstUse);
+        QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"A.AC", "data.mdb", "TARVEX.DAT"}));
+        QCOMPARE(read(user + "/A.AC"), QByteArray("shipped A.AC"));
+
+        // A newer install: the user's settings stay, a file new to the user is added, and a
+        // missing database waits for the start to put its dated copy back.
+        put(user + "/TARVEX.DAT", "the user's");
+        QVERIFY(QFile::remove(user + "/A.AC") && QFile::remove(user + "/data.mdb"));
+        put(user + "/data.mdb.2026-12-01-101500.bak", "kept");
+        put(own.filePath("TARVEX.DAT"), "newer shipped");
+        ProgramDirChoice later = ChooseProgramDir(own.path(), user, "tarvex", false);
+        QVERIFY(!later.firstUse);
+        QCOMPARE(read(user + "/TARVEX.DAT"), QByteArray("the user's"));
+        QCOMPARE(read(user + "/A.AC"), QByteArray("shipped A.AC"));
+        QVERIFY(!QFile::exists(user + "/data.mdb"));
+
+        put(home.filePath("blocked"), "a file where the folder should be");
+        QVERIFY_THROWS_EXCEPTION(
+            FileError, ChooseProgramDir(own.path(), home.filePath("blocked"), "tarvex", false));
     }
 };
 

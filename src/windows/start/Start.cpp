@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "airportdb/Backup.h"
+#include "core/ProgramDir.h"
 #include "core/SeqFile.h"
 #include "core/StartupFiles.h"
 
@@ -20,6 +21,28 @@ bool refuse(Platform& platform, const QString& what) {
 }
 
 }  // namespace
+
+bool UseProgramDir(PlanState& s, Platform& platform, const QString& userDir,
+                   const QString& program) {
+    try {
+        const ProgramDirChoice where =
+            ChooseProgramDir(s.ProgramDir, userDir, program, CanWriteIn(s.ProgramDir));
+        if (where.firstUse)
+            platform.messageBox(
+                nullptr,
+                QStringLiteral("Tarvex cannot write in its own folder %1, so it keeps its airport "
+                               "database, settings and aircraft files in %2 and uses them from "
+                               "there.\n\nBack up that folder to keep them.")
+                    .arg(QDir::toNativeSeparators(s.ProgramDir),
+                         QDir::toNativeSeparators(where.dir)),
+                QStringLiteral("Tarvex"), Platform::Buttons::OK, Platform::Icon::Information,
+                Platform::Answer::OK);
+        s.ProgramDir = where.dir;
+        return true;
+    } catch (const FileError& e) {
+        return refuse(platform, e.message());
+    }
+}
 
 bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
     s.Today = platform.today();

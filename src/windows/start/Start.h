@@ -6,6 +6,13 @@
 
 namespace tx {
 
+// The program directory: s.ProgramDir, the program's own folder, when files can be made there;
+// else the user's data folder userDir, into which the shipped files are copied (see
+// ChooseProgramDir), saying so at its first use. False, after a message, when that folder
+// cannot be set up: the program must end.
+bool UseProgramDir(PlanState& s, Platform& platform, const QString& userDir,
+                   const QString& program);
+
 // Opens data.mdb of the program directory (first putting back its kept copy, with a message,
 // when an interrupted restore left none) and loads TARVEX.DAT, TZONES.DAT and the default
 // aircraft into the plan state. A missing or damaged data.mdb, TARVEX.DAT or TZONES.DAT is shown
