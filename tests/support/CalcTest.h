@@ -3,11 +3,19 @@
 // whole files written and read.
 #include <QFile>
 #include <QtTest>
+#include <tuple>
 
 // One QtTest data column per name, of the types given in the same order.
 template <typename... T, typename... Name>
 void addColumns(Name... names) {
     (QTest::addColumn<T>(names), ...);
+}
+
+// The current row's values of the columns named, for a structured binding:
+//   auto [a, b] = fetch<int, QString>("a", "b");
+template <typename... T, typename... Name>
+std::tuple<T...> fetch(Name... names) {
+    return {*static_cast<T*>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
 // One data row of the values given, in column order (a C string fills a QString column).
