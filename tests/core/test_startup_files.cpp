@@ -121,18 +121,15 @@ class TestStartupFiles : public QObject {
             "A.AC: it has 101 table rows; at most 100 are allowed");
     }
     void startFiles() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, want);
-        for (const char* name : {"TARVEX.DAT", "TZONES.DAT", "TXDefAC.DAT", "A.AC"})
+        auto [file, bytes, want] = fetch<QString, QByteArray, QString>("file", "bytes", "want");
+        for (const auto& [name, good] : {std::pair<QString, QByteArray>{"TARVEX.DAT", SettingsLine},
+                                         {"TZONES.DAT", zones(2)},
+                                         {"TXDefAC.DAT", "A.AC\r\n"},
+                                         {"A.AC", currentLayout(5)},
+                                         {"../outside.AC", currentLayout(5)}}) {
             QFile::remove(QDir(dir_).filePath(name));
-        put("TARVEX.DAT", SettingsLine);
-        put("TZONES.DAT", zones(2));
-        put("TXDefAC.DAT", "A.AC\r\n");
-        put("A.AC", currentLayout(5));
-        put("../outside.AC", currentLayout(5));
-        QFile::remove(QDir(dir_).filePath(file));
-        if (!bytes.isNull()) put(file, bytes);
+            if (name != file || !bytes.isNull()) put(name, name == file ? bytes : good);
+        }
         PlanState s = state();
         try {
             LoadStartFiles(s);
@@ -165,8 +162,7 @@ class TestStartupFiles : public QObject {
         addRow("damaged", QString("BAD.AC"), QString("BAD.AC: the file ends too early"));
     }
     void aircraftRefused() {
-        QFETCH(QString, name);
-        QFETCH(QString, fault);
+        auto [name, fault] = fetch<QString, QString>("name", "fault");
         for (const QString n : {"sub/IN.AC", "sub\\IN.AC", "A\tB.AC", "A\"B.AC", "A.AC"})
             put(n, currentLayout(5));
         put("BAD.AC", currentLayout(5).left(40));
@@ -206,10 +202,8 @@ class TestStartupFiles : public QObject {
         row("plan file through a link", P, "Denver", true, R"("","Denver",""|Denver)");
     }
     void writtenReadsBack() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, field);
-        QFETCH(bool, linked);
-        QFETCH(QString, want);
+        auto [file, field, linked, want] =
+            fetch<QString, QByteArray, bool, QString>("file", "field", "linked", "want");
         // The file with the field on line `at`.
         QByteArray bytes;
         int at = 0;
@@ -284,16 +278,8 @@ class TestStartupFiles : public QObject {
     void programDirOfAnInstalledProgram() {
         QTemporaryDir own, home;
         const QString user = home.filePath("Tarvex");
-        const auto put = [](const QString& path, const QByteArray& bytes) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        };
-        const auto read = [](const QString& path) {
-            QFile f(path);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
-        };
         for (const char* name : {"tarvex", "data.mdb", "TARVEX.DAT", "A.AC"})
-            put(own.filePath(name), QByteArray("shipped ") + name);
+            WriteFile(own.filePath(name), QByteArray("shipped ") + name);
 
         QCOMPARE(ChooseProgramDir(own.path(), user, "tarvex", true).dir, own.path());
         QVERIFY(!QDir(user).exists());
@@ -302,21 +288,21 @@ class TestStartupFiles : public QObject {
         QVERIFY(first.firstUse);
         QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"A.AC", "data.mdb", "TARVEX.DAT"}));
-        QCOMPARE(read(user + "/A.AC"), QByteArray("shipped A.AC"));
+        QCOMPARE(ReadFile(user + "/A.AC"), QByteArray("shipped A.AC"));
 
         // A newer install: the user's settings stay, a file new to the user is added, and a
         // missing database waits for the start to put its dated copy back.
-        put(user + "/TARVEX.DAT", "the user's");
+        WriteFile(user + "/TARVEX.DAT", "the user's");
         QVERIFY(QFile::remove(user + "/A.AC") && QFile::remove(user + "/data.mdb"));
-        put(user + "/data.mdb.2026-12-01-101500.bak", "kept");
-        put(own.filePath("TARVEX.DAT"), "newer shipped");
+        WriteFile(user + "/data.mdb.2026-12-01-101500.bak", "kept");
+        WriteFile(own.filePath("TARVEX.DAT"), "newer shipped");
         ProgramDirChoice later = ChooseProgramDir(own.path(), user, "tarvex", false);
         QVERIFY(!later.firstUse);
-        QCOMPARE(read(user + "/TARVEX.DAT"), QByteArray("the user's"));
-        QCOMPARE(read(user + "/A.AC"), QByteArray("shipped A.AC"));
+        QCOMPARE(ReadFile(user + "/TARVEX.DAT"), QByteArray("the user's"));
+        QCOMPARE(ReadFile(user + "/A.AC"), QByteArray("shipped A.AC"));
         QVERIFY(!QFile::exists(user + "/data.mdb"));
 
-        put(home.filePath("blocked"), "a file where the folder should be");
+        WriteFile(home.filePath("blocked"), "a file where the folder should be");
         QVERIFY_THROWS_EXCEPTION(
             FileError, ChooseProgramDir(own.path(), home.filePath("blocked"), "tarvex", false));
     }
