@@ -126,8 +126,7 @@ class TestPlanFile : public QObject {
     // Saved, read over another plan and saved again: the same file, 1 + 18n + 2 records. The
     // trailer's five reserved texts are written empty whatever the file read held.
     void roundTrip() {
-        QFETCH(int, legs);
-        QFETCH(int, commentSize);
+        auto [legs, commentSize] = fetch<int, int>("legs", "commentSize");
         QTemporaryDir dir;
         PlanState s = Generated(legs, commentSize);
         const PlanReserved reserved{"r1", "", "", "r4"};
@@ -181,9 +180,8 @@ class TestPlanFile : public QObject {
     }
     // Every refusal names the file and leaves the plan in memory as it was.
     void refusals() {
-        QFETCH(QString, fileName);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, fault);
+        auto [fileName, bytes, fault] =
+            fetch<QString, QByteArray, QString>("fileName", "bytes", "fault");
         QTemporaryDir dir;
         if (bytes == "<pipe>")
             QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(fileName)), 0600), 0);
