@@ -82,9 +82,7 @@ class TestAircraftChange : public QObject {
             "leg 1 cannot be flown");
     }
     void refusedLeavesAllAsItWas() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, fault);
+        auto [name, bytes, fault] = fetch<QString, QByteArray, QString>("name", "bytes", "fault");
         if (!bytes.isEmpty()) WriteFile(dir.filePath(name), bytes);
         const PlanState before = s;
         VerifyHolds(Thrown<FileError>([&] { ChangeAircraft(s, name); }), {name, fault});
