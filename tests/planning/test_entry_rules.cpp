@@ -19,8 +19,7 @@ class TestEntryRules : public QObject {
             QTest::addRow("%s of %d", typed, numLegs) << typed << numLegs << accepted;
     }
     void legNumbers() {
-        QFETCH(QString, typed);
-        QFETCH(int, numLegs);
+        auto [typed, numLegs] = fetch<QString, int>("typed", "numLegs");
         QTEST(isEnterableLeg(typed, numLegs), "accepted");
     }
 
@@ -45,8 +44,7 @@ class TestEntryRules : public QObject {
         row("01/01", in2027, "0101", "1.01", true);
     }
     void dates() {
-        QFETCH(QDate, today);
-        QFETCH(QString, typed);
+        auto [today, typed] = fetch<QDate, QString>("today", "typed");
         const QString d = typedLegDate(typed);
         QTEST(d.trimmed(), "legDate");
         QTEST(isAcceptedDate(d.toDouble(), today), "accepted");
