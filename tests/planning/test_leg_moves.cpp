@@ -29,9 +29,7 @@ class TestLegMoves : public QObject {
         row("delete leg 0", 3, {"d 0"}, false, {1, 2, 3});
     }
     void moves() {
-        QFETCH(int, legs);
-        QFETCH(QStringList, ops);
-        QFETCH(QList<int>, held);
+        auto [legs, ops, held] = fetch<int, QStringList, QList<int>>("legs", "ops", "held");
         PlanState s;
         for (int k = 1; k <= legs; ++k) {
             s.CurLeg = static_cast<std::int16_t>(k);
