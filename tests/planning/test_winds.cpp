@@ -55,8 +55,7 @@ class TestWinds : public QObject {
         QTest::newRow("other letters: difference 5") << u"X4000.0 X3500.0"_s << "low";
     }
     void bandChoice() {
-        QFETCH(QString, latitudes);
-        QFETCH(QString, table);
+        auto [latitudes, table] = fetch<QString, QString>("latitudes", "table");
         s.DepLatText = latitudes.section(' ', 0, 0);
         s.DestLatText = latitudes.section(' ', 1, 1);
         ChooseWindTable(s);
@@ -75,9 +74,7 @@ class TestWinds : public QObject {
         QTest::newRow("long leg, typed fraction") << 12.5 << 40 << 12.0;
     }
     void scaled() {
-        QFETCH(double, stored);
-        QFETCH(int, row);
-        QFETCH(double, proposed);
+        auto [stored, row, proposed] = fetch<double, int, double>("stored", "row", "proposed");
         s.CourseSector = 27;
         s.Winds[27] = stored;
         s.DistIndex = row;
