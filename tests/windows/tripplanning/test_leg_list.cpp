@@ -106,8 +106,7 @@ class TestLegList : public QObject {
         addRow("summary view, No", "cmdSumComOK", false);
     }
     void charactersAPlanCannotHold() {
-        QFETCH(QString, save);
-        QFETCH(bool, yes);
+        auto [save, yes] = fetch<QString, bool>("save", "yes");
         QPlainTextEdit* box = w->txtLegComments;
         if (save == "cmdSaveComments") {
             openComments(1);
@@ -147,9 +146,8 @@ class TestLegList : public QObject {
         addRow("nothing selected", QList<int>{}, int(Qt::Key_C), "\r\n");
     }
     void copyRows() {
-        QFETCH(QList<int>, selected);
-        QFETCH(int, key);
-        QFETCH(QString, clipboard);
+        auto [selected, key, clipboard] =
+            fetch<QList<int>, int, QString>("selected", "key", "clipboard");
         w->lboTX->clearSelection();
         for (int r : selected) w->lboTX->item(r)->setSelected(true);
         QGuiApplication::clipboard()->setText("left over");
