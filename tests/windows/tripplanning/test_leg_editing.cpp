@@ -61,11 +61,8 @@ class TestLegEditing : public QObject {
         addRow("insert into 20 legs", "mnuEdiInsert", 1, true, QStringList(), "");
     }
     void insertAndDelete() {
-        QFETCH(QString, entry);
-        QFETCH(int, row);
-        QFETCH(bool, twenty);
-        QFETCH(QStringList, lines);
-        QFETCH(QString, totals);
+        auto [entry, row, twenty, lines, totals] = fetch<QString, int, bool, QStringList, QString>(
+            "entry", "row", "twenty", "lines", "totals");
         PlanState& s = prog->s;
         if (twenty) {
             for (int k = 4; k <= 20; ++k) s.leg(k) = s.leg(3);
@@ -159,8 +156,7 @@ class TestLegEditing : public QObject {
                "Escape");
     }
     void cancelledEntryChangesNothing() {
-        QFETCH(QString, steps);
-        QFETCH(QString, key);
+        auto [steps, key] = fetch<QString, QString>("steps", "key");
         const auto legs = [this] {  // every value of legs 1 to 4 as a plan file holds them
             PlanState s = prog->s;
             s.NumLegs = 4;
@@ -192,10 +188,8 @@ class TestLegEditing : public QObject {
         addRow("pilot view, comments open", "lboPilot", 0, 1, true);
     }
     void doubleClickEdits() {
-        QFETCH(QString, listName);
-        QFETCH(int, row);
-        QFETCH(int, leg);
-        QFETCH(bool, commentsOpen);
+        auto [listName, row, leg, commentsOpen] =
+            fetch<QString, int, int, bool>("listName", "row", "leg", "commentsOpen");
         auto* l = w->findChild<QListWidget*>(listName);
         const bool pilot = l == w->lboPilot;
         if (pilot) w->mnuViePilot->trigger();
