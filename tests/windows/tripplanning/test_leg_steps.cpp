@@ -10,10 +10,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "ThreeLegPlan.h"
 #include "airportdb/Statements.h"
-#include "support/TestProgram.h"
 #include "windows/AppWindows.h"
-#include "windows/tripplanning/TripPlanning.h"
 
 using namespace tx;
 using namespace tx::test;
@@ -124,14 +123,11 @@ class TestLegSteps : public QObject {
         // = 12.3434 -> 1221. Paris has no services: straight to the wind.
         enterLeg(w, {"", "l", "07/05", "1400", "", "lfpb", "", "800"});
 
-        const QStringList expected{
-            " 1  04Jul Denver(KDEN)         0800   Teterboro(KTEB)      1323    03+13   1394   "
-            "4815",
-            " 2  04Jul Teterboro(KTEB)      2030   London(EGLL)         0914+D  07+34   2991  "
-            "11355",
-            " 3  05Jul London(EGLL)         1221   Paris(LFPB)          1400    00+29    187    "
-            "784"};
-        QCOMPARE(listLines(w->lboTX), expected);
+        QCOMPARE(
+            listLines(w->lboTX).join('\n'),
+            R"( 1  04Jul Denver(KDEN)         0800   Teterboro(KTEB)      1323    03+13   1394   4815
+ 2  04Jul Teterboro(KTEB)      2030   London(EGLL)         0914+D  07+34   2991  11355
+ 3  05Jul London(EGLL)         1221   Paris(LFPB)          1400    00+29    187    784)");
         // 1394 + 2991 + 187 = 4572 n.mi.; 3 + 7 + 0 h and 13 + 34 + 29 = 76 min = 11+16.
         QCOMPARE(w->lblTXDist->text(), QString("4572"));
         QCOMPARE(w->lblTXTime->text(), QString(" 11+16"));
@@ -168,13 +164,9 @@ class TestLegSteps : public QObject {
                "Sorry.: You are at the end of the recordset and can go no further.");
     }
     void citySearch() {
-        QFETCH(bool, departure);
-        QFETCH(QString, search);
-        QFETCH(QStringList, browse);
-        QFETCH(QString, ident);
-        QFETCH(QString, city);
-        QFETCH(QString, legCity);
-        QFETCH(QString, sorry);
+        auto [departure, search, browse, ident, city, legCity, sorry] =
+            fetch<bool, QString, QStringList, QString, QString, QString, QString>(
+                "departure", "search", "browse", "ident", "city", "legCity", "sorry");
         enterLeg(w, {"", "", "0704", "0800"});
         if (!departure) typeAndReturn("kase");
         QLineEdit* id = departure ? w->txtDepID : w->txtDestID;
@@ -208,8 +200,7 @@ class TestLegSteps : public QObject {
         addRow("Cancel at the wind", QStringList{"kden", ""}, "cmdLegCancel");
     }
     void backAndCancelEndTheSearch() {
-        QFETCH(QStringList, steps);
-        QFETCH(QString, button);
+        auto [steps, button] = fetch<QStringList, QString>("steps", "button");
         enterLeg(w, QStringList{"", "", "0704", "0800", "kase"} + steps);
         QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
         QVERIFY(w->txtDestSearch->isHidden() && w->cmdDestPrev->isHidden() &&
@@ -221,9 +212,7 @@ class TestLegSteps : public QObject {
 
     // Without an aircraft the leg stops at the wind with the warning; the plan stays empty.
     void noAircraftStopsAtTheWind() {
-        ProgramOptions o;
-        o.withAircraft = false;
-        prog = std::make_unique<TestProgram>(o);
+        prog = std::make_unique<TestProgram>(ProgramOptions{false});
         QVERIFY((w = prog->showPlanning()));
         enterLeg(w, {"", "", "0704", "0800", "kase", "kden"});
         okServices();
@@ -290,9 +279,10 @@ class TestLegSteps : public QObject {
         typeAndReturn("900");
         QCOMPARE(leg.ReserveText, QString("    900"));
         // 0 n.mi. and no flight time; arrival 8 + 6 + 0 - 6 + 0.1666 = 8.1666 -> 0810.
-        QCOMPARE(w->lboTX->item(0)->text(),
-                 QString(" 1  04Jul Aspen(KASE)          0800   Aspen(KASE)          0810    "
-                         "00+00      0      0"));
+        QCOMPARE(
+            w->lboTX->item(0)->text(),
+            QString(
+                R"( 1  04Jul Aspen(KASE)          0800   Aspen(KASE)          0810    00+00      0      0)"));
     }
 
     // Five legs alternating Denver - Aspen; leg 3 entered again, on July 3.
@@ -314,9 +304,7 @@ class TestLegSteps : public QObject {
         QCOMPARE(int(s.NumLegs), 5);
         QCOMPARE(w->txtLeg->text(), QString("6"));
         QCOMPARE(w->lboTX->count(), 5);
-        QCOMPARE(w->lboTX->item(2)->text(),
-                 QString(" 3  03Jul Denver(KDEN)         0800   Aspen(KASE)          0830    "
-                         "00+20    109    561"));
+        QCOMPARE(w->lboTX->item(2)->text(), " 3  03" + kThreeLegLines[0].mid(6));
         QCOMPARE(w->lboTX->item(3)->text(), QString(" 4 planned"));
         // Yes to the comments question: the comments of leg 3, not of the last leg.
         QVERIFY(w->frameLegComments->isVisible());
