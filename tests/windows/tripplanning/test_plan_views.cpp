@@ -90,12 +90,9 @@ class TestPlanViews : public QObject {
         addRow("beyond the plan", true, -1, "", 9, 7, 3);
     }
     void selectedLeg() {
-        QFETCH(bool, firstPilot);
-        QFETCH(int, clicked);
-        QFETCH(QString, then);
-        QFETCH(int, viewLeg);
-        QFETCH(int, row);
-        QFETCH(int, leg);
+        auto [firstPilot, clicked, then, viewLeg, row, leg] =
+            fetch<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
+                                                     "row", "leg");
         PlanState& s = prog->s;
         for (int k = 1; k <= 3; ++k) s.leg(k).LegComments = QString("Note %1\nline 2").arg(k);
         s.leg(leg).InclPaxHotel = 0;
