@@ -31,9 +31,7 @@ class TestSettings : public QObject {
     TripPlanning* w = nullptr;
 
     void start(bool withAircraft = true) {
-        ProgramOptions o;
-        o.withAircraft = withAircraft;
-        prog = std::make_unique<TestProgram>(o);
+        prog = std::make_unique<TestProgram>(ProgramOptions{withAircraft});
         QVERIFY(prog->writeFile("fast.ac", kFast));
         QVERIFY(prog->writeFile("BAD.AC", kFast.left(30)));  // ends in the speeds
         QVERIFY((w = prog->showPlanning()));
@@ -60,9 +58,7 @@ class TestSettings : public QObject {
         addRow("damaged file", 0, "button", true);
     }
     void aircraftChange() {
-        QFETCH(int, row);
-        QFETCH(QString, how);
-        QFETCH(bool, yes);
+        auto [row, how, yes] = fetch<int, QString, bool>("row", "how", "yes");
         start();
         QVERIFY(enterThreeLegPlan(w));
         prog->platform.messages.clear();
@@ -99,13 +95,11 @@ class TestSettings : public QObject {
         if (row == 1 && yes && how != "cancel") {
             // 109 / (500 - 18) = 0.2261 -> 0.22 h, 00+13, burn 440; landing 0.22 + 0.1666 h
             // after take-off: 23 minutes. Each leg's other figures are pinned in tests/planning.
-            QCOMPARE(listLines(w->lboTX),
-                     QStringList({" 1  04Jul Denver(KDEN)         0800   Aspen(KASE)          "
-                                  "0823    00+13    109    440",
-                                  " 2  04Jul Aspen(KASE)          1200   Denver(KDEN)         "
-                                  "1223    00+13    109    440",
-                                  " 3  05Jul Denver(KDEN)         0900   Aspen(KASE)          "
-                                  "0923    00+13    109    440"}));
+            QCOMPARE(
+                listLines(w->lboTX).join('\n'),
+                R"( 1  04Jul Denver(KDEN)         0800   Aspen(KASE)          0823    00+13    109    440
+ 2  04Jul Aspen(KASE)          1200   Denver(KDEN)         1223    00+13    109    440
+ 3  05Jul Denver(KDEN)         0900   Aspen(KASE)          0923    00+13    109    440)");
             QCOMPARE(w->lblTXTime->text(), QString(" 0+39"));
             QCOMPARE(prog->readFile("TXDefAC.DAT"), QByteArray("fast.ac\r\n"));
             QCOMPARE(w->lblACType[2]->text(), QString("Fast Jet"));
@@ -152,8 +146,7 @@ class TestSettings : public QObject {
         addRow("cancelled", "5", -2.0);
     }
     void fuelReserve() {
-        QFETCH(QString, typed);
-        QFETCH(double, stored);
+        auto [typed, stored] = fetch<QString, double>("typed", "stored");
         start();
         const QByteArray before = prog->readFile("TEST.AC");
         w->mnuSetReserve->trigger();
@@ -194,9 +187,7 @@ class TestSettings : public QObject {
         addRow("Cancel", "75", "cmdExitTaxiDefault", "75");
     }
     void taxiDefault() {
-        QFETCH(QString, stored);
-        QFETCH(QString, button);
-        QFETCH(QString, kept);
+        auto [stored, button, kept] = fetch<QString, QString, QString>("stored", "button", "kept");
         start();
         prog->s.TaxiDefault = stored;
         const QByteArray before = prog->readFile("TARVEX.DAT");
@@ -242,10 +233,8 @@ class TestSettings : public QObject {
         addRow("chooser cancelled", "restore:cancel", "", "kden", "Denver, CO");
     }
     void backupAndRestore() {
-        QFETCH(QString, steps);
-        QFETCH(QString, shown);
-        QFETCH(QString, ident);
-        QFETCH(QString, city);
+        auto [steps, shown, ident, city] =
+            fetch<QString, QString, QString, QString>("steps", "shown", "ident", "city");
         start();
         QTemporaryDir disk;
         const QStringList before = QDir(prog->dir()).entryList(QDir::Files);
