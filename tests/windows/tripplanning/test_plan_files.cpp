@@ -50,11 +50,7 @@ class TestPlanFiles : public QObject {
     }
     bool enterPlan(bool fourLegs = false) {
         if (!enterThreeLegPlan(w)) return false;
-        if (fourLegs) {  // leg 4 back to Denver like leg 2
-            QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
-            for (const char* entry : {"", "", "", "1200", "", "kden", "", "-18", ""})
-                typeAndReturn(entry);
-        }
+        if (fourLegs) enterLeg(w, {"", "", "", "1200", "", "kden", "", "-18", ""});  // as leg 2
         prog->platform.messages.clear();  // the comment questions of the typed legs
         return w->lboTX->count() == (fourLegs ? 4 : 3);
     }
@@ -99,19 +95,15 @@ class TestPlanFiles : public QObject {
     // writes the plan file of 1 + 18 * 3 + 2 lines and the text report of the format chosen
     // under the typed name, offered at the next save. O. K. or Cancel gives the controls back.
     void save_data() {
-        QTest::addColumn<bool>("menu");
-        QTest::addColumn<bool>("pilot");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("menu, pilot") << true << true << true;
-        QTest::newRow("menu, summary") << true << false << true;
-        QTest::newRow("pilot frame") << false << true << true;
-        QTest::newRow("summary frame") << false << false << true;
-        QTest::newRow("summary frame, Cancel") << false << false << false;
+        addColumns<bool, bool, bool>("menu", "pilot", "ok");
+        addRow("menu, pilot", true, true, true);
+        addRow("menu, summary", true, false, true);
+        addRow("pilot frame", false, true, true);
+        addRow("summary frame", false, false, true);
+        addRow("summary frame, Cancel", false, false, false);
     }
     void save() {
-        QFETCH(bool, menu);
-        QFETCH(bool, pilot);
-        QFETCH(bool, ok);
+        auto [menu, pilot, ok] = fetch<bool, bool, bool>("menu", "pilot", "ok");
         QVERIFY(enterPlan());
         if (!menu) (pilot ? w->mnuViePilot : w->mnuVieSummary)->trigger();
         const QList<QObject*> own =
@@ -159,20 +151,16 @@ class TestPlanFiles : public QObject {
     // the plan folder is gone, before a retrieve a folder bears the report's name, before the
     // exit no name is typed); the save that then completes lets it happen.
     void saveQuestions_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("legs");
-        QTest::addColumn<Answer>("answer");
-        for (const char* command : {"new", "retrieve", "exit"}) {
-            QTest::addRow("%s, Yes", command) << QString(command) << true << Answer::Yes;
-            QTest::addRow("%s, No", command) << QString(command) << true << Answer::No;
-            QTest::addRow("%s, empty plan", command) << QString(command) << false << Answer::Yes;
+        addColumns<QString, bool, Answer>("command", "legs", "answer");
+        for (const QString c : {"new", "retrieve", "exit"}) {
+            addRow(qPrintable(c + ", Yes"), c, true, Answer::Yes);
+            addRow(qPrintable(c + ", No"), c, true, Answer::No);
+            addRow(qPrintable(c + ", empty plan"), c, false, Answer::Yes);
         }
-        QTest::newRow("exit, Cancel") << QString("exit") << true << Answer::Cancel;
+        addRow("exit, Cancel", QString("exit"), true, Answer::Cancel);
     }
     void saveQuestions() {
-        QFETCH(QString, command);
-        QFETCH(bool, legs);
-        QFETCH(Answer, answer);
+        auto [command, legs, answer] = fetch<QString, bool, Answer>("command", "legs", "answer");
         if (legs) QVERIFY(enterPlan());
         FakePlatform& p = prog->platform;
         p.answers = {answer};
@@ -264,8 +252,7 @@ class TestPlanFiles : public QObject {
         addRow("one leg, saved with no aircraft", 1, "none");
     }
     void retrieve() {
-        QFETCH(int, legs);
-        QFETCH(QString, aircraft);
+        auto [legs, aircraft] = fetch<int, QString>("legs", "aircraft");
         const QDir program(prog->dir());
         if (aircraft == "present")
             WriteFile(program.filePath("OTHER.AC"),
@@ -317,11 +304,9 @@ class TestPlanFiles : public QObject {
         if (aircraft == "missing") QVERIFY2(m[0].text.contains("OTHER.AC"), qPrintable(m[0].text));
         if (legs == 1) return;
 
-        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
-        for (const char* entry : {"", "", "", "1600", "", "kase", "", ""}) typeAndReturn(entry);
+        enterLeg(w, {"", "", "", "1600", "", "kase", "", ""});
         QCOMPARE(listLines(w->lboTX).value(4),
-                 " 5  05Jul Denver(KDEN)         1600   Aspen(KASE)          1630    00+20    109 "
-                 "   561");
+                 " 5" + kThreeLegLines[2].mid(2).replace("0900", "1600").replace("0930", "1630"));
     }
 
     // File, Delete takes exactly the plan file picked and its text report, nothing else: a name
@@ -338,8 +323,7 @@ class TestPlanFiles : public QObject {
         addRow("gone", "gone", "Retrieve Tarvex Plan|old.tx");
     }
     void deleteThenRetrieve() {
-        QFETCH(QString, retrieved);
-        QFETCH(QString, said);
+        auto [retrieved, said] = fetch<QString, QString>("retrieved", "said");
         QVERIFY(enterPlan());
         savePlan("trip");
         const QByteArray saved = ReadFile(planFile("trip.tx"));
