@@ -78,8 +78,7 @@ class TestHelp : public QObject {
         addRow("a named pipe", QByteArray("pipe"), note + "this is a named pipe, not a file");
     }
     void richTextFiles() {
-        QFETCH(QByteArray, help);
-        QFETCH(QString, shown);
+        auto [help, shown] = fetch<QByteArray, QString>("help", "shown");
         const QString path = QDir::toNativeSeparators(QDir(prog->dir()).filePath("TXHelp.rtf"));
         if (help == "dir")
             QVERIFY(QDir(prog->dir()).mkdir("TXHelp.rtf"));
