@@ -21,8 +21,7 @@ class TestStart : public QObject {
         addRow("zones missing", "TZONES.DAT", QByteArray());
     }
     void mandatoryFiles() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
+        auto [file, bytes] = fetch<QString, QByteArray>("file", "bytes");
         TestProgram prog;
         QVERIFY(prog.started());
         const QString path = QDir(prog.dir()).filePath(file);
