@@ -58,8 +58,7 @@ class TestStartWindows : public QObject {
         addRow("window closed", "close", true);
     }
     void disclaimerAnswers() {
-        QFETCH(QString, answer);
-        QFETCH(bool, withAircraft);
+        auto [answer, withAircraft] = fetch<QString, bool>("answer", "withAircraft");
         if (!withAircraft) {
             prog = std::make_unique<TestProgram>(ProgramOptions{false});
             QVERIFY(prog->started());
