@@ -72,9 +72,7 @@ void computeLeg(PlanState& s, int legNo, const char* torl, const char* date, con
     leg.DepStd = QString::fromLatin1(dep.std);
     leg.DepDay = QString::fromLatin1(dep.day);
     leg.DepZoneCode = QString::fromLatin1(dep.zone);
-    s.LatText = QString::fromLatin1(dep.lat);
-    s.LonText = QString::fromLatin1(dep.lon);
-    DepartureEnd(s);
+    DepartureEnd(s, QString::fromLatin1(dep.lat), QString::fromLatin1(dep.lon));
 
     leg.DestID = QString::fromLatin1(dest.ident);
     leg.DestCity = QString::fromLatin1(dest.city);
@@ -82,21 +80,18 @@ void computeLeg(PlanState& s, int legNo, const char* torl, const char* date, con
     leg.DestStd = QString::fromLatin1(dest.std);
     leg.DestDay = QString::fromLatin1(dest.day);
     leg.DestZoneCode = QString::fromLatin1(dest.zone);
-    s.LatText = QString::fromLatin1(dest.lat);
-    s.LonText = QString::fromLatin1(dest.lon);
-    DestinationEnd(s);
+    DestinationEnd(s, QString::fromLatin1(dest.lat), QString::fromLatin1(dest.lon));
 
     ChooseWindTable(s);
     const double wind = ScaledWind(s);
     s.Winds[s.CourseSector] = wind;
     leg.WindText = RightAlign(Str(wind), 6);
 
-    if (!TXComps(s)) return;
-    setReserveTexts(s, s.ACReserve);
-    TXComps2(s);
-    TXLegg(s);
-    Pilot(s);
-    Summary(s);
+    const SpeedTimeBurn flight = TXComps(s);
+    if (!flight.flies) return;
+    setReserveTexts(s, s.ACReserve, flight.fuelBurn);
+    TXComps2(s, flight.flightHours);
+    StoreLegLines(s);
     if (s.NumLegs < s.CurLeg) s.NumLegs = s.CurLeg;
 }
 
@@ -129,13 +124,11 @@ void recomputeForAircraft(PlanState& s) {
         Leg& leg = s.cur();
         s.DistNM = Val(leg.DistText);
         s.DistIndex = static_cast<int>(Int(s.DistNM / 100 + 0.5));
-        if (!computeSpeedTimeBurn(s, Val(leg.WindText))) continue;
-        setReserveTexts(s, s.ACReserve);
-        TXComps2(s);
-        TXLegg(s);
-        s.RecalcFlag = true;
-        Pilot(s);
-        Summary(s);
+        const SpeedTimeBurn flight = computeSpeedTimeBurn(s, Val(leg.WindText));
+        if (!flight.flies) continue;
+        setReserveTexts(s, s.ACReserve, flight.fuelBurn);
+        TXComps2(s, flight.flightHours);
+        StoreLegLines(s, DestServices::Kept);
     }
     PlanTotals(s);
 }

@@ -5,14 +5,16 @@
 
 namespace tx {
 
-// CoordText (hemisphere letter, 2 digits of latitude degrees, minutes) -> CoordRad.
-void GCComp1(PlanState& s);
-// CoordText (hemisphere letter, 3 digits of longitude degrees, minutes) -> CoordRad.
-void GCComp2(PlanState& s);
-// Departure end from LatText/LonText; also sets DegPerRad and HalfPi.
-void GCDep(PlanState& s);
-// Destination end from LatText/LonText.
-void GCDest(PlanState& s);
+// Takes a latitude text (hemisphere letter, 2 digits of degrees, minutes); returns its radians.
+double GCComp1(const QString& coordText);
+// Takes a longitude text (hemisphere letter, 3 digits of degrees, minutes); returns its radians.
+double GCComp2(const QString& coordText);
+// Takes the departure airport's latitude and longitude texts; sets DepLatRad, DepLonRad and
+// DepLatText.
+void GCDep(PlanState& s, const QString& latText, const QString& lonText);
+// Takes the destination airport's latitude and longitude texts; sets DestLatRad, DestLonRad and
+// DestLatText.
+void GCDest(PlanState& s, const QString& latText, const QString& lonText);
 // DistNM, DistIndex, CourseSector and DistText(CurLeg) from the four radian values. Two ends
 // at the same point make a leg of 0 n.mi., DistIndex 0 and course sector 0.
 void GCComps(PlanState& s);

@@ -99,10 +99,10 @@ void departureDayChange(Leg& leg, double& x) {
     }
 }
 
-// Moves WorkDate by the days of a mark and rounds it to hundredths. Both directions are
-// rounded: 2.01 - 0.01 is 1.9999999999999998 in binary, which DateRoll would not recognise
-// as day 0 of February.
-void moveWorkDate(PlanState& s, const QString& mark) {
+// A date moved by the days of a mark, rounded to hundredths. Both directions are rounded:
+// 2.01 - 0.01 is 1.9999999999999998 in binary, which DateRoll would not recognise as day 0 of
+// February.
+double movedDate(double date, const QString& mark) {
     double days = 0;
     if (mark == u"+D ") {
         days = 0.01;
@@ -113,66 +113,67 @@ void moveWorkDate(PlanState& s, const QString& mark) {
     } else if (mark == u"-2D") {
         days = -0.02;
     }
-    s.WorkDate = Int((s.WorkDate + days) * 100 + 0.5) / 100;
+    return Int((date + days) * 100 + 0.5) / 100;
 }
 
 }  // namespace
 
-bool computeSpeedTimeBurn(PlanState& s, double windKnots) {
+SpeedTimeBurn computeSpeedTimeBurn(PlanState& s, double windKnots) {
     Leg& leg = s.cur();
     const double wind = Int(windKnots);
+    SpeedTimeBurn r;
     const auto impossible = [&] {
-        s.FlightHours = 0;
-        s.FuelBurn = 0;
+        r.flightHours = 0;
+        r.fuelBurn = 0;
         leg.BurnText.clear();
-        return false;
+        return r;
     };
 
     int row = tableRow(s, s.DistIndex);
     s.DistIndex = row;
-    s.GroundSpeed = wind + s.ACSpeed[row];
-    if (!(s.GroundSpeed > 0)) return impossible();
-    s.FlightHours = hoursAt(s.DistNM, s.GroundSpeed);
-    double r = std::max(airRow(s.FlightHours, s.ACSpeed[row]), 0.0);
+    r.groundSpeed = wind + s.ACSpeed[row];
+    if (!(r.groundSpeed > 0)) return impossible();
+    r.flightHours = hoursAt(s.DistNM, r.groundSpeed);
+    double air = std::max(airRow(r.flightHours, s.ACSpeed[row]), 0.0);
 
     // The row is chosen by the distance flown through the air, refined twice.
     for (int pass = 0; pass < 2; ++pass) {
-        row = tableRow(s, r);
-        s.GroundSpeed = wind + s.ACSpeed[row];
-        if (!(s.GroundSpeed > 0)) return impossible();
-        s.FlightHours = hoursAt(s.DistNM, s.GroundSpeed);
-        r = airRow(s.FlightHours, s.ACSpeed[row]);
+        row = tableRow(s, air);
+        r.groundSpeed = wind + s.ACSpeed[row];
+        if (!(r.groundSpeed > 0)) return impossible();
+        r.flightHours = hoursAt(s.DistNM, r.groundSpeed);
+        air = airRow(r.flightHours, s.ACSpeed[row]);
     }
-    row = tableRow(s, r);
-    s.FuelBurn = Int(s.FlightHours * s.ACFuelFlow[row]);
-    leg.BurnText = RightAlign(Str(s.FuelBurn), 7);
-    return true;
+    row = tableRow(s, air);
+    r.fuelBurn = Int(r.flightHours * s.ACFuelFlow[row]);
+    leg.BurnText = RightAlign(Str(r.fuelBurn), 7);
+    r.flies = true;
+    return r;
 }
 
-bool TXComps(PlanState& s) {
+SpeedTimeBurn TXComps(PlanState& s) {
     const int sector = s.CourseSector;
     const double stored =
         (sector >= 0 && sector < static_cast<int>(s.Winds.size())) ? s.Winds[sector] : 0.0;
     return computeSpeedTimeBurn(s, stored);
 }
 
-void setReserveTexts(PlanState& s, double reserve) {
+void setReserveTexts(PlanState& s, double reserve, double fuelBurn) {
     Leg& leg = s.cur();
     leg.ReserveText = RightAlign(Str(reserve), 7);
-    const double total = reserve + Int(s.FuelBurn);
+    const double total = reserve + Int(fuelBurn);
     leg.TotalReqText =
         (total > s.ACMaxFuel) ? QStringLiteral("StopReq") : RightAlign(Str(total), 7);
 }
 
-void TXComps2(PlanState& s) {
+void TXComps2(PlanState& s, double flightHours) {
     Leg& leg = s.cur();
     const double taxiHours = Int(Val(s.TaxiDefault) / 60 * 10000) / 10000;
-    const double fh = s.FlightHours;
+    const double fh = flightHours;
     double depOff = leg.DepZoneOffset.value_or(0.0);
     double destOff = leg.DestZoneOffset.value_or(0.0);
 
-    s.WorkDate = Val(leg.LegDate);
-    s.DateRollSign.clear();
+    double workDate = Val(leg.LegDate);  // the leg date as a day change moves it
     leg.DayChangeText = leg.DayMark = leg.DepDayChangeText = leg.DepDayMark = NoChange;
 
     double localDep = 0;
@@ -182,16 +183,17 @@ void TXComps2(PlanState& s) {
         // it and, from 02:00 on, the destination's daylight status of that date is looked at
         // in a second pass.
         double localArr = 0;
+        bool rolled = false;
         for (;;) {
             localDepText = LTrim(leg.DepTimeEntry);
             localDep = hoursOf(localDepText);
             localArr = roundTime(localDep - depOff + fh + destOff + taxiHours);
             arrivalDayChange(leg, localArr);
-            if (s.DateRollSign == u"+" || leg.DayMark == NoChange) break;
-            moveWorkDate(s, leg.DayMark);
+            if (rolled || leg.DayMark == NoChange) break;
+            workDate = DateRoll(movedDate(workDate, leg.DayMark));
+            rolled = true;
             TXDest(s);
-            DateRoll(s);
-            leg.LegDate = NumText(s.WorkDate);
+            leg.LegDate = NumText(workDate);
             if (localArr < 2) break;
             DestTZ(s);
             destOff = leg.DestZoneOffset.value_or(0.0);
@@ -208,10 +210,9 @@ void TXComps2(PlanState& s) {
             departureDayChange(leg, localDep);
             if (!firstPass) break;
             if (leg.DepDayMark != u"-D " && leg.DepDayMark != u"-2D") break;
-            moveWorkDate(s, leg.DepDayMark);
+            workDate = DateRoll(movedDate(workDate, leg.DepDayMark));
             TXDep(s);
-            DateRoll(s);
-            leg.LegDate = NumText(s.WorkDate);
+            leg.LegDate = NumText(workDate);
             DepTZ(s);
             depOff = leg.DepZoneOffset.value_or(0.0);
             firstPass = false;
@@ -219,7 +220,6 @@ void TXComps2(PlanState& s) {
         localDepText = hhmmText(localDep);
     }
 
-    s.DateRollSign.clear();
     const double timeChange = destOff - depOff;
 
     const double fhHours = Int(fh);

@@ -6,25 +6,27 @@
 
 namespace tx {
 
-void DepartureEnd(PlanState& s) {
-    GCDep(s);
+void DepartureEnd(PlanState& s, const QString& latText, const QString& lonText) {
+    GCDep(s, latText, lonText);
     TXDep(s);
     DepTZ(s);
-    s.SunLeg = s.CurLeg;
-    SunTimes(s);
-    s.cur().DepSunrise = s.SunriseText;
-    s.cur().DepSunset = s.SunsetText;
+    Leg& leg = s.cur();
+    const SunriseSunset sun =
+        SunTimes(leg.LegDate, latText, lonText, leg.DepZoneOffset.value_or(0.0), s.Today);
+    leg.DepSunrise = sun.sunrise;
+    leg.DepSunset = sun.sunset;
 }
 
-void DestinationEnd(PlanState& s) {
-    GCDest(s);
+void DestinationEnd(PlanState& s, const QString& latText, const QString& lonText) {
+    GCDest(s, latText, lonText);
     TXDest(s);
     DestTZ(s);
     GCComps(s);
-    s.SunLeg = s.CurLeg;
-    SunTimes(s);
-    s.cur().DestSunrise = s.SunriseText;
-    s.cur().DestSunset = s.SunsetText;
+    Leg& leg = s.cur();
+    const SunriseSunset sun =
+        SunTimes(leg.LegDate, latText, lonText, leg.DestZoneOffset.value_or(0.0), s.Today);
+    leg.DestSunrise = sun.sunrise;
+    leg.DestSunset = sun.sunset;
 }
 
 }  // namespace tx

@@ -4,12 +4,12 @@
 
 namespace tx {
 
-// Departure of CurLeg, its airport fields and LatText/LonText set: GCDep, TXDep, DepTZ, then the
-// sun times into DepSunrise and DepSunset.
-void DepartureEnd(PlanState& s);
+// Takes the departure airport's latitude and longitude texts, the airport fields of CurLeg set:
+// GCDep, TXDep, DepTZ, then the sun times into DepSunrise and DepSunset.
+void DepartureEnd(PlanState& s, const QString& latText, const QString& lonText);
 
-// Destination of CurLeg likewise: GCDest, TXDest, DestTZ, GCComps, then the sun times into
+// The destination of CurLeg likewise: GCDest, TXDest, DestTZ, GCComps, then the sun times into
 // DestSunrise and DestSunset.
-void DestinationEnd(PlanState& s);
+void DestinationEnd(PlanState& s, const QString& latText, const QString& lonText);
 
 }  // namespace tx

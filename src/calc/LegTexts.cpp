@@ -1,6 +1,7 @@
 #include "calc/LegTexts.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "calc/TimeZones.h"
 #include "calc/Whole.h"
@@ -15,8 +16,8 @@ QString blanks(int n) {
 }
 
 // The leg number right-aligned in 2.
-QString leg2(const PlanState& s) {
-    return RightAlign(Str(s.CurLeg), 2);
+QString leg2(int number) {
+    return RightAlign(Str(number), 2);
 }
 
 QString pad20(const QString& x) {
@@ -29,65 +30,61 @@ QString right5(const QString& x) {
     return Right(blanks(5) + x, 5);
 }
 
-QString civil(PlanState& s, const QString& hhmm) {
-    s.CivTimeText = hhmm;
-    CivTime(s);
-    return s.CivTimeText;
-}
-
 }  // namespace
 
-void TXLegg(PlanState& s) {
-    Leg& leg = s.cur();
-    leg.PlanLine = leg2(s) + blanks(2) + leg.DateText + blanks(1) +
-                   pad20(leg.DepCity + u'(' + leg.DepID + u')') + blanks(1) + leg.LocalDepText +
-                   leg.DepDayMark + pad20(leg.DestCity + u'(' + leg.DestID + u')') + blanks(1) +
-                   leg.LocalArrText + leg.DayMark + blanks(1) + leg.FltTimeText + leg.DistText +
-                   leg.BurnText;
+QString TXLegg(const Leg& leg, int number) {
+    return leg2(number) + blanks(2) + leg.DateText + blanks(1) +
+           pad20(leg.DepCity + u'(' + leg.DepID + u')') + blanks(1) + leg.LocalDepText +
+           leg.DepDayMark + pad20(leg.DestCity + u'(' + leg.DestID + u')') + blanks(1) +
+           leg.LocalArrText + leg.DayMark + blanks(1) + leg.FltTimeText + leg.DistText +
+           leg.BurnText;
 }
 
-void Pilot(PlanState& s) {
+PilotLines Pilot(const Leg& leg, int number) {
+    return {leg2(number) + blanks(4) + leg.DateText + blanks(3) + pad4(leg.DepID) +
+                right5(Str(leg.DepZoneOffset.value_or(0.0))) + blanks(5) +
+                Right(blanks(3) + leg.WindText, 3) + blanks(4) + pad4(leg.DestID) +
+                right5(Str(leg.DestZoneOffset.value_or(0.0))) + blanks(3) + leg.BurnText +
+                blanks(3) + leg.ReserveText + blanks(5) + leg.DepSunrise + u'/' + leg.DepSunset,
+            blanks(3) + leg.DistText + blanks(4) + leg.GMTDepText + blanks(1) + leg.LocalDepText +
+                leg.DepDayMark + blanks(1) + leg.FltTimeText + blanks(3) + leg.GMTArrText +
+                blanks(1) + leg.LocalArrText + leg.DayMark + blanks(3) + blanks(7) +
+                leg.TotalReqText + blanks(5) + leg.DestSunrise + u'/' + leg.DestSunset};
+}
+
+SummaryLines Summary(const Leg& leg, int number) {
+    return {
+        blanks(25) + QStringLiteral("Leg ") + Str(number),
+        leg.DateText + QStringLiteral("    Depart: ") + leg.DepCityStateF + u'(' + leg.DepID +
+            QStringLiteral(") at: ") + CivTime(leg.LocalDepText) + leg.DepDayChangeText,
+        QStringLiteral("            FBO: ") + leg.DepFBONamePhone,
+        QStringLiteral("         Arrive: ") + leg.DestCityStateF + u'(' + leg.DestID +
+            QStringLiteral(") at: ") + CivTime(leg.LocalArrText) + leg.DayChangeText,
+        QStringLiteral("            FBO: ") + leg.DestFBONamePhone,
+        QStringLiteral("         Flight Time = ") + leg.FltTimeText +
+            QStringLiteral(" : Time Change = ") + leg.TimeChangeText,
+        QStringLiteral("         Distance ... ") + LTrim(leg.DistText) + QStringLiteral(" n.mi.")};
+}
+
+void StoreLegLines(PlanState& s, DestServices services) {
     Leg& leg = s.cur();
-    leg.PilotLine1 = leg2(s) + blanks(4) + leg.DateText + blanks(3) + pad4(leg.DepID) +
-                     right5(Str(leg.DepZoneOffset.value_or(0.0))) + blanks(5) +
-                     Right(blanks(3) + leg.WindText, 3) + blanks(4) + pad4(leg.DestID) +
-                     right5(Str(leg.DestZoneOffset.value_or(0.0))) + blanks(3) + leg.BurnText +
-                     blanks(3) + leg.ReserveText + blanks(5) + leg.DepSunrise + u'/' +
-                     leg.DepSunset;
-    leg.PilotLine2 = blanks(3) + leg.DistText + blanks(4) + leg.GMTDepText + blanks(1) +
-                     leg.LocalDepText + leg.DepDayMark + blanks(1) + leg.FltTimeText + blanks(3) +
-                     leg.GMTArrText + blanks(1) + leg.LocalArrText + leg.DayMark + blanks(3) +
-                     blanks(7) + leg.TotalReqText + blanks(5) + leg.DestSunrise + u'/' +
-                     leg.DestSunset;
+    leg.PlanLine = TXLegg(leg, s.CurLeg);
+    PilotLines pilot = Pilot(leg, s.CurLeg);
+    leg.PilotLine1 = std::move(pilot[0]);
+    leg.PilotLine2 = std::move(pilot[1]);
     leg.DepCityStateF = leg.DepCity + QStringLiteral(", ") + leg.DepState;
     leg.DestCityStateF = leg.DestCity + QStringLiteral(", ") + leg.DestState;
-
-    if (!s.RecalcFlag) {
+    if (services == DestServices::FromLookup) {
         leg.DestFBO = s.CurFBO;
         leg.DestCrewHotel = s.CurCrewHotel;
         leg.DestPaxHotel = s.CurPaxHotel;
         leg.DestLimo = s.CurLimo;
         leg.DestCatering = s.CurCatering;
-    } else {
-        s.RecalcFlag = false;
     }
-}
-
-void Summary(PlanState& s) {
-    Leg& leg = s.cur();
-    const QString depCiv = civil(s, leg.LocalDepText);
-    const QString arrCiv = civil(s, leg.LocalArrText);
-    leg.SumLine1 = blanks(25) + QStringLiteral("Leg ") + Str(s.CurLeg);
-    leg.SumLine2 = leg.DateText + QStringLiteral("    Depart: ") + leg.DepCityStateF + u'(' +
-                   leg.DepID + QStringLiteral(") at: ") + depCiv + leg.DepDayChangeText;
-    leg.SumLine3 = QStringLiteral("            FBO: ") + leg.DepFBONamePhone;
-    leg.SumLine4 = QStringLiteral("         Arrive: ") + leg.DestCityStateF + u'(' + leg.DestID +
-                   QStringLiteral(") at: ") + arrCiv + leg.DayChangeText;
-    leg.SumLine5 = QStringLiteral("            FBO: ") + leg.DestFBONamePhone;
-    leg.SumLine6 = QStringLiteral("         Flight Time = ") + leg.FltTimeText +
-                   QStringLiteral(" : Time Change = ") + leg.TimeChangeText;
-    leg.SumLine7 =
-        QStringLiteral("         Distance ... ") + LTrim(leg.DistText) + QStringLiteral(" n.mi.");
+    SummaryLines summary = Summary(leg, s.CurLeg);
+    QString* const lines[] = {&leg.SumLine1, &leg.SumLine2, &leg.SumLine3, &leg.SumLine4,
+                              &leg.SumLine5, &leg.SumLine6, &leg.SumLine7};
+    for (std::size_t k = 0; k < summary.size(); ++k) *lines[k] = std::move(summary[k]);
 }
 
 void PlanTotals(PlanState& s) {

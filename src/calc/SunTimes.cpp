@@ -82,28 +82,28 @@ QString SunTimeText(double T) {
     return TwoDigits(calc::wholeOf(h)) + TwoDigits(calc::wholeOf(m));
 }
 
-void SunTimes(PlanState& s) {
-    const double d = Val(s.leg(s.SunLeg).LegDate);
+SunriseSunset SunTimes(const QString& legDate, const QString& latText, const QString& lonText,
+                       double zoneOffset, const QDate& today) {
+    const double d = Val(legDate);
     const double month = Int(d);
     const double day = Int((d - month + 0.005) * 100);
 
     // A plan lies in the future: a date earlier in the year than today is next year's.
     // (m * 100 + d) / 100 is the double a typed m.dd reads as, so equal dates compare equal.
-    const double today = (s.Today.month() * 100 + s.Today.day()) / 100.0;
-    const int year = s.Today.year() + (d < today ? 1 : 0);
+    const double todayDate = (today.month() * 100 + today.day()) / 100.0;
+    const int year = today.year() + (d < todayDate ? 1 : 0);
 
-    const double latitude = sunCoordinate(s.LatText, 2);
-    const double longitude = sunCoordinate(s.LonText, 3);
+    const double latitude = sunCoordinate(latText, 2);
+    const double longitude = sunCoordinate(lonText, 3);
 
     const double n1 = Int(275 * month / 9);
     const double n2 = Int((month + 9) / 12);
     const double n3 = (year % 4 == 0) ? 1 : 2;
     const double dayOfYear = n1 - n2 * n3 + day - 30;
 
-    s.SunriseText =
-        sunEvent(dayOfYear + (6 + longitude / 15) / 24, true, latitude, longitude, s.SunZoneOffset);
-    s.SunsetText = sunEvent(dayOfYear + (18 + longitude / 15) / 24, false, latitude, longitude,
-                            s.SunZoneOffset);
+    return {
+        sunEvent(dayOfYear + (6 + longitude / 15) / 24, true, latitude, longitude, zoneOffset),
+        sunEvent(dayOfYear + (18 + longitude / 15) / 24, false, latitude, longitude, zoneOffset)};
 }
 
 }  // namespace tx

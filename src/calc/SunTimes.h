@@ -1,8 +1,7 @@
 #pragma once
 // Sunrise and sunset at an airport on the leg date (official zenith 90 degrees 50 minutes).
+#include <QDate>
 #include <QString>
-
-#include "core/PlanState.h"
 
 namespace tx {
 
@@ -14,9 +13,15 @@ inline const QString NoSunTime = QStringLiteral("----");
 // minutes cut, not rounded (6.999 -> "0659"); NoSunTime when T is not a number.
 QString SunTimeText(double T);
 
-// SunriseText and SunsetText (local hhmm) from LegDate(SunLeg), LatText, LonText and
-// SunZoneOffset. The year is Today's, or the next when the leg date is earlier in the year
-// than Today.
-void SunTimes(PlanState& s);
+// Local sunrise and sunset as hhmm, or NoSunTime.
+struct SunriseSunset {
+    QString sunrise, sunset;
+};
+
+// Takes a leg date (m.dd), an airport's latitude and longitude texts, the GMT offset in force
+// there and today's date; returns the sunrise and sunset of that date. The year is today's, or
+// the next when the leg date is earlier in the year than today.
+SunriseSunset SunTimes(const QString& legDate, const QString& latText, const QString& lonText,
+                       double zoneOffset, const QDate& today);
 
 }  // namespace tx

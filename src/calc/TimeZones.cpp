@@ -62,7 +62,6 @@ void DepTZ(PlanState& s) {
     Leg& leg = s.cur();
     const double offset = zoneOffset(leg, leg.DepDSTStart, leg.DepDSTEnd, leg.DepDay, leg.DepStd);
     leg.DepZoneOffset = offset;
-    s.SunZoneOffset = offset;
 }
 
 void DestTZ(PlanState& s) {
@@ -70,36 +69,22 @@ void DestTZ(PlanState& s) {
     const double offset =
         zoneOffset(leg, leg.DestDSTStart, leg.DestDSTEnd, leg.DestDay, leg.DestStd);
     leg.DestZoneOffset = offset;
-    s.SunZoneOffset = offset;
 }
 
-void DateRoll(PlanState& s) {
-    s.DateRollSign = QStringLiteral("+");
-    const double w = s.WorkDate;
+double DateRoll(double w) {
     for (int m = 1; m <= 12; ++m) {  // one day past the end of month m
-        if (w == monthDay(m, MonthDays[m] + 1)) {
-            s.WorkDate = monthDay(m % 12 + 1, 1);
-            return;
-        }
+        if (w == monthDay(m, MonthDays[m] + 1)) return monthDay(m % 12 + 1, 1);
     }
     for (int m = 1; m <= 12; ++m) {  // two days past
-        if (w == monthDay(m, MonthDays[m] + 2)) {
-            s.WorkDate = monthDay(m % 12 + 1, 2);
-            return;
-        }
+        if (w == monthDay(m, MonthDays[m] + 2)) return monthDay(m % 12 + 1, 2);
     }
     for (int m = 1; m <= 12; ++m) {  // day 0 of month m: the last day of the month before
-        if (w == m) {
-            s.WorkDate = monthDay(m == 1 ? 12 : m - 1, MonthDays[m - 1]);
-            return;
-        }
+        if (w == m) return monthDay(m == 1 ? 12 : m - 1, MonthDays[m - 1]);
     }
     for (int m = 0; m <= 11; ++m) {  // m.99: the second-last day of month m (0 is December)
-        if (w == monthDay(m, 99)) {
-            s.WorkDate = monthDay(m == 0 ? 12 : m, MonthDays[m] - 1);
-            return;
-        }
+        if (w == monthDay(m, 99)) return monthDay(m == 0 ? 12 : m, MonthDays[m] - 1);
     }
+    return w;
 }
 
 void DateFill(PlanState& s) {
@@ -110,20 +95,19 @@ void DateFill(PlanState& s) {
     leg.DateText = Right(leg.LegDate, 2) + name;
 }
 
-void CivTime(PlanState& s) {
-    const QString t = s.CivTimeText;
-    double h = Val(Left(t, 2));
-    const QString mm = Right(t, 2);
+QString CivTime(const QString& hhmm) {
+    double h = Val(Left(hhmm, 2));
+    const QString mm = Right(hhmm, 2);
     QString suffix = QStringLiteral("am");
     if (h >= 13) {
         h -= 12;
-        suffix = (t == u"2400") ? QStringLiteral(" mid") : QStringLiteral("pm");
-    } else if (t == u"1200") {
+        suffix = (hhmm == u"2400") ? QStringLiteral(" mid") : QStringLiteral("pm");
+    } else if (hhmm == u"1200") {
         suffix = QStringLiteral(" noon");
     } else if (h == 12) {
         suffix = QStringLiteral("pm");
     }
-    s.CivTimeText = NumText(h) + u':' + mm + suffix;
+    return NumText(h) + u':' + mm + suffix;
 }
 
 }  // namespace tx

@@ -6,23 +6,27 @@
 
 namespace tx {
 
-// Daylight period of the departure (destination) zone: the first row of the time-zone table
-// whose code matches, else 4.01 to 10.28.
+// Daylight period of the departure (destination) zone of CurLeg, into DepDSTStart/DepDSTEnd
+// (DestDSTStart/DestDSTEnd): the first row of the time-zone table whose code matches, else 4.01
+// to 10.28.
 void TXDep(PlanState& s);
 void TXDest(PlanState& s);
 
-// GMT offset in force at the departure (destination) on LegDate(CurLeg); also SunZoneOffset.
+// GMT offset in force at the departure (destination) on LegDate(CurLeg), into DepZoneOffset
+// (DestZoneOffset).
 void DepTZ(PlanState& s);
 void DestTZ(PlanState& s);
 
-// Brings WorkDate back into the calendar after one or two days were added or taken away
-// (1.32 -> 2.01, 3 -> 2.28, 0.99 -> 12.30); DateRollSign becomes "+".
-void DateRoll(PlanState& s);
+// Takes an m.dd date one or two days past a month end or before a month start; returns it
+// brought back into the calendar (1.32 -> 2.01, 3 -> 2.28, 0.99 -> 12.30). Any other date is
+// returned as it is.
+double DateRoll(double workDate);
 
 // DateText(CurLeg) from LegDate(CurLeg): "15Mar".
 void DateFill(PlanState& s);
 
-// CivTimeText hhmm -> 12-hour text: 1430 -> "2:30pm", 1200 -> "12:00 noon", 2400 -> "12:00 mid".
-void CivTime(PlanState& s);
+// Takes hhmm; returns the 12-hour text: 1430 -> "2:30pm", 1200 -> "12:00 noon", 2400 -> "12:00
+// mid".
+QString CivTime(const QString& hhmm);
 
 }  // namespace tx

@@ -66,24 +66,14 @@ struct TimeZoneTable {
     QString TZExpiry;
 };
 
-// Working values of the leg being computed, overwritten for every leg.
+// Working values of the leg being computed, carried from one entry step to the next: the two
+// ends (the departure's latitude text chooses the wind table with the destination's), and the
+// distance, table row and course sector the wind and the speed rule use.
 struct WorkingValues {
-    double DegPerRad = 0, HalfPi = 0;
-    QString CoordText;
-    double CoordRad = 0;
     double DepLatRad = 0, DepLonRad = 0, DestLatRad = 0, DestLonRad = 0;
     QString DepLatText, DestLatText;
     double DistNM = 0;
     int DistIndex = 0, CourseSector = 0;
-    double GroundSpeed = 0, FlightHours = 0, FuelBurn = 0;
-    QString CivTimeText;
-    double WorkDate = 0;
-    QString DateRollSign;
-    double SunZoneOffset = 0;
-    int SunLeg = 0;
-    QString LatText, LonText;
-    QString SunriseText, SunsetText;
-    bool RecalcFlag = false;  // Pilot keeps the leg's services instead of the airport's
 };
 
 // What the last airport lookup found.

@@ -10,7 +10,7 @@
 
 namespace tx {
 
-int RecomputeAllLegs(PlanState& s) {
+int RecomputeAllLegs(PlanState& s, double& groundSpeed) {
     if (s.NumLegs < 1) return 0;
     for (s.CurLeg = 1; s.CurLeg <= s.NumLegs; ++s.CurLeg) {
         Leg& leg = s.cur();
@@ -23,13 +23,12 @@ int RecomputeAllLegs(PlanState& s) {
         }
         s.DistNM = Val(leg.DistText);
         s.DistIndex = static_cast<int>(Int(s.DistNM / 100 + 0.5));
-        if (!computeSpeedTimeBurn(s, Val(leg.WindText))) return s.CurLeg;
-        setReserveTexts(s, s.ACReserve);
-        TXComps2(s);
-        TXLegg(s);
-        s.RecalcFlag = true;  // Pilot keeps the leg's services
-        Pilot(s);
-        Summary(s);
+        const SpeedTimeBurn flight = computeSpeedTimeBurn(s, Val(leg.WindText));
+        groundSpeed = flight.groundSpeed;
+        if (!flight.flies) return s.CurLeg;
+        setReserveTexts(s, s.ACReserve, flight.fuelBurn);
+        TXComps2(s, flight.flightHours);
+        StoreLegLines(s, DestServices::Kept);
     }
     PlanTotals(s);
     return 0;
@@ -39,13 +38,14 @@ void ChangeAircraft(PlanState& s, const QString& fileName) {
     PlanState trial = s;
     trial.ACFileName = fileName;
     LoadAircraft(trial);
-    if (const int leg = RecomputeAllLegs(trial))
+    double groundSpeed = 0;
+    if (const int leg = RecomputeAllLegs(trial, groundSpeed))
         throw FileError(QStringLiteral("%1: leg %2 cannot be flown with this aircraft: its wind "
                                        "of %3 knots leaves a ground speed of %4 knots")
                             .arg(fileName)
                             .arg(leg)
                             .arg(NumText(Int(Val(trial.leg(leg).WindText))))
-                            .arg(NumText(trial.GroundSpeed)));
+                            .arg(NumText(groundSpeed)));
     s = trial;
 }
 

@@ -13,8 +13,9 @@ namespace tx {
 // offsets, so a leg whose arrival falls on the next day is not moved a day further at every
 // recomputation. Services chosen for a leg stay. Ends with CurLeg = NumLegs + 1 and the plan
 // totals; an empty plan is left alone. Returns 0, or the first leg whose wind leaves the
-// aircraft no ground speed; the legs are then partly recomputed (ChangeAircraft undoes that).
-int RecomputeAllLegs(PlanState& s);
+// aircraft no ground speed, that speed in groundSpeed; the legs are then partly recomputed
+// (ChangeAircraft undoes that).
+int RecomputeAllLegs(PlanState& s, double& groundSpeed);
 
 // Makes fileName (a file of the program directory) the aircraft and recomputes every leg with
 // it, all or nothing. Throws FileError naming the file and the fault: a file that is missing,

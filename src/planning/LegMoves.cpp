@@ -1,5 +1,7 @@
 #include "planning/LegMoves.h"
 
+#include <utility>
+
 #include "calc/LegTexts.h"
 #include "core/Text.h"
 
@@ -31,23 +33,11 @@ void RenumberLeg(PlanState& s, int i) {
         setBlankLines(leg, i);
         return;
     }
-    // The line builders work on CurLeg and also write working values, the city-and-state texts
-    // and the destination services: keep all of that and take only the four numbered lines.
-    const Leg before = leg;
-    const WorkingValues working = s;
-    const std::int16_t cur = s.CurLeg;
-    s.CurLeg = static_cast<std::int16_t>(i);
-    TXLegg(s);
-    Pilot(s);
-    Summary(s);
-    const Leg rebuilt = leg;
-    leg = before;
-    leg.PlanLine = rebuilt.PlanLine;
-    leg.PilotLine1 = rebuilt.PilotLine1;
-    leg.PilotLine2 = rebuilt.PilotLine2;
-    leg.SumLine1 = rebuilt.SumLine1;
-    static_cast<WorkingValues&>(s) = working;
-    s.CurLeg = cur;
+    leg.PlanLine = TXLegg(leg, i);
+    PilotLines pilot = Pilot(leg, i);
+    leg.PilotLine1 = std::move(pilot[0]);
+    leg.PilotLine2 = std::move(pilot[1]);
+    leg.SumLine1 = Summary(leg, i)[0];
 }
 
 bool InsertBlankLeg(PlanState& s, int before) {

@@ -46,9 +46,7 @@ class TestRealLegs : public QObject {
              &Leg::DestZoneCode, &Leg::DestFBONamePhone}};
         const QStringList a = QStringList{id} + Airports.value(id);
         for (int i = 0; i < 7; ++i) s.cur().*fields[dep ? 0 : 1][i] = a[i];
-        s.LatText = a[7];
-        s.LonText = a[8];
-        (dep ? DepartureEnd : DestinationEnd)(s);
+        (dep ? DepartureEnd : DestinationEnd)(s, a[7], a[8]);
     }
 
     // "leg T|L date time from to": airports, proposed wind accepted, reserve, lines.
@@ -66,12 +64,11 @@ class TestRealLegs : public QObject {
         const double wind = ScaledWind(s);
         s.Winds[s.CourseSector] = wind;
         leg.WindText = RightAlign(Str(wind), 6);
-        QVERIFY(TXComps(s));
-        setReserveTexts(s, 1500);
-        TXComps2(s);
-        TXLegg(s);
-        Pilot(s);
-        Summary(s);
+        const SpeedTimeBurn flight = TXComps(s);
+        QVERIFY(flight.flies);
+        setReserveTexts(s, 1500, flight.fuelBurn);
+        TXComps2(s, flight.flightHours);
+        StoreLegLines(s);
     }
 
   private slots:
@@ -166,8 +163,7 @@ class TestRealLegs : public QObject {
         l.DepID = "DEN";
         l.DepZoneOffset = -10;
         l.DepSunrise = l.DepSunset = l.DestSunset = NoSunTime;
-        TXLegg(s);
-        Pilot(s);
+        StoreLegLines(s);
         const QStringList want{
             "12  15Mar COLORADO SPRINGS(DEN 0830   "
             "CHICAGO(KORD)        1131    01+49    769   2986",
@@ -182,11 +178,10 @@ class TestRealLegs : public QObject {
         Leg& l = s.cur();
         s.CurFBO = s.CurCrewHotel = s.CurPaxHotel = s.CurLimo = s.CurCatering = "NEW";
         l.DestFBO = l.DestCrewHotel = l.DestPaxHotel = l.DestLimo = l.DestCatering = "OLD";
-        s.RecalcFlag = "Yes";
-        Pilot(s);
+        StoreLegLines(s, DestServices::Kept);
         const QString kept =
             l.DestFBO + l.DestCrewHotel + l.DestPaxHotel + l.DestLimo + l.DestCatering;
-        Pilot(s);
+        StoreLegLines(s);
         QCOMPARE(
             kept + '|' + l.DestFBO + l.DestCrewHotel + l.DestPaxHotel + l.DestLimo + l.DestCatering,
             u"OLDOLDOLDOLDOLD|NEWNEWNEWNEWNEW"_s);

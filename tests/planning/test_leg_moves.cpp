@@ -36,15 +36,13 @@ class TestLegMoves : public QObject {
             Leg& leg = s.cur();
             leg.DepID = QString("K%1").arg(k), leg.DestID = QString("K%1").arg(k + 1);
             leg.FltTimeText = "00+20", leg.LegComments = QString("leg %1\nsecond line").arg(k);
-            TXLegg(s);
-            Pilot(s);
-            Summary(s);
+            StoreLegLines(s);
             leg.DestFBO = QString("FBO %1").arg(k);
         }
         s.NumLegs = static_cast<std::int16_t>(legs);
         const PlanState before = s;
         // What a move leaves alone: the leg being entered, working values, the last lookup.
-        s.CurLeg = 7, s.CivTimeText = "kept", s.CurFBO = "looked up last";
+        s.CurLeg = 7, s.CurFBO = "looked up last";
 
         bool done = true;
         for (const QString& op : ops)
@@ -52,7 +50,7 @@ class TestLegMoves : public QObject {
                                 : DeleteLeg(s, op.mid(2).toInt());
         QTEST(done, "accepted");
         QCOMPARE(int(s.NumLegs), int(held.size()));
-        QVERIFY(s.CurLeg == 7 && s.CivTimeText == "kept" && s.CurFBO == "looked up last");
+        QVERIFY(s.CurLeg == 7 && s.CurFBO == "looked up last");
 
         for (int i = 1; i <= s.NumLegs; ++i) {
             const Leg& leg = s.leg(i);

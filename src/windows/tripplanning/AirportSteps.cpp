@@ -119,12 +119,10 @@ void TripPlanning::departureFound() {
     leg.DepFBO = s_.CurFBO;
     leg.DepState = s_.RecState;
     leg.DepFBONamePhone = s_.RecFBOName + QStringLiteral("  ") + s_.RecFBOPhone;
-    s_.LatText = s_.RecLat;
-    s_.LonText = s_.RecLong;
     leg.DepStd = s_.RecStd;
     leg.DepDay = s_.RecDay;
     leg.DepZoneCode = s_.RecZoneCode;
-    DepartureEnd(s_);
+    DepartureEnd(s_, s_.RecLat, s_.RecLong);
 
     ServicesSide = Side::Departure;
     for (QMenu* m : {mnufil, mnuEdit, mnuView, mnuSettings}) m->menuAction()->setEnabled(false);
@@ -232,12 +230,10 @@ void TripPlanning::destinationFound() {
     leg.DestCity = legCity(s_.RecCity);
     leg.DestState = s_.RecState;
     leg.DestFBONamePhone = s_.RecFBOName + QStringLiteral("  ") + s_.RecFBOPhone;
-    s_.LatText = s_.RecLat;
-    s_.LonText = s_.RecLong;
     leg.DestStd = s_.RecStd;
     leg.DestDay = s_.RecDay;
     leg.DestZoneCode = s_.RecZoneCode;
-    DestinationEnd(s_);
+    DestinationEnd(s_, s_.RecLat, s_.RecLong);
 
     // The stored winds of the leg's latitude band propose its wind.
     ChooseWindTable(s_);

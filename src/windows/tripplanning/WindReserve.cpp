@@ -59,11 +59,11 @@ void TripPlanning::txtWind_LostFocus() {
 bool TripPlanning::windLeavesGroundSpeed(double wind, double& groundSpeed) {
     const WorkingValues working = s_;
     const QString burn = s_.cur().BurnText;
-    const bool flies = computeSpeedTimeBurn(s_, wind);
-    groundSpeed = s_.GroundSpeed;
+    const SpeedTimeBurn flight = computeSpeedTimeBurn(s_, wind);
+    groundSpeed = flight.groundSpeed;
     static_cast<WorkingValues&>(s_) = working;
     s_.cur().BurnText = burn;
-    return flies;
+    return flight.flies;
 }
 
 void TripPlanning::refuseWind(double wind, double groundSpeed) {
@@ -159,8 +159,9 @@ void TripPlanning::CompleteLeg(double reserve) {
     // keeps what it held and the wind is asked for again.
     const Leg before = s_.cur();
     const WorkingValues working = s_;
-    if (!TXComps(s_)) {
-        const double groundSpeed = s_.GroundSpeed;
+    const SpeedTimeBurn flight = TXComps(s_);
+    if (!flight.flies) {
+        const double groundSpeed = flight.groundSpeed;
         s_.cur() = before;
         static_cast<WorkingValues&>(s_) = working;
         const int sector = s_.CourseSector;
@@ -170,11 +171,9 @@ void TripPlanning::CompleteLeg(double reserve) {
                    groundSpeed);
         return;
     }
-    setReserveTexts(s_, reserve);
-    TXComps2(s_);
-    TXLegg(s_);
-    Pilot(s_);
-    Summary(s_);
+    setReserveTexts(s_, reserve, flight.fuelBurn);
+    TXComps2(s_, flight.flightHours);
+    StoreLegLines(s_);
 
     if (s_.NumLegs < s_.CurLeg) s_.NumLegs = s_.CurLeg;
     FinishedLeg = s_.CurLeg;
