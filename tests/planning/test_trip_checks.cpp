@@ -31,14 +31,13 @@ void enterLeg(PlanState& s, const QString& entry) {
     leg.TorL = e[0], leg.LegDate = e[1];
     (e[0] == u"L" ? leg.ArrTimeEntry : leg.DepTimeEntry) = e[2];
     leg.DepID = e[3], leg.DepStd = leg.DepDay = Airports.value(e[3])[1];
-    s.LatText = "N0000.0", s.LonText = Airports.value(e[3])[0];
-    DepartureEnd(s);
+    DepartureEnd(s, "N0000.0", Airports.value(e[3])[0]);
     leg.DestID = e[4], leg.DestStd = leg.DestDay = Airports.value(e[4])[1];
-    s.LonText = Airports.value(e[4])[0];
-    DestinationEnd(s);
-    QVERIFY(TXComps(s));
-    setReserveTexts(s, e[5].toDouble());
-    TXComps2(s);
+    DestinationEnd(s, "N0000.0", Airports.value(e[4])[0]);
+    const SpeedTimeBurn flight = TXComps(s);
+    QVERIFY(flight.flies);
+    setReserveTexts(s, e[5].toDouble(), flight.fuelBurn);
+    TXComps2(s, flight.flightHours);
 }
 
 }  // namespace
