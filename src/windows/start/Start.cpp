@@ -21,7 +21,7 @@ bool refuse(Platform& platform, const QString& what) {
 
 }  // namespace
 
-bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
+bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform, TripLimits& limits) {
     s.Today = platform.today();
     try {
         const QString live = ProgramFile(s, QString::fromLatin1(kDatabaseFileName));
@@ -44,6 +44,11 @@ bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
     }
     if (!s.AircraftLoadError.isEmpty())
         QTextStream(stderr) << "Tarvex: no aircraft loaded: " << s.AircraftLoadError << '\n';
+    const TripLimitsRead read = LoadTripLimits(s);
+    limits = read.limits;
+    if (!read.problem.isEmpty())
+        platform.messageBox(nullptr, read.problem, QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                            Platform::Icon::Warning, Platform::Answer::OK);
     return true;
 }
 
