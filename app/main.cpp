@@ -39,9 +39,11 @@ int main(int argc, char** argv) {
                                 tx::Platform::Icon::Warning, tx::Platform::Answer::OK);
     }
     tx::AirportDatabase adb;
-    if (!tx::OpenStart(s, adb, platform)) return 1;
+    tx::TripLimits limits;
+    if (!tx::OpenStart(s, adb, platform, limits)) return 1;
 
     tx::AppWindows windows(s, adb, platform);
+    windows.limits = limits;
     windows.ShowStartWindows();
     return app.exec();
 }

@@ -73,7 +73,7 @@ void BM_SavePlan(benchmark::State& state) {
     QTemporaryDir dir;
     PlanState s = TwentyLegs();
     for (auto _ : state) {
-        SavePlan(s, dir.path(), "Trip", {}, true, kDate);
+        SavePlan(s, dir.path(), "Trip", {}, true, kDate, {});
     }
 }
 BENCHMARK(BM_SavePlan)->Unit(benchmark::kMillisecond);

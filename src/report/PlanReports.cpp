@@ -185,14 +185,15 @@ ReportLines ChecksBlock(const QStringList& findings, bool paper) {
 }
 
 void SavePlan(PlanState& s, const QString& dir, const QString& name, const PlanReserved& reserved,
-              bool pilotReport, const QString& dateText) {
+              bool pilotReport, const QString& dateText, const QStringList& checks) {
     const QString plan = PlanFilePath(dir, name, QStringLiteral(".tx"));
     const QString report = PlanFilePath(dir, name, QStringLiteral(".txt"));
     FileReplacement files;
     files.add(plan, PlanFileBytes(s, name, reserved));
     // A report is lines as they stand, not records: nothing is quoted.
     QString text;
-    for (const QString& l : (pilotReport ? PilotTextLines : SummaryTextLines)(s, name, dateText))
+    for (const QString& l : (pilotReport ? PilotTextLines : SummaryTextLines)(s, name, dateText) +
+                                Texts(ChecksBlock(checks, false)))
         text += l + QStringLiteral("\r\n");
     files.add(report, EncodeCp1252(text));
     files.commit();

@@ -32,11 +32,12 @@ QStringList SummaryTextLines(const PlanState& s, const QString& name, const QStr
 ReportLines ChecksBlock(const QStringList& findings, bool paper);
 
 // Saves the plan: its plan file dir/name.tx and beside it its text report dir/name.txt
-// (Windows-1252, CR LF), the pilot format's lines when pilotReport, else the summary's. Both
-// files are replaced or neither: each is written to a temporary file and synced, then both are
-// renamed. Throws FileError naming the file and what is wrong; with Fault::Partial when the plan
-// file was replaced but its report could not be.
+// (Windows-1252, CR LF), the pilot format's lines when pilotReport, else the summary's, then the
+// "Checks" block of the findings in checks (nothing when there are none). Both files are
+// replaced or neither: each is written to a temporary file and synced, then both are renamed.
+// Throws FileError naming the file and what is wrong; with Fault::Partial when the plan file was
+// replaced but its report could not be.
 void SavePlan(PlanState& s, const QString& dir, const QString& name, const PlanReserved& reserved,
-              bool pilotReport, const QString& dateText);
+              bool pilotReport, const QString& dateText, const QStringList& checks);
 
 }  // namespace tx

@@ -5,6 +5,7 @@
 // AppWindows itself.
 #include "airportdb/Db.h"
 #include "core/PlanState.h"
+#include "core/TripLimits.h"
 #include "platform/Platform.h"
 
 class QWidget;
@@ -24,6 +25,8 @@ class WindowSwitch {
     PlanState& s;
     AirportDatabase& adb;
     Platform& platform;
+    // The limits the trip checks hold the plan to: read at start, set in Settings.
+    TripLimits limits;
 
     // Shows a window (loading it on first use) where it stands and returns it.
     virtual QWidget& Show(Window next) = 0;

@@ -163,7 +163,7 @@ class TestReports : public QObject {
         if (report == "summary paper") got = Marked(PrintSummaryFormat(s, "TRIP1", kDate));
         if (report.endsWith("text")) {
             const bool pilot = report.startsWith("pilot");
-            SavePlan(s, dir.path(), "TRIP1", {}, pilot, kDate);
+            SavePlan(s, dir.path(), "TRIP1", {}, pilot, kDate, {});
             QVERIFY(ReadFile(dir.filePath("TRIP1.tx")).startsWith("3\r\n"));
             const QByteArray bytes = ReadFile(dir.filePath("TRIP1.txt"));
             QVERIFY(bytes.endsWith("\r\n"));

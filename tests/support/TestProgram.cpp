@@ -70,8 +70,10 @@ TestProgram::TestProgram(const ProgramOptions& options) {
     platform.fixedToday = options.today;
     s.ProgramDir = dir_.path();
     if (!dir_.isValid() || !makeFiles(options)) return;
-    started_ = OpenStart(s, adb, platform);
+    TripLimits limits;
+    started_ = OpenStart(s, adb, platform, limits);
     app = std::make_unique<AppWindows>(s, adb, platform);
+    app->limits = limits;
     app->quit = [this] { ++quitCalls; };
 }
 

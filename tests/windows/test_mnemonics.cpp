@@ -45,7 +45,7 @@ struct State {
 // clang-format off
 const State kStates[] = {
     {"disclaimer", "disclaimer", "EY"},
-    {"planning page", "", "BFHSVX|ANRDSPBX PS PST BR EID PS ASC EVSH"},
+    {"planning page", "", "BFHSVX|ANRDSPBX PS PST BR EID PS ASCT EVSH"},
     {"plan with a leg", "leg", "CFHSVX"},
     {"leg selected", "leg|row", "CEFHSTVX"},
     {"leg entry, departure: Alt+N types nothing", "leg|cmdContinuePlanning|>|>|>|>", "BC",
@@ -80,6 +80,10 @@ const State kStates[] = {
     {"taxi default: Apply/Save", "mnuSetBlock|up", "ACS", Qt::Key_S, [](TestProgram& p) {
         QVERIFY(p.app->tripPlanning()->frameTaxiDefault->isHidden());
         QVERIFY(p.readFile("TARVEX.DAT").contains("11\""));
+    }},
+    {"trip checks: Apply/Save", "mnuSetChecks", "ACS", Qt::Key_S, [](TestProgram& p) {
+        QVERIFY(p.app->tripPlanning()->frameTripChecks->isHidden());
+        QVERIFY(p.readFile("TXLimits.DAT").contains("Minimum ground time"));
     }},
     {"help: a tab", "mnuHelp", "ACHL", Qt::Key_L, [](TestProgram& p) {
         QCOMPARE(p.app->help()->TXSSTab->currentWidget(), p.app->help()->rtbTXLic);

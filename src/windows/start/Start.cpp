@@ -44,7 +44,7 @@ bool UseProgramDir(PlanState& s, Platform& platform, const QString& userDir,
     }
 }
 
-bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
+bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform, TripLimits& limits) {
     s.Today = platform.today();
     try {
         const QString live = ProgramFile(s, QString::fromLatin1(kDatabaseFileName));
@@ -67,6 +67,11 @@ bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform) {
     }
     if (!s.AircraftLoadError.isEmpty())
         QTextStream(stderr) << "Tarvex: no aircraft loaded: " << s.AircraftLoadError << '\n';
+    const TripLimitsRead read = LoadTripLimits(s);
+    limits = read.limits;
+    if (!read.problem.isEmpty())
+        platform.messageBox(nullptr, read.problem, QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                            Platform::Icon::Warning, Platform::Answer::OK);
     return true;
 }
 

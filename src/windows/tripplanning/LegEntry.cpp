@@ -90,7 +90,7 @@ void TripPlanning::Form_Load() {
     for (QWidget* w : {cmdDepPrev, cmdDepNext, cmdDestPrev, cmdDestNext}) w->hide();
     for (QWidget* w : {framePlanning, framePilot, frameSummary, framePilotComments,
                        frameSumComments, frameLegComments, frameChFRes, frameTXName, frameTXRetDel,
-                       frameACChange, frameTaxiDefault, frameFBOs})
+                       frameACChange, frameTaxiDefault, frameTripChecks, frameFBOs})
         w->hide();
     lblMaxLegs->hide();
 

@@ -146,7 +146,7 @@ bool TripPlanning::writePlanAndReport() {
     }
     try {
         SavePlan(s_, PlanDir, name, files_.Reserved, files_.SavePilotReport,
-                 GeneralDateText(app_.platform.now()));
+                 GeneralDateText(app_.platform.now()), tripChecks().texts());
     } catch (const FileError& e) {
         const QString what = e.fault() == FileError::Fault::Partial
                                  ? QStringLiteral(
@@ -228,6 +228,7 @@ void TripPlanning::ResetPlan() {
     txtFuelReserve->setText(NumText(s_.ACReserve));
     lblTXDist->clear();
     lblTXTime->clear();
+    ShowTripChecks();
 }
 
 void TripPlanning::newPlanTail() {

@@ -1,6 +1,7 @@
 // Printing the plan from the main window: the short version, the pilot and the summary formats
-// from the File menu, and "&Print" in the two view frames. The lines are src/report's; the
-// platform shows the print dialog and draws them. A print that fails says so.
+// from the File menu, and "&Print" in the two view frames, each ended by the trip checks'
+// findings. The lines are src/report's; the platform shows the print dialog and draws them. A
+// print that fails says so.
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,8 +22,10 @@ void TripPlanning::connectPrintHandlers() {
     events_.Click(cmdSumPrint, this, &TripPlanning::cmdSumPrint_Click);
 }
 
+// Every printout ends with the trip checks' findings, when there are any.
 bool TripPlanning::print(const QString& title, const ReportLines& lines) {
-    const QString failed = app_.platform.printReport(this, title, lines);
+    const QString failed =
+        app_.platform.printReport(this, title, lines + ChecksBlock(tripChecks().texts(), true));
     if (failed.isEmpty()) return true;
     app_.platform.messageBox(this, QStringLiteral("The Tarvex Plan was not printed.\n") + failed,
                              QStringLiteral("Print"), Platform::Buttons::OK,

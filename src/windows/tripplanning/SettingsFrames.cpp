@@ -1,5 +1,5 @@
-// The Settings menu's three frames: the choice of aircraft (which recomputes every leg of the
-// plan), the aircraft's fuel reserve and the taxi (block-time) default.
+// The Settings menu's four frames: the choice of aircraft (which recomputes every leg of the
+// plan), the aircraft's fuel reserve, the taxi (block-time) default and the trip checks' limits.
 #include <QAction>
 #include <QDir>
 #include <QGroupBox>
@@ -45,6 +45,12 @@ void TripPlanning::connectSettingsHandlers() {
     events_.Click(cmdApplyDefault, this, &TripPlanning::cmdApplyDefault_Click);
     events_.Click(cmdOKDefault, this, &TripPlanning::cmdOKDefault_Click);
     events_.Click(cmdExitTaxiDefault, this, &TripPlanning::cmdExitTaxiDefault_Click);
+    connect(mnuSetChecks, &QAction::triggered, this, &TripPlanning::mnuSetChecks_Click);
+    for (int i = 0; i < TripLimitCount; ++i)
+        events_.onKeyPress(txtLimit[size_t(i)], [this, i](int& k) { txtLimit_KeyPress(i, k); });
+    events_.Click(cmdApplyChecks, this, &TripPlanning::cmdApplyChecks_Click);
+    events_.Click(cmdSaveChecks, this, &TripPlanning::cmdSaveChecks_Click);
+    events_.Click(cmdExitChecks, this, &TripPlanning::cmdExitChecks_Click);
 }
 
 void TripPlanning::openSettingsFrame(QGroupBox* frame) {
@@ -243,6 +249,74 @@ void TripPlanning::cmdOKDefault_Click() {
 
 void TripPlanning::cmdExitTaxiDefault_Click() {
     closeSettingsFrame(frameTaxiDefault);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Trip checks
+
+void TripPlanning::mnuSetChecks_Click() {
+    openSettingsFrame(frameTripChecks);
+    for (int i = 0; i < TripLimitCount; ++i)
+        txtLimit[size_t(i)]->setText(DurationText(app_.limits.minutes[size_t(i)]));
+    events_.SetFocus(txtLimit[0]);
+    SelectAllText(txtLimit[0]);
+}
+
+// Return goes on to the next limit, from the last to "Apply/Save".
+void TripPlanning::txtLimit_KeyPress(int Index, int& KeyAscii) {
+    if (KeyAscii != keys::kReturn) return;
+    KeyAscii = 0;
+    if (Index + 1 < TripLimitCount) {
+        events_.SetFocus(txtLimit[size_t(Index + 1)]);
+        SelectAllText(txtLimit[size_t(Index + 1)]);
+    } else {
+        events_.SetFocus(cmdSaveChecks);
+    }
+}
+
+// The six limits as typed, or nothing when one cannot be used: that one is named in a message
+// and selected, and the frame stays open.
+std::optional<TripLimits> TripPlanning::typedLimits() {
+    TripLimits typed;
+    for (int i = 0; i < TripLimitCount; ++i) {
+        QLineEdit* box = txtLimit[size_t(i)];
+        if (const auto refusal = TripLimitRefusal(TripLimit(i), box->text())) {
+            app_.platform.messageBox(this, *refusal + u'.', QStringLiteral("Trip Checks"),
+                                     Platform::Buttons::OK, Platform::Icon::Warning);
+            events_.SetFocus(box);
+            SelectAllText(box);
+            return std::nullopt;
+        }
+        typed.minutes[size_t(i)] = TripLimitMinutes(box->text());
+    }
+    return typed;
+}
+
+void TripPlanning::cmdApplyChecks_Click() {
+    const auto typed = typedLimits();
+    if (!typed) return;
+    app_.limits = *typed;
+    ShowTripChecks();
+    closeSettingsFrame(frameTripChecks);
+}
+
+void TripPlanning::cmdSaveChecks_Click() {
+    const auto typed = typedLimits();
+    if (!typed) return;
+    try {
+        WriteTripLimits(s_, *typed);
+    } catch (const FileError& e) {
+        app_.platform.messageBox(
+            this, e.message() + QStringLiteral("\n\nThe limits apply until the program ends."),
+            QStringLiteral("Trip Checks"), Platform::Buttons::OK, Platform::Icon::Warning);
+    }
+    app_.limits = *typed;
+    ShowTripChecks();
+    closeSettingsFrame(frameTripChecks);
+}
+
+void TripPlanning::cmdExitChecks_Click() {
+    closeSettingsFrame(frameTripChecks);
 }
 
 }  // namespace tx

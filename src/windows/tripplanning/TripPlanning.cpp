@@ -115,6 +115,7 @@ void TripPlanning::buildMenus() {
                           QStringLiteral("   &Set/Change Fuel Reserve for selected Aircraft"));
     mnuSetBlock =
         entry(mnuSettings, "mnuSetBlock", QStringLiteral("   &Change Block Time default"));
+    mnuSetChecks = entry(mnuSettings, "mnuSetChecks", QStringLiteral("   &Trip Checks…"));
 
     mnuHelp = bar->addAction(QStringLiteral("    &Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -205,6 +206,8 @@ void TripPlanning::buildPlanningPage(QWidget* page) {
     v->setSpacing(2);
     v->addWidget(Label3);
     v->addWidget(lboTX, 1);
+    lboChecks[2] = checksList(page, "lboChecks_2", lboTX);
+    v->addWidget(lboChecks[2]);
     v->addSpacing(2);
     v->addLayout(totals);
     v->addSpacing(4);
@@ -374,16 +377,13 @@ void TripPlanning::connectHandlers() {
 // Escape closes the frame open over the page as its Cancel button would (the services frame as
 // its O.K.), the innermost first, and cancels the leg being entered.
 void TripPlanning::escapePressed() {
-    const std::pair<QGroupBox*, QPushButton*> closers[] = {{frameTXName, cmdFilNamCancel},
-                                                           {frameTXRetDel, cmdCanRetrieve},
-                                                           {frameACChange, cmdACCancel},
-                                                           {frameChFRes, cmdCancelFRes},
-                                                           {frameTaxiDefault, cmdExitTaxiDefault},
-                                                           {frameLegComments, cmdCancelComments},
-                                                           {framePilotComments, cmdPilCancel},
-                                                           {frameSumComments, cmdSumCancel},
-                                                           {frameFBOs, cmdSelFBOok},
-                                                           {framePlanning, cmdLegCancel}};
+    const std::pair<QGroupBox*, QPushButton*> closers[] = {
+        {frameTXName, cmdFilNamCancel},         {frameTXRetDel, cmdCanRetrieve},
+        {frameACChange, cmdACCancel},           {frameChFRes, cmdCancelFRes},
+        {frameTaxiDefault, cmdExitTaxiDefault}, {frameTripChecks, cmdExitChecks},
+        {frameLegComments, cmdCancelComments},  {framePilotComments, cmdPilCancel},
+        {frameSumComments, cmdSumCancel},       {frameFBOs, cmdSelFBOok},
+        {framePlanning, cmdLegCancel}};
     for (auto [frame, button] : closers) {
         if (!frame->isVisible()) continue;
         if (button->isEnabled()) button->click();
@@ -424,6 +424,7 @@ void TripPlanning::placeFrames() {
     centre(frameACChange, area, 380);
     centre(frameChFRes, area, 480);
     centre(frameTaxiDefault, area, 520);
+    centre(frameTripChecks, area, 480);
     // A view's comments lie over its details, below the list, which stays usable.
     for (auto [comments, view] :
          {std::pair{framePilotComments, framePilot}, std::pair{frameSumComments, frameSummary}}) {

@@ -9,6 +9,7 @@
 
 #include "airportdb/Statements.h"
 #include "planfile/PlanFile.h"
+#include "planning/TripChecks.h"
 #include "report/ReportLines.h"
 #include "windows/kit/EventAdapter.h"
 #include "windows/tripplanning/AirportLookup.h"
@@ -38,8 +39,8 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     void AskSaveAndExit(QWidget* from);
 
     // Fills lboTX, lboPilot and lboSummary with the stored lines of legs 1..NumLegs, runs
-    // PlanTotals and shows the totals and the aircraft type in all three layouts. For a plan
-    // state changed outside the window.
+    // PlanTotals and shows the totals, the aircraft type and the trip checks in all three
+    // layouts. For a plan state changed outside the window.
     void RefillPlanLists();
 
     // The identifier lookup of the airport steps, for the LookupSide of the plan state: the
@@ -171,6 +172,8 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     void txtPilotComments_KeyPress(int& KeyAscii);
     void txtSumComments_KeyPress(int& KeyAscii);
     void txtSumComments_GotFocus();
+    void lboChecks_Click(int Index);
+    void lboChecks_KeyPress(int Index, int& KeyAscii);
 
     // ---- Printing.cpp ----
     void mnuFilPriTX_Click();
@@ -212,6 +215,11 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     void cmdApplyDefault_Click();
     void cmdOKDefault_Click();
     void cmdExitTaxiDefault_Click();
+    void mnuSetChecks_Click();
+    void txtLimit_KeyPress(int Index, int& KeyAscii);
+    void cmdApplyChecks_Click();
+    void cmdSaveChecks_Click();
+    void cmdExitChecks_Click();
 
     // ---- BackupMenu.cpp ----
     void mnuFilBackup_Click();
@@ -228,6 +236,7 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     void buildFormatFrames(QWidget* page);
     void buildFileFrames(QWidget* page);
     void buildSettingsFrames(QWidget* page);
+    QListWidget* checksList(QWidget* parent, const char* name, QListWidget* planList);
     void connectHandlers();
     void escapePressed();
     void placeFrames();
@@ -315,6 +324,10 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     void saveViewComments(const FormatView& v);
     void eraseViewComments(const FormatView& v);
     void closeViewComments(const FormatView& v);
+    // The checks of the plan as it stands, with the limits in force.
+    TripCheck tripChecks() const;
+    // Runs the checks: their lines in the three checks lists, the flagged legs' rows marked.
+    void ShowTripChecks();
 
     // ---- Printing.cpp ----
     void connectPrintHandlers();
@@ -345,6 +358,7 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     void selectAircraft(const QString& name);
     void applyTaxiDefault();
     int taxiMinutes() const;
+    std::optional<TripLimits> typedLimits();
 
     // ---- BackupMenu.cpp ----
     void connectBackupHandlers();
@@ -385,6 +399,7 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     bool HasServices = false;               // a service row of the airport was listed
     enum class Side { Departure, Destination };
     Side ServicesSide = Side::Departure;  // whose services are shown
+    TripCheck checks_;                    // the findings the checks lists show, in their order
 
     // Each used by one file only, declared beside it.
     LegEntryState entry_;

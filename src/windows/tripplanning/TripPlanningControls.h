@@ -52,6 +52,7 @@ struct TripPlanningControls {
     QAction* mnuSetChange;
     QAction* mnuSetReserve;
     QAction* mnuSetBlock;
+    QAction* mnuSetChecks;
     QAction* mnuHelp;  // a top menu without entries: it opens the help window itself
 
     // ---- The planning page ----
@@ -62,6 +63,8 @@ struct TripPlanningControls {
     QLabel* lblTXTime;
     // A control array: 1 in the pilot frame, 2 on the planning page, 3 in the summary frame.
     std::array<QLabel*, 4> lblACType{};
+    // The trip checks' findings under each plan list, numbered as lblACType; hidden when none.
+    std::array<QListWidget*, 4> lboChecks{};
     QPushButton* cmdContinuePlanning;
     QPushButton* cmdEnterComments;
     QPushButton* cmdExitTX;
@@ -232,6 +235,13 @@ struct TripPlanningControls {
     QPushButton* cmdApplyDefault;
     QPushButton* cmdOKDefault;
     QPushButton* cmdExitTaxiDefault;
+    QGroupBox* frameTripChecks;
+    QLabel* lblChecksNote;
+    std::array<QLabel*, 6> lblLimit{};  // in the order of TripLimit
+    std::array<QLineEdit*, 6> txtLimit{};
+    QPushButton* cmdApplyChecks;
+    QPushButton* cmdSaveChecks;
+    QPushButton* cmdExitChecks;
 
     // The ten entry boxes in entry order, and the five service lists.
     std::array<QLineEdit*, 10> entryBoxes() const;

@@ -33,7 +33,34 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
     return row;
 }
 
+// Keeps a checks list usable exactly when its plan list is: whatever locks or unlocks the plan
+// list (a frame over it, a save from a view) does the same to its checks.
+class FollowEnabled : public QObject {
+  public:
+    FollowEnabled(QWidget* leader, QWidget* follower) : QObject(follower), follower_(follower) {
+        leader->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange)
+            follower_->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
+        return false;
+    }
+
+  private:
+    QWidget* follower_;
+};
+
 }  // namespace
+
+// The findings of the trip checks under a plan list, one a line; hidden until there is one.
+QListWidget* TripPlanning::checksList(QWidget* parent, const char* name, QListWidget* planList) {
+    QListWidget* list = ListBox(parent, name, false);
+    list->setToolTip(QStringLiteral("Click a line to select its leg"));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    new FollowEnabled(planList, list);
+    list->hide();
+    return list;
+}
 
 void TripPlanning::buildServicesFrame(QWidget* page) {
     frameFBOs = OverFrame(page, "frameFBOs", QStringLiteral("  FBO Selection  "));
@@ -119,11 +146,13 @@ void TripPlanning::buildFormatFrames(QWidget* page) {
     bold.setBold(true);
 
     // The list with its totals line and aircraft type.
-    auto addListAndTotals = [&](QListWidget* list, QLabel* totalDist, QLabel* dist,
-                                QLabel* totalTime, QLabel* time, QLabel* acType, QVBoxLayout* v) {
+    auto addListAndTotals = [&](QListWidget* list, QListWidget* checks, QLabel* totalDist,
+                                QLabel* dist, QLabel* totalTime, QLabel* time, QLabel* acType,
+                                QVBoxLayout* v) {
         list->setToolTip(kListToolTip);
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
         v->addWidget(list, 1);
+        v->addWidget(checks);
         auto* totals = new QHBoxLayout;
         totals->addWidget(totalDist);
         totals->addWidget(dist);
@@ -210,8 +239,9 @@ void TripPlanning::buildFormatFrames(QWidget* page) {
     pv->setSpacing(3);
     pv->addWidget(lblPilot1);
     pv->addWidget(lblPilot2);
-    addListAndTotals(lboPilot, lblPilTotalDist, lblPilTXDist, lblPilTotalTime, lblPilTXTime,
-                     lblACType[1], pv);
+    lboChecks[1] = checksList(p, "lboChecks_1", lboPilot);
+    addListAndTotals(lboPilot, lboChecks[1], lblPilTotalDist, lblPilTXDist, lblPilTotalTime,
+                     lblPilTXTime, lblACType[1], pv);
     pv->addWidget(lblPilLegHeading);
     auto* legRow = new QHBoxLayout;
     legRow->addWidget(txtTXLeg);
@@ -268,8 +298,9 @@ void TripPlanning::buildFormatFrames(QWidget* page) {
                                 QStringLiteral(" Continue or Exit TX "));
     auto* sv = new QVBoxLayout(m);
     sv->setSpacing(3);
-    addListAndTotals(lboSummary, lblSumTotalDist, lblSumTXDist, lblSumTotalTime, lblSumTXTime,
-                     lblACType[3], sv);
+    lboChecks[3] = checksList(m, "lboChecks_3", lboSummary);
+    addListAndTotals(lboSummary, lboChecks[3], lblSumTotalDist, lblSumTXDist, lblSumTotalTime,
+                     lblSumTXTime, lblACType[3], sv);
     addServices(frameSummary, QStringLiteral("lblSumService_"), lblSumService,
                 {txtSumFBO, txtSumCrew, txtSumPax, txtSumLimo, txtSumCatering},
                 {chkSumFBO, chkSumCr, chkSumPax, chkSumLimo, chkSumCat},
@@ -384,6 +415,36 @@ void TripPlanning::buildSettingsFrames(QWidget* page) {
     t->addLayout(value);
     t->addLayout(ButtonRow({cmdApplyDefault, cmdOKDefault, cmdExitTaxiDefault}));
     frameTaxiDefault->hide();
+
+    frameTripChecks = OverFrame(page, "frameTripChecks", QStringLiteral("   Trip Checks   "));
+    lblChecksNote = WrappedLabel(
+        frameTripChecks, "lblChecksNote",
+        QStringLiteral("     The limits the plan is checked against after every change, in hours "
+                       "and minutes (h:mm).  A duty period runs from the show time before its "
+                       "first leg to the post-flight time after its last; a rest of at least the "
+                       "minimum rest ends it."));
+    auto* limits = new QGridLayout;
+    for (int i = 0; i < TripLimitCount; ++i) {
+        const QString n = QString::number(i);
+        lblLimit[size_t(i)] = Label(frameTripChecks, "", TripLimitName(TripLimit(i)) + " :");
+        lblLimit[size_t(i)]->setObjectName("lblLimit_" + n);
+        lblLimit[size_t(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        txtLimit[size_t(i)] = TextBox(frameTripChecks, "", 6);
+        txtLimit[size_t(i)]->setObjectName("txtLimit_" + n);
+        limits->addWidget(lblLimit[size_t(i)], i, 1);
+        limits->addWidget(txtLimit[size_t(i)], i, 2);
+    }
+    limits->setColumnStretch(0, 1);
+    limits->setColumnStretch(3, 1);
+    cmdApplyChecks =
+        Button(frameTripChecks, "cmdApplyChecks", QStringLiteral("&Apply this Session"));
+    cmdSaveChecks = Button(frameTripChecks, "cmdSaveChecks", QStringLiteral("Apply/&Save"));
+    cmdExitChecks = Button(frameTripChecks, "cmdExitChecks", QStringLiteral("&Cancel"));
+    auto* k = new QVBoxLayout(frameTripChecks);
+    k->addWidget(lblChecksNote);
+    k->addLayout(limits);
+    k->addLayout(ButtonRow({cmdApplyChecks, cmdSaveChecks, cmdExitChecks}));
+    frameTripChecks->hide();
 }
 
 }  // namespace tx

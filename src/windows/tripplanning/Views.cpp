@@ -1,7 +1,7 @@
 // The pilot and summary views over the planning page: their lists filled with the stored lines
 // of every leg, the details, print flags and comments of the leg selected there, the change from
-// one view to the other and the way back to the planning page; and the refill of all three plan
-// lists.
+// one view to the other and the way back to the planning page; the refill of all three plan
+// lists, and the trip checks shown under each of them.
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -19,6 +19,7 @@
 
 #include "calc/LegTexts.h"
 #include "core/Text.h"
+#include "windows/WindowSwitch.h"
 #include "windows/kit/KeyCodes.h"
 #include "windows/tripplanning/TripPlanning.h"
 
@@ -130,6 +131,10 @@ void TripPlanning::connectViewHandlers() {
     events_.KeyPress(txtPilotComments, this, &TripPlanning::txtPilotComments_KeyPress);
     events_.KeyPress(txtSumComments, this, &TripPlanning::txtSumComments_KeyPress);
     events_.GotFocus(txtSumComments, this, &TripPlanning::txtSumComments_GotFocus);
+    for (int i : {1, 2, 3}) {
+        events_.onClick(lboChecks[i], [this, i] { lboChecks_Click(i); });
+        events_.onKeyPress(lboChecks[i], [this, i](int& k) { lboChecks_KeyPress(i, k); });
+    }
     // A print-flag box stores its value on the leg the view shows and gives the list the focus.
     for (const FormatView& v : {pilotView(), summaryView()}) {
         for (std::size_t i = 0; i < kPrintFlags.size(); ++i) {
@@ -175,6 +180,7 @@ void TripPlanning::RefillPlanLists() {
         dist->setText(NumText(s_.TotalDist));
     for (QLabel* time : {lblTXTime, lblPilTXTime, lblSumTXTime}) time->setText(s_.TotalTimeText);
     for (QLabel* type : {lblACType[1], lblACType[2], lblACType[3]}) type->setText(s_.ACType);
+    ShowTripChecks();
 }
 
 // Ctrl+C (or Ctrl+I) puts the selected rows on the clipboard, each ended by CR LF, after a
@@ -198,6 +204,82 @@ void TripPlanning::lboPilot_KeyPress(int& KeyAscii) {
 
 void TripPlanning::lboSummary_KeyPress(int& KeyAscii) {
     copyRows(lboSummary, KeyAscii);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The trip checks
+
+namespace {
+
+// The rows of flagged legs stand out by colour alone, dark red on light amber: their texts stay
+// what the lists show, compare and copy. Each leg takes rowsPerLeg rows, its lines first.
+void markFlaggedRows(QListWidget* list, const TripCheck& checks, int rowsPerLeg, int lineRows) {
+    for (int row = 0; row < list->count(); ++row) {
+        const int leg = row / rowsPerLeg + 1;
+        const bool flagged =
+            row % rowsPerLeg < lineRows && leg < PlanState::Slots && checks.flagged[leg];
+        QListWidgetItem* item = list->item(row);
+        item->setData(Qt::ForegroundRole, flagged ? QVariant(QColor(0x8b, 0, 0)) : QVariant());
+        item->setData(Qt::BackgroundRole,
+                      flagged ? QVariant(QColor(0xff, 0xe4, 0xb5)) : QVariant());
+    }
+}
+
+}  // namespace
+
+TripCheck TripPlanning::tripChecks() const {
+    return CheckTrip(s_, app_.limits);
+}
+
+void TripPlanning::ShowTripChecks() {
+    checks_ = tripChecks();
+    markFlaggedRows(lboTX, checks_, 1, 1);
+    for (const FormatView& v : {pilotView(), summaryView()})
+        markFlaggedRows(v.list, checks_, v.rowsPerLeg(), static_cast<int>(v.lines.size()));
+    const QStringList lines = checks_.texts();
+    for (int i : {1, 2, 3}) {
+        QListWidget* list = lboChecks[i];
+        list->clear();
+        list->addItems(lines);
+        // As high as its lines, up to four; nothing at all while the plan passes every check.
+        const int shown = static_cast<int>(std::min<qsizetype>(lines.size(), 4));
+        if (shown > 0)
+            list->setFixedHeight(list->sizeHintForRow(0) * shown + 2 * list->frameWidth());
+        list->setHidden(shown == 0);
+    }
+}
+
+// A line of a checks list selects the leg it names in the plan list of its layout, as a click
+// there would; the checks list keeps the focus, so that the next line can follow.
+void TripPlanning::lboChecks_Click(int Index) {
+    const int row = lboChecks[size_t(Index)]->currentRow();
+    if (row < 0 || row >= static_cast<int>(checks_.findings.size())) return;
+    const int leg = checks_.findings[size_t(row)].leg;
+    if (leg < 1 || leg > s_.NumLegs) return;
+    auto select = [this](QListWidget* list, int listRow, void (TripPlanning::*click)()) {
+        // A row made current runs the list's Click itself; one already current does not.
+        const bool current = list->currentRow() == listRow;
+        list->setCurrentRow(listRow, QItemSelectionModel::ClearAndSelect);
+        list->scrollToItem(list->currentItem());
+        if (current) (this->*click)();
+    };
+    if (Index == 2) {
+        select(lboTX, leg - 1, &TripPlanning::lboTX_Click);
+    } else {
+        const FormatView v = Index == 1 ? pilotView() : summaryView();
+        select(v.list, v.rowsPerLeg() * (leg - 1),
+               Index == 1 ? &TripPlanning::lboPilot_Click : &TripPlanning::lboSummary_Click);
+    }
+}
+
+// Return goes to the leg as a click does; Ctrl+C copies the lines as the plan lists do.
+void TripPlanning::lboChecks_KeyPress(int Index, int& KeyAscii) {
+    if (KeyAscii == keys::kReturn) {
+        KeyAscii = 0;
+        lboChecks_Click(Index);
+        return;
+    }
+    copyRows(lboChecks[size_t(Index)], KeyAscii);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -244,6 +326,7 @@ void TripPlanning::showView(const FormatView& v) {
     else
         CheckSummaryFormat();
     fillRows(v.list, s_, v.lines);
+    ShowTripChecks();
     s_.FmtSelLeg = s_.NumLegs;
     v.acType->setText(s_.ACType);
     v.dist->setText(NumText(s_.TotalDist));

@@ -1,6 +1,6 @@
 // The start routine's file steps: a damaged or missing mandatory file ends the start with a
-// message that names it; a damaged aircraft only leaves no aircraft. How each file is read is
-// pinned in tests/core.
+// message that names it; a damaged aircraft only leaves no aircraft, a damaged limits file the
+// default limits. How each file is read is pinned in tests/core.
 #include <QtTest>
 
 #include "support/TestProgram.h"
@@ -31,7 +31,8 @@ class TestStart : public QObject {
         s.ProgramDir = prog.dir();
         AirportDatabase adb;
         FakePlatform platform;
-        QVERIFY(!OpenStart(s, adb, platform));
+        TripLimits limits;
+        QVERIFY(!OpenStart(s, adb, platform, limits));
         QCOMPARE(platform.messages.size(), 1);
         const FakePlatform::Message& m = platform.messages.first();
         QVERIFY2(m.text.contains(QDir::toNativeSeparators(path)), qPrintable(m.text));
@@ -55,7 +56,8 @@ class TestStart : public QObject {
         s.ProgramDir = prog.dir();
         AirportDatabase adb;
         FakePlatform platform;
-        QVERIFY(OpenStart(s, adb, platform));
+        TripLimits limits;
+        QVERIFY(OpenStart(s, adb, platform, limits));
         QCOMPARE(platform.messages.size(), 1);
         QVERIFY2(platform.messages.first().text.contains("put back"),
                  qPrintable(platform.messages.first().text));
@@ -64,20 +66,42 @@ class TestStart : public QObject {
         QVERIFY(adb.db.isOpen());
     }
 
-    void damagedAircraftOnlyLeavesNoAircraft() {
+    // A damaged aircraft only leaves no aircraft; a damaged limits file is named in a message
+    // and the default limits are used. The program starts either way.
+    void optionalFiles_data() {
+        addColumns<QString, QByteArray, bool, int>("file", "bytes", "message", "groundTime");
+        const QByteArray limits =
+            "\"Minimum ground time\",0:45\r\n\"Show time\",1:00\r\n"
+            "\"Post-flight time\",0:15\r\n\"Minimum rest\",10:00\r\n";
+        addRow("aircraft cut short", "TEST.AC", QByteArray(" 20\r\nCut short\r\n"), false, 30);
+        addRow("limits read", "TXLimits.DAT",
+               limits + "\"Duty limit\",14:00\r\n\"Flight-time limit\",10:00\r\n", false, 45);
+        addRow("a limit out of its range", "TXLimits.DAT",
+               limits + "\"Duty limit\",25:00\r\n\"Flight-time limit\",10:00\r\n", true, 30);
+    }
+    void optionalFiles() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, message);
+        QFETCH(int, groundTime);
         TestProgram prog;
-        QVERIFY(prog.started() && !prog.s.ACFileName.isEmpty());
-        QVERIFY(prog.writeFile(prog.s.ACFileName, " 20\r\nCut short\r\n"));
+        QVERIFY(prog.started() && prog.writeFile(file, bytes));
 
         PlanState s;
         s.ProgramDir = prog.dir();
         AirportDatabase adb;
         FakePlatform platform;
-        QVERIFY(OpenStart(s, adb, platform));
-        QVERIFY(platform.messages.isEmpty());
+        TripLimits limits;
+        limits.minutes.fill(1);
+        QVERIFY(OpenStart(s, adb, platform, limits));
         QVERIFY(adb.db.isOpen());
-        QCOMPARE(s.ACFileName, QString());
-        QCOMPARE(s.ACFileLoaded, QString());
+        QCOMPARE(platform.messages.size(), message ? 1 : 0);
+        if (message)
+            QVERIFY(platform.messages[0].text.contains(
+                QDir::toNativeSeparators(QDir(prog.dir()).filePath(file))));
+        QCOMPARE(limits[TripLimit::MinGround], groundTime);
+        QCOMPARE(limits[TripLimit::Duty], 14 * 60);
+        QCOMPARE(s.ACFileName.isEmpty(), file == "TEST.AC");
     }
 };
 

@@ -16,6 +16,7 @@
 #include "core/SeqFile.h"
 #include "report/PlanReports.h"
 #include "support/CalcTest.h"
+#include "windows/AppWindows.h"
 
 using namespace tx;
 using namespace tx::test;
@@ -94,16 +95,19 @@ class TestPlanFiles : public QObject {
     // characters that would change a file's name or place; Return moves to "&O. K.", which
     // writes the plan file of 1 + 18 * 3 + 2 lines and the text report of the format chosen
     // under the typed name, offered at the next save. O. K. or Cancel gives the controls back.
+    // With a minimum ground time of 12:00 (summary frame), the report ends with the checks.
     void save_data() {
         addColumns<bool, bool, bool>("menu", "pilot", "ok");
         addRow("menu, pilot", true, true, true);
         addRow("menu, summary", true, false, true);
         addRow("pilot frame", false, true, true);
-        addRow("summary frame", false, false, true);
+        addRow("summary frame, a check fails", false, false, true);
         addRow("summary frame, Cancel", false, false, false);
     }
     void save() {
         auto [menu, pilot, ok] = fetch<bool, bool, bool>("menu", "pilot", "ok");
+        const bool checked = !menu && !pilot && ok;
+        if (checked) prog->app->limits[TripLimit::MinGround] = 12 * 60;
         QVERIFY(enterPlan());
         if (!menu) (pilot ? w->mnuViePilot : w->mnuVieSummary)->trigger();
         const QList<QObject*> own =
@@ -136,7 +140,12 @@ class TestPlanFiles : public QObject {
         if (!ok) return;
         QCOMPARE(fileLines("trip.tx").size(), 57);
         const QStringList report = fileLines("trip.txt");
-        QCOMPARE(report, (pilot ? PilotTextLines : SummaryTextLines)(prog->s, "trip", kDate));
+        QCOMPARE(report, (pilot ? PilotTextLines : SummaryTextLines)(prog->s, "trip", kDate) +
+                             (checked ? QStringList{"Checks",
+                                                    "Leg 2 KASE-KDEN: departs 1200, leg 1 arrives "
+                                                    "0830 - ground time 3:30 is",
+                                                    "  below the minimum 12:00"}
+                                      : QStringList()));
         QCOMPARE(report.value(2),
                  QString(pilot ? 15 : 11, u' ') + "Tarvex (for planning ONLY) - 1/15/2027");
         QVERIFY(prog->platform.messages.isEmpty());

@@ -1,7 +1,8 @@
 // Printing the plan from the main window: File, Print in its three formats and "&Print" in the
 // two view frames hand the plan's report to the platform, a failed print is reported, and the
 // printed lines land on PDF pages in their columns, a quarter inch from every edge, a long plan on
-// further pages. The report lines themselves are pinned by the report tests.
+// further pages, the trip checks at the end. The report lines themselves are pinned by the report
+// tests.
 //
 // The plan is the typed one of ThreeLegPlan.h, named "trip"; the fake clock says 1/15/2027
 // 2:05:09 PM. Every leg includes all five services; only leg 2 flies to an airport that has some
@@ -14,8 +15,10 @@
 #include <QRegularExpression>
 
 #include "ThreeLegPlan.h"
+#include "planning/TripChecks.h"
 #include "platform/ReportRenderer.h"
 #include "report/PlanReports.h"
+#include "windows/AppWindows.h"
 
 using namespace tx;
 using namespace tx::test;
@@ -175,6 +178,14 @@ class TestPrinting : public QObject {
         for (int k = 1; k <= 20; ++k) s.leg(k).LegComments = "Leg " + QString::number(k) + comment;
         s.NumLegs = 20;
         printEntry(format)->trigger();
+        // Leg 4 leaves Denver again while leg 3 has landed at Aspen: the printout ends with the
+        // checks.
+        const ReportLines checks = ChecksBlock(CheckTrip(s, prog->app->limits).texts(), true);
+        QCOMPARE(printed().mid(printed().size() - checks.size()), checks);
+        QVERIFY(checks.contains(
+            ReportLine{QString(10, u' ') +
+                       "Leg 4 KDEN-KASE: departs KDEN, leg 3 arrives at KASE - legs do "
+                       "not connect"}));
         const QString pdf = dir.filePath(format + ".pdf");
         {
             QPdfWriter writer(pdf);

@@ -1,5 +1,5 @@
-// The Settings frames (aircraft, fuel reserve, taxi default) and the database backup and
-// restore commands of the main window. How a new aircraft recomputes each leg, and the backup
+// The Settings frames (aircraft, fuel reserve, taxi default, trip checks) and the database backup
+// and restore commands of the main window. How a new aircraft recomputes each leg, and the backup
 // file checks, are pinned in tests/planning and tests/airportdb.
 //
 // TEST.AC (tests/support): the plan of ThreeLegPlan.h flies at 340 kt, 1700 an hour, reserve
@@ -38,7 +38,8 @@ class TestSettings : public QObject {
     }
     // The planning page is given back: frames closed, page unlocked, focus on Continue.
     void verifyPageBack() {
-        for (QGroupBox* f : {w->frameACChange, w->frameChFRes, w->frameTaxiDefault})
+        for (QGroupBox* f :
+             {w->frameACChange, w->frameChFRes, w->frameTaxiDefault, w->frameTripChecks})
             QVERIFY2(f->isHidden(), qPrintable(f->objectName()));
         QVERIFY(w->lboTX->isEnabled() && w->mnuSettings->menuAction()->isEnabled() &&
                 w->cmdContinuePlanning->isEnabled() && w->cmdExitTX->isEnabled());
@@ -205,6 +206,57 @@ class TestSettings : public QObject {
         if (kept != " 15") return;
         enterLeg(w, kDenverAspen);
         QCOMPARE(prog->s.leg(1).LocalArrText, QString("0835"));
+    }
+
+    // The limits as shown, typed over with Return from box to box: Apply keeps them for the
+    // session and checks the plan again, Save writes TXLimits.DAT too. A limit that is no h:mm
+    // or lies outside its range is named, selected, and the frame stays open; Cancel keeps
+    // everything. A minimum ground time of 12:00 fails leg 2 of the three-leg plan (in at
+    // Aspen 0830, out 1200): the one line under the list.
+    void tripCheckLimits_data() {
+        addColumns<QStringList, QString, QString, int>("typed", "button", "refusal", "ground");
+        addRow("Apply/Save", QStringList{"12:00"}, "cmdSaveChecks", "", 720);
+        addRow("Apply this Session", QStringList{"12:00"}, "cmdApplyChecks", "", 720);
+        addRow("no h:mm", QStringList{"0:75"}, "cmdSaveChecks",
+               "Minimum ground time: type hours and minutes as h:mm, such as 0:30.", 30);
+        addRow("out of its range", QStringList{"12:00", "", "", "", "25:00"}, "cmdApplyChecks",
+               "Duty limit must lie between 1:00 and 24:00.", 30);
+        addRow("Cancel", QStringList{"12:00"}, "cmdExitChecks", "", 30);
+    }
+    void tripCheckLimits() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, button);
+        QFETCH(QString, refusal);
+        QFETCH(int, ground);
+        start();
+        QVERIFY(enterThreeLegPlan(w));
+        QVERIFY(w->lboChecks[2]->isHidden());
+        prog->platform.messages.clear();
+        w->mnuSetChecks->trigger();
+        QCOMPARE(focusName(), QString("txtLimit_0"));
+        for (const QString& text : typed) {
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(prog->shownMessages(),
+                 refusal.isEmpty() ? QStringList() : QStringList{"Trip Checks: " + refusal});
+        if (!refusal.isEmpty()) {
+            QVERIFY(w->frameTripChecks->isVisible());
+            QCOMPARE(focusName(), "txtLimit_" + QString::number(typed.size() - 1));
+            QCOMPARE(w->txtLimit[typed.size() - 1]->selectedText(), typed.last());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
+        verifyPageBack();
+        QCOMPARE(prog->app->limits[TripLimit::MinGround], ground);
+        const bool saved = button == "cmdSaveChecks" && refusal.isEmpty();
+        QCOMPARE(prog->readFile("TXLimits.DAT") != "<missing>", saved);
+        if (saved) QCOMPARE(LoadTripLimits(prog->s).limits, prog->app->limits);
+        QCOMPARE(listLines(w->lboChecks[2]),
+                 ground == 720 ? QStringList{"Leg 2 KASE-KDEN: departs 1200, leg 1 arrives 0830 - "
+                                             "ground time 3:30 is below the minimum 12:00"}
+                               : QStringList());
+        QCOMPARE(w->lboChecks[2]->isVisible(), ground == 720);
     }
 
     // Backup and restore, each into or from the folder chosen ("step:folder:answer"; "cancel"

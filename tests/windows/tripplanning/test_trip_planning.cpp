@@ -244,9 +244,9 @@ class TestTripPlanning : public QObject {
         addRow("comments of a selected leg", "lboTX:0 cmdEnterComments", "frameLegComments", "",
                "cmdContinuePlanning");
         addRow("pilot comments", "mnuViePilot cmdPilotComments", "framePilotComments",
-               "lboPilot " + pilotFlags, "cmdPExitToPlanPage");
+               "lboPilot lboChecks_1 " + pilotFlags, "cmdPExitToPlanPage");
         addRow("summary comments", "mnuVieSummary cmdSumComments", "frameSumComments",
-               "lboSummary chkSumFBO chkSumCr chkSumPax chkSumLimo chkSumCat",
+               "lboSummary lboChecks_3 chkSumFBO chkSumCr chkSumPax chkSumLimo chkSumCat",
                "cmdSExitToPlanPage");
         addRow("file name", "lboTX:0 mnuSaveArray_0", "frameTXName", "", "cmdContinuePlanning");
         addRow("file name from the pilot view", "mnuViePilot cmdPSave", "frameTXName", pilotFlags,
@@ -257,13 +257,17 @@ class TestTripPlanning : public QObject {
         addRow("fuel reserve", "lboTX:0 mnuSetReserve", "frameChFRes", "", "cmdContinuePlanning");
         addRow("taxi default", "lboTX:0 mnuSetBlock", "frameTaxiDefault", "",
                "cmdContinuePlanning");
+        addRow("trip checks", "lboTX:0 mnuSetChecks", "frameTripChecks", "", "cmdContinuePlanning");
     }
     void framesLockTheWindow() {
         QFETCH(QString, steps);
         QFETCH(QString, frame);
         QFETCH(QString, free);
         QFETCH(QString, escapeTo);
-        QVERIFY(open(0, false) && enterThreeLegPlan(w));
+        QVERIFY(open(0, false));
+        // A minimum ground time of 12:00 fails leg 2: the checks lists are there to be locked.
+        prog->app->limits[TripLimit::MinGround] = 12 * 60;
+        QVERIFY(enterThreeLegPlan(w));
         runSteps(w, prog->platform, steps);
         auto* f = w->findChild<QGroupBox*>(frame);
         QVERIFY(f->isVisible());
