@@ -90,8 +90,9 @@ void TripPlanning::Form_Load() {
     for (QWidget* w : {cmdDepPrev, cmdDepNext, cmdDestPrev, cmdDestNext}) w->hide();
     for (QWidget* w : {framePlanning, framePilot, frameSummary, framePilotComments,
                        frameSumComments, frameLegComments, frameChFRes, frameTXName, frameTXRetDel,
-                       frameACChange, frameTaxiDefault, frameFBOs})
+                       frameACChange, frameTaxiDefault, frameFBOs, frameTripDetails})
         w->hide();
+    showTripDetails();
     lblMaxLegs->hide();
 
     setPlanningCaption(s_.CurLeg);

@@ -144,7 +144,7 @@ class TestPlanFiles : public QObject {
         if (!ok) return;
         QCOMPARE(fileLines("trip.tx").size(), 57);
         const QStringList report = fileLines("trip.txt");
-        QCOMPARE(report, (pilot ? PilotTextLines : SummaryTextLines)(prog->s, "trip", kDate));
+        QCOMPARE(report, (pilot ? PilotTextLines : SummaryTextLines)(prog->s, "trip", kDate, {}));
         QCOMPARE(report.value(2),
                  QString(pilot ? 15 : 11, u' ') + "Tarvex (for planning ONLY) - 1/15/2027");
         QVERIFY(prog->platform.messages.isEmpty());
@@ -322,6 +322,45 @@ class TestPlanFiles : public QObject {
         QCOMPARE(listLines(w->lboTX).value(4),
                  " 5  05Jul Denver(KDEN)         1600   Aspen(KASE)          1630    00+20    109 "
                  "   561");
+    }
+
+    // Edit, Trip Details: details the plan file cannot hold are refused, the frame staying open;
+    // saved ones head both views, the fuel unit under the pilot view's fuel column, and go into
+    // the plan file and its report; a new plan has none, a retrieved one its own.
+    void tripDetails() {
+        QVERIFY(enterPlan());
+        clickRow(w->lboTX, 0);
+        w->mnuEdiDetails->trigger();
+        QVERIFY(w->frameTripDetails->isVisible() && !w->mnufil->menuAction()->isEnabled());
+        QCOMPARE(focusName(), QString("txtTail"));
+        QTest::keyClicks(w->txtTail, "N123AB");
+        QTest::keyClicks(w->txtCrew, "Lee, Ann \"Red\"");
+        QTest::keyClicks(w->txtPax, "4a");
+        w->cboFuelUnit->setCurrentText("kg");
+        QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
+        QCOMPARE(prog->platform.messages.size(), 1);
+        QVERIFY(prog->platform.messages[0].text.contains("passengers"));
+        QVERIFY(w->frameTripDetails->isVisible());
+        QTest::keyClick(w->txtPax, Qt::Key_Backspace);
+        QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
+        QVERIFY(pageOpen() && w->frameTripDetails->isHidden());
+
+        const QString line = "Aircraft: N123AB  Crew: Lee, Ann \"Red\"  Passengers: 4  Fuel: kg";
+        const auto shown = [&] {
+            return w->lblPilDetails->text() + '|' + w->lblSumDetails->text() + '|' +
+                   QString::number(w->lblPilot2->text().indexOf("kg") -
+                                   w->lblPilot1->text().indexOf("Fuel"));
+        };
+        QCOMPARE(shown(), line + '|' + line + "|0");
+        savePlan("trip");
+        QVERIFY(fileLines("trip.txt").contains(line));
+        prog->platform.answers = {Answer::No};
+        w->mnuFilNew->trigger();
+        QCOMPARE(shown(), "||" + QString::number(-1 - w->lblPilot1->text().indexOf("Fuel")));
+        w->mnuFilRetDel[0]->trigger();
+        typeAndReturn({});
+        typeAndReturn({});
+        QCOMPARE(shown(), line + '|' + line + "|0");
     }
 
     // File, Delete takes exactly the plan file picked and its text report, nothing else: a name

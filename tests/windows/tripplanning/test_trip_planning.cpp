@@ -257,6 +257,8 @@ class TestTripPlanning : public QObject {
         addRow("fuel reserve", "lboTX:0 mnuSetReserve", "frameChFRes", "", "cmdContinuePlanning");
         addRow("taxi default", "lboTX:0 mnuSetBlock", "frameTaxiDefault", "",
                "cmdContinuePlanning");
+        addRow("trip details", "lboTX:0 mnuEdiDetails", "frameTripDetails", "",
+               "cmdContinuePlanning");
     }
     void framesLockTheWindow() {
         QFETCH(QString, steps);
