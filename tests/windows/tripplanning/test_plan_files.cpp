@@ -6,6 +6,7 @@
 // The plan is the typed one of ThreeLegPlan.h (327 n.mi., 1+00, aircraft "Test Jet 35" from
 // TEST.AC); the fake clock says 1/15/2027 2:05:09 PM.
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>

@@ -8,7 +8,9 @@
 // (Denver).
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
