@@ -112,6 +112,32 @@ QString PlanNameProblem(const QString& name) {
         .arg(shown);
 }
 
+QString TripDetailsProblem(const PlanReserved& details) {
+    const auto text = [](const QString& what, const QString& value, int most) -> QString {
+        if (value.size() > most)
+            return QStringLiteral("The %1 holds at most %2 characters.").arg(what).arg(most);
+        for (const QChar c : value)
+            if (c.category() == QChar::Other_Control)
+                return QStringLiteral("The %1 cannot hold a control character.").arg(what);
+        if (const auto changes = Cp1252Changes(value); !changes.isEmpty())
+            return QStringLiteral("The %1 cannot hold \"%2\": the plan file has no such character.")
+                .arg(what, changes.first().first);
+        return {};
+    };
+    using namespace TripDetail;
+    if (QString p = text(QStringLiteral("tail number"), details[TailNumber], MaxTailNumber);
+        !p.isEmpty())
+        return p;
+    if (QString p = text(QStringLiteral("crew"), details[Crew], MaxCrew); !p.isEmpty()) return p;
+    const QString& pax = details[Passengers];
+    bool whole = pax.size() <= 3;
+    for (const QChar c : pax) whole = whole && c >= u'0' && c <= u'9';
+    if (!whole) return QStringLiteral("The passengers must be a whole number from 0 to 999.");
+    if (!details[FuelUnit].isEmpty() && !kFuelUnits.contains(details[FuelUnit]))
+        return QStringLiteral("The fuel unit must be lb, kg or US gal.");
+    return {};
+}
+
 QString PlanFilePath(const QString& dir, const QString& name, const QString& extension) {
     if (const QString problem = PlanNameProblem(name); !problem.isEmpty()) throw FileError(problem);
     return QDir(dir).filePath(name + extension);

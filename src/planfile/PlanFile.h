@@ -13,8 +13,23 @@
 namespace tx {
 
 // The four reserved texts of every leg's last record. They are held once for the whole plan:
-// reading keeps the last leg's, writing repeats them on every leg. The program never fills them.
+// reading keeps the last leg's, writing repeats them on every leg. They hold the trip details,
+// one each; an empty text is a detail not given (an older plan file has none).
 using PlanReserved = std::array<QString, 4>;
+namespace TripDetail {
+enum Index : std::size_t { TailNumber, Crew, Passengers, FuelUnit };
+}
+// The fuel units a plan can name.
+inline const QStringList kFuelUnits{QStringLiteral("lb"), QStringLiteral("kg"),
+                                    QStringLiteral("US gal")};
+// The longest tail number and crew list.
+inline constexpr int MaxTailNumber = 12, MaxCrew = 120;
+
+// What is wrong with trip details, however they got into the boxes, or an empty text when the
+// plan file can hold them: the tail number and the crew within their lengths, without control
+// characters and in the plan file's code page; the passengers a whole number 0 to 999 or
+// nothing; the fuel unit one of kFuelUnits or nothing.
+QString TripDetailsProblem(const PlanReserved& details);
 
 // The largest plan file written or read: room for 20 legs with long comments.
 inline constexpr qint64 MaxPlanFileBytes = 16 << 20;

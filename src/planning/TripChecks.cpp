@@ -78,6 +78,12 @@ struct Today {
     int day;
 };
 
+Today todayOf(const PlanState& s) {
+    int y = 0, m = 0, d = 0;
+    s.Today.getDate(&y, &m, &d);
+    return {y, DaysBefore[std::clamp(m, 1, 12)] + d};
+}
+
 // LegDate holds the far end of a day change: the arrival date of a leg given by its takeoff
 // time, the departure date of one given by its landing time that departs on an earlier day;
 // the marks say how far the other end lies.
@@ -109,12 +115,6 @@ std::optional<LegTimes> legTimes(const Leg& leg, const Today& today) {
     return t;
 }
 
-QString legLabel(const PlanState& s, int first, int last) {
-    const QString route = Trim(s.leg(first).DepID) + u'-' + Trim(s.leg(last).DestID);
-    if (first == last) return QStringLiteral("Leg %1 %2").arg(first).arg(route);
-    return QStringLiteral("Legs %1-%2 %3").arg(first).arg(last).arg(route);
-}
-
 class Checker {
   public:
     Checker(const PlanState& s, const TripLimits& limits) : s_(s), limits_(limits) {}
@@ -122,9 +122,7 @@ class Checker {
     TripCheck run() {
         const int legs = std::clamp<int>(s_.NumLegs, 0, PlanState::MaxLegs);
         std::array<std::optional<LegTimes>, PlanState::Slots> times;
-        int y = 0, m = 0, d = 0;
-        s_.Today.getDate(&y, &m, &d);
-        const Today today{y, DaysBefore[std::clamp(m, 1, 12)] + d};
+        const Today today = todayOf(s_);
         for (int i = 1; i <= legs; ++i) times[i] = legTimes(s_.leg(i), today);
 
         int periodStart = 0;  // first leg of the open duty period, 0 when none
@@ -169,7 +167,7 @@ class Checker {
         if (!(reserve + burn > s_.ACMaxFuel)) return;
         add(Kind::Fuel, i, i,
             QStringLiteral("%1: burn %2 + reserve %3 exceeds usable fuel %4 - fuel stop required")
-                .arg(legLabel(s_, i, i), NumText(burn), NumText(reserve), NumText(s_.ACMaxFuel)));
+                .arg(LegLabel(s_, i, i), NumText(burn), NumText(reserve), NumText(s_.ACMaxFuel)));
     }
 
     void chain(int i) {
@@ -179,7 +177,7 @@ class Checker {
             return;
         add(Kind::Chain, i, i,
             QStringLiteral("%1: departs %2, leg %3 arrives at %4 - legs do not connect")
-                .arg(legLabel(s_, i, i), from)
+                .arg(LegLabel(s_, i, i), from)
                 .arg(i - 1)
                 .arg(landed));
     }
@@ -202,7 +200,7 @@ class Checker {
                              .arg(DurationText(static_cast<int>(ground)), DurationText(minimum));
         add(Kind::Turn, i, i,
             QStringLiteral("%1: departs %2, leg %3 arrives %4 - %5")
-                .arg(legLabel(s_, i, i), departs)
+                .arg(LegLabel(s_, i, i), departs)
                 .arg(i - 1)
                 .arg(arrives, verdict));
     }
@@ -215,7 +213,7 @@ class Checker {
         const long long end = times[last]->in + limits_[TripLimit::PostFlight];
         long long block = 0;
         for (int i = first; i <= last; ++i) block += times[i]->in - times[i]->out;
-        const QString label = legLabel(s_, first, last);
+        const QString label = LegLabel(s_, first, last);
         if (end - start > limits_[TripLimit::Duty])
             add(Kind::Duty, first, last,
                 QStringLiteral("%1: duty %2 exceeds the duty limit %3 - crew rest required")
@@ -235,6 +233,27 @@ class Checker {
 };
 
 }  // namespace
+
+QString LegLabel(const PlanState& s, int first, int last) {
+    const QString route = Trim(s.leg(first).DepID) + u'-' + Trim(s.leg(last).DestID);
+    if (first == last) return QStringLiteral("Leg %1 %2").arg(first).arg(route);
+    return QStringLiteral("Legs %1-%2 %3").arg(first).arg(last).arg(route);
+}
+
+std::optional<BlockTimes> LegBlockTimes(const PlanState& s, int leg) {
+    const auto t = legTimes(s.leg(leg), todayOf(s));
+    if (!t) return std::nullopt;
+    // The plan's day count back to a date of the real calendar; the block time itself carries
+    // over as minutes, so a flight across 29 February keeps its length.
+    const long long year = (t->outDay - 1) / YearDays;
+    const int day = static_cast<int>((t->outDay - 1) % YearDays) + 1;
+    int m = 12;
+    while (DaysBefore[m] >= day) --m;
+    const QDateTime midnight(QDate(static_cast<int>(year), m, day - DaysBefore[m]), QTime(0, 0),
+                             Qt::UTC);
+    const QDateTime out = midnight.addSecs((t->out - t->outDay * DayMinutes) * 60);
+    return BlockTimes{out, out.addSecs((t->in - t->out) * 60)};
+}
 
 QStringList TripCheck::texts() const {
     QStringList out;

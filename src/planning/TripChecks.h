@@ -3,9 +3,11 @@
 // fuel for each leg, legs that connect, ground time between legs, and the duty periods of the
 // crew. A pure function of the plan state and the limits; the findings name their legs so that
 // a list can go to the leg and mark its lines, and their texts are what lists and reports show.
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "core/PlanState.h"
@@ -41,5 +43,15 @@ struct TripCheck {
 // leg without times ends a duty period. Dates carry no year: a date earlier in the year than
 // s.Today is next year's, as for the sun times, so a trip may run across New Year.
 TripCheck CheckTrip(const PlanState& s, const TripLimits& limits);
+
+// "Leg 2 KPBI-MMUN", or "Legs 1-3 KPBI-MMUN" for several.
+QString LegLabel(const PlanState& s, int first, int last);
+
+// A leg's block-out and block-in in UTC, dated by the rule CheckTrip uses; nothing for a leg
+// without the date, times or zone offsets they need.
+struct BlockTimes {
+    QDateTime out, in;
+};
+std::optional<BlockTimes> LegBlockTimes(const PlanState& s, int leg);
 
 }  // namespace tx

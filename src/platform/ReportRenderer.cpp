@@ -1,8 +1,10 @@
 #include "platform/ReportRenderer.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <algorithm>
 
 namespace tx {
@@ -73,6 +75,21 @@ bool RenderReport(QPagedPaintDevice& device, const ReportLines& lines, QString& 
         return false;
     }
     return true;
+}
+
+QByteArray ReportPdf(const QString& title, const ReportLines& lines, QString& error) {
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tarvex"));
+        writer.setPageSize(QPageSize(QPageSize::Letter));
+        writer.setResolution(600);
+        if (!RenderReport(writer, lines, error)) return {};
+    }  // the writer finishes the document as it goes
+    return pdf;
 }
 
 }  // namespace tx

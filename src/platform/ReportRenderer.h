@@ -3,6 +3,7 @@
 // on a paged device (the printer the print dialog chose, or a PDF file), flowing onto further
 // pages, a quarter inch of paper left at least on every side; a line wider than the page goes on
 // in the next line, so nothing is drawn off the page.
+#include <QByteArray>
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -19,5 +20,9 @@ QFont ReportFont(bool bold = false);
 // Draws the lines and ends the print job. False, with the reason in `error`, when the device
 // cannot be painted on or a page cannot be added.
 bool RenderReport(QPagedPaintDevice& device, const ReportLines& lines, QString& error);
+
+// The lines drawn by RenderReport as a PDF document on Letter paper, titled title, without any
+// dialog. Empty, with the reason in `error`, when it cannot be drawn.
+QByteArray ReportPdf(const QString& title, const ReportLines& lines, QString& error);
 
 }  // namespace tx

@@ -57,8 +57,16 @@ void CommentBlock(ReportPage& p, const Leg& leg, int heading, int column) {
     for (const QString& l : WrapComments(leg.LegComments)) p.tab({}, column, l);
 }
 
+// The trip details under a heading, wrapped to the 78 columns of the formats.
+void DetailsLines(ReportPage& p, const QString& in, const PlanReserved& details) {
+    const QString text = TripDetailsText(details);
+    if (text.isEmpty()) return;
+    for (const QString& l : WrapLines(text, 78, 78, 40)) p.line(in + RTrim(l));
+}
+
 // The pilot format; paper differs from the text file in its margins, boldface and a few columns.
-ReportLines Pilot(const PlanState& s, const QString& name, const QString& dateText, bool paper) {
+ReportLines Pilot(const PlanState& s, const QString& name, const QString& dateText,
+                  const PlanReserved& details, bool paper) {
     ReportPage p;
     const QString in = paper ? S(10) : QString();
     const int column = paper ? 15 : 5;
@@ -70,9 +78,14 @@ ReportLines Pilot(const PlanState& s, const QString& name, const QString& dateTe
         p.line(S(15) + kTitle + DatePart(dateText));
     p.line(S(paper ? 24 : 14) + Totals(s, kDistLabel, QStringLiteral(" - ")));
     p.tab(in + name, paper ? 69 : 59, R20(s.ACType), paper);
+    DetailsLines(p, in, details);
     p.line(in + Dashes(78));
     p.line(in + kPilotHead1, paper);
-    p.line(in + (paper ? kPilotHead2Print : kPilotHead2Text), paper);
+    // The fuel unit stands under "Fuel Burn", where the second heading line is blank.
+    QString head2 = paper ? kPilotHead2Print : kPilotHead2Text;
+    if (const QString& unit = details[TripDetail::FuelUnit]; !unit.isEmpty())
+        head2.replace(kPilotHead1.indexOf(QStringLiteral("Fuel")), unit.size(), unit);
+    p.line(in + head2, paper);
     p.line(in + Dashes(78));
     for (int i = 1; i <= s.NumLegs; ++i) {
         p.line(in + s.leg(i).PilotLine1);
@@ -100,7 +113,8 @@ ReportLines Pilot(const PlanState& s, const QString& name, const QString& dateTe
     return p.lines();
 }
 
-ReportLines Summary(const PlanState& s, const QString& name, const QString& dateText, bool paper) {
+ReportLines Summary(const PlanState& s, const QString& name, const QString& dateText,
+                    const PlanReserved& details, bool paper) {
     ReportPage p;
     const QString in = paper ? S(10) : QString();
     p.line();
@@ -111,6 +125,7 @@ ReportLines Summary(const PlanState& s, const QString& name, const QString& date
         p.line(S(11) + kTitle + DatePart(dateText));
     p.line(S(paper ? 19 : 10) + Totals(s, kDistLabel, QStringLiteral(" - ")));
     p.tab(in + name, paper ? 60 : 50, R20(s.ACType), paper);
+    DetailsLines(p, in, details);
     for (int i = 1; i <= s.NumLegs; ++i) {
         const Leg& leg = s.leg(i);
         const bool fbo = leg.InclFBO == 1;
@@ -140,7 +155,8 @@ QStringList Texts(const ReportLines& lines) {
 
 }  // namespace
 
-ReportLines PrintShortVersion(const PlanState& s, const QString& dateText) {
+ReportLines PrintShortVersion(const PlanState& s, const QString& dateText,
+                              const PlanReserved& details) {
     ReportPage p;
     p.line();
     p.line();
@@ -148,26 +164,45 @@ ReportLines PrintShortVersion(const PlanState& s, const QString& dateText) {
     p.line(S(13) + kTitle + dateText, true);
     p.line(S(17) + Totals(s, kDistLabelShort, S(5)));
     p.line(Left(s.ACType, 20), true);
-    p.line(kHeading86, true);
+    DetailsLines(p, {}, details);
+    const QString& unit = details[TripDetail::FuelUnit];
+    p.line(kHeading86 + (unit.isEmpty() ? QString() : u' ' + unit), true);
     p.line(Dashes(86));
     for (int i = 1; i <= s.NumLegs; ++i) p.line(s.leg(i).PlanLine);
     return p.lines();
 }
 
-ReportLines PrintPilotFormat(const PlanState& s, const QString& name, const QString& dateText) {
-    return Pilot(s, name, dateText, true);
+ReportLines PrintPilotFormat(const PlanState& s, const QString& name, const QString& dateText,
+                             const PlanReserved& details) {
+    return Pilot(s, name, dateText, details, true);
 }
 
-ReportLines PrintSummaryFormat(const PlanState& s, const QString& name, const QString& dateText) {
-    return Summary(s, name, dateText, true);
+ReportLines PrintSummaryFormat(const PlanState& s, const QString& name, const QString& dateText,
+                               const PlanReserved& details) {
+    return Summary(s, name, dateText, details, true);
 }
 
-QStringList PilotTextLines(const PlanState& s, const QString& name, const QString& dateText) {
-    return Texts(Pilot(s, name, dateText, false));
+QStringList PilotTextLines(const PlanState& s, const QString& name, const QString& dateText,
+                           const PlanReserved& details) {
+    return Texts(Pilot(s, name, dateText, details, false));
 }
 
-QStringList SummaryTextLines(const PlanState& s, const QString& name, const QString& dateText) {
-    return Texts(Summary(s, name, dateText, false));
+QStringList SummaryTextLines(const PlanState& s, const QString& name, const QString& dateText,
+                             const PlanReserved& details) {
+    return Texts(Summary(s, name, dateText, details, false));
+}
+
+QString TripDetailsText(const PlanReserved& details) {
+    using namespace TripDetail;
+    QStringList parts;
+    const auto add = [&](const QString& label, std::size_t i) {
+        if (!details[i].isEmpty()) parts << label + details[i];
+    };
+    add(QStringLiteral("Aircraft: "), TailNumber);
+    add(QStringLiteral("Crew: "), Crew);
+    add(QStringLiteral("Passengers: "), Passengers);
+    add(QStringLiteral("Fuel: "), FuelUnit);
+    return parts.join(QStringLiteral("  "));
 }
 
 ReportLines ChecksBlock(const QStringList& findings, bool paper) {
@@ -184,6 +219,12 @@ ReportLines ChecksBlock(const QStringList& findings, bool paper) {
     return p.lines();
 }
 
+QStringList TextReportLines(const PlanState& s, const QString& name, const PlanReserved& reserved,
+                            bool pilotReport, const QString& dateText, const QStringList& checks) {
+    return (pilotReport ? PilotTextLines : SummaryTextLines)(s, name, dateText, reserved) +
+           Texts(ChecksBlock(checks, false));
+}
+
 void SavePlan(PlanState& s, const QString& dir, const QString& name, const PlanReserved& reserved,
               bool pilotReport, const QString& dateText, const QStringList& checks) {
     const QString plan = PlanFilePath(dir, name, QStringLiteral(".tx"));
@@ -192,8 +233,7 @@ void SavePlan(PlanState& s, const QString& dir, const QString& name, const PlanR
     files.add(plan, PlanFileBytes(s, name, reserved));
     // A report is lines as they stand, not records: nothing is quoted.
     QString text;
-    for (const QString& l : (pilotReport ? PilotTextLines : SummaryTextLines)(s, name, dateText) +
-                                Texts(ChecksBlock(checks, false)))
+    for (const QString& l : TextReportLines(s, name, reserved, pilotReport, dateText, checks))
         text += l + QStringLiteral("\r\n");
     files.add(report, EncodeCp1252(text));
     files.commit();

@@ -129,7 +129,7 @@ class TestPlanFile : public QObject {
         auto [legs, commentSize] = fetch<int, int>("legs", "commentSize");
         QTemporaryDir dir;
         PlanState s = Generated(legs, commentSize);
-        const PlanReserved reserved{"r1", "", "", "r4"};
+        const PlanReserved reserved{"N123AB", "Lee, Ann \"Red\"", "", "US gal"};
         WritePlanFile(s, dir.path(), "Plan", reserved);
         const QByteArray first = ReadFile(dir.filePath("Plan.tx"));
         QCOMPARE(first.count("\r\n"), 1 + 18 * legs + 2 + legs);  // one CR LF in each comment
@@ -153,6 +153,26 @@ class TestPlanFile : public QObject {
         r.ACFileName = r.ACFileLoaded;
         WritePlanFile(r, dir.path(), "Again", reserved);
         QCOMPARE(ReadFile(dir.filePath("Again.tx")), first);
+    }
+
+    // Trip details the plan file cannot hold are named; an empty text is a detail not given.
+    void tripDetails_data() {
+        addColumns<QStringList, QString>("details", "problem");
+        addRow("all given", QStringList{"N123AB", "Lee, Ann \"Red\"", "999", "kg"}, "");
+        addRow("none given", QStringList{"", "", "", ""}, "");
+        addRow("tail number too long", QStringList{"N123456789012", "", "", ""}, "tail number");
+        addRow("crew with a line break", QStringList{"", "Ann\nBo", "", ""}, "crew");
+        addRow("crew outside the code page", QStringList{"", "Łukasz", "", ""}, "Ł");
+        addRow("passengers not a number", QStringList{"", "", "4a", ""}, "passengers");
+        addRow("passengers above 999", QStringList{"", "", "1000", ""}, "passengers");
+        addRow("passengers negative", QStringList{"", "", "-1", ""}, "passengers");
+        addRow("unknown fuel unit", QStringList{"", "", "", "gallons"}, "fuel unit");
+    }
+    void tripDetails() {
+        QFETCH(QStringList, details);
+        QFETCH(QString, problem);
+        const QString got = TripDetailsProblem({details[0], details[1], details[2], details[3]});
+        QVERIFY2(problem.isEmpty() ? got.isEmpty() : got.contains(problem), qPrintable(got));
     }
 
     void refusals_data() {

@@ -1,46 +1,15 @@
-// The checks of whole plans built through the real leg computation, against findings worked
-// out by hand. Airports on the equator, ten degrees of longitude (600 n.mi.) apart, each zone
-// without daylight time; an aircraft of 400 kt and 1000 an hour everywhere, usable fuel 6900,
-// no wind, taxi 12 min: 600 n.mi. is 1.5 h in the air and 1:42 block, 1800 n.mi. 4:42,
-// 2400 n.mi. 6:12. Today is 10 Jan 2025.
+// The checks of whole plans built through the real leg computation (support/EquatorLegs.h)
+// against findings worked out by hand.
 #include <QtTest>
 
-#include "calc/LegComputation.h"
-#include "calc/LegEnds.h"
-#include "calc/TimeZones.h"
 #include "planning/LegMoves.h"
 #include "planning/TripChecks.h"
 #include "report/PlanReports.h"
 #include "support/CalcTest.h"
+#include "support/EquatorLegs.h"
 
 using namespace tx;
-
-namespace {
-
-// identifier -> longitude text, GMT offset
-const QHash<QString, QStringList> Airports{
-    {"W000", {"W00000.0", "0"}},  {"W010", {"W01000.0", "-1"}}, {"W020", {"W02000.0", "-1"}},
-    {"W040", {"W04000.0", "-3"}}, {"E175", {"E17500.0", "12"}}, {"W175", {"W17500.0", "-11"}},
-};
-
-// "T|L date time from to reserve" computed into the next slot, as the leg entry runs it.
-void enterLeg(PlanState& s, const QString& entry) {
-    const QStringList e = entry.split(' ');
-    s.CurLeg = static_cast<std::int16_t>(++s.NumLegs);
-    Leg& leg = s.cur();
-    leg.TorL = e[0], leg.LegDate = e[1];
-    (e[0] == u"L" ? leg.ArrTimeEntry : leg.DepTimeEntry) = e[2];
-    leg.DepID = e[3], leg.DepStd = leg.DepDay = Airports.value(e[3])[1];
-    DepartureEnd(s, "N0000.0", Airports.value(e[3])[0]);
-    leg.DestID = e[4], leg.DestStd = leg.DestDay = Airports.value(e[4])[1];
-    DestinationEnd(s, "N0000.0", Airports.value(e[4])[0]);
-    const SpeedTimeBurn flight = TXComps(s);
-    QVERIFY(flight.flies);
-    setReserveTexts(s, e[5].toDouble(), flight.fuelBurn);
-    TXComps2(s, flight.flightHours);
-}
-
-}  // namespace
+using namespace tx::test;
 
 class TestTripChecks : public QObject {
     Q_OBJECT
@@ -117,9 +86,7 @@ class TestTripChecks : public QObject {
     void checks() {
         QFETCH(QStringList, legs);
         QFETCH(QString, limits);
-        PlanState s;
-        s.ACRows = 40, s.ACMaxFuel = 6900, s.TaxiDefault = "12", s.Today = QDate(2025, 1, 10);
-        s.ACSpeed.fill(400), s.ACFuelFlow.fill(1000);
+        PlanState s = EquatorPlan();
         for (const QString& l : legs)
             if (l != u"-") enterLeg(s, l);
         for (int i = 0; i < legs.size(); ++i)

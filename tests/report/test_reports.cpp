@@ -168,7 +168,7 @@ class TestReports : public QObject {
             const QByteArray bytes = ReadFile(dir.filePath("TRIP1.txt"));
             QVERIFY(bytes.endsWith("\r\n"));
             got = QString::fromLatin1(bytes.chopped(2)).split("\r\n");
-            QCOMPARE((pilot ? PilotTextLines : SummaryTextLines)(s, "TRIP1", kDate), got);
+            QCOMPARE((pilot ? PilotTextLines : SummaryTextLines)(s, "TRIP1", kDate, {}), got);
         }
         QTEST(got, "want");
     }
@@ -185,6 +185,40 @@ class TestReports : public QObject {
         const QStringList lines = PilotTextLines(Fixture(), QString(length, 'N'), kDate);
         QCOMPARE(lines.mid(4, want.size()), want);
         QCOMPARE(lines[4 + want.size()], D(78));
+    }
+
+    // Trip details add a line under each heading and the fuel unit to the fuel columns' heading;
+    // every other line stays as it is without them.
+    void tripDetails_data() {
+        addColumns<QString, int, QString, int, QString>("report", "at", "line", "headingAt",
+                                                        "heading");
+        const QString details = "Aircraft: N123AB  Crew: Lee, Ann  Passengers: 4  Fuel: kg";
+        addRow(
+            "pilot, paper", "pilot paper", 5, S(10) + details, 8,
+            "**" + S(10) +
+                "      Dist    GMT/Local   Flt.Tm.  GMT/Local   kg         Tot.Req.  Dest SR/SS");
+        addRow("summary, text file", "summary text", 5, details, -1, "");
+        addRow(
+            "short version", "short", 6, details, 7,
+            "**Leg Date  Departure            ETD    Destination          ETA     Flt.Tm. Dist.  "
+            "Burn kg");
+    }
+    void tripDetails() {
+        QFETCH(QString, report);
+        QFETCH(int, at);
+        QFETCH(QString, line);
+        QFETCH(int, headingAt);
+        QFETCH(QString, heading);
+        const PlanState s = Fixture();
+        const auto lines = [&](const PlanReserved& d) {
+            if (report == "short") return Marked(PrintShortVersion(s, kDate, d));
+            if (report == "pilot paper") return Marked(PrintPilotFormat(s, "TRIP1", kDate, d));
+            return SummaryTextLines(s, "TRIP1", kDate, d);
+        };
+        QStringList want = lines({});
+        want.insert(at, line);
+        if (headingAt >= 0) want[headingAt] = heading;
+        QCOMPARE(lines({"N123AB", "Lee, Ann", "4", "kg"}), want);
     }
 
     void wrapComments_data() {

@@ -45,8 +45,14 @@ struct State {
 // clang-format off
 const State kStates[] = {
     {"disclaimer", "disclaimer", "EY"},
-    {"planning page", "", "BFHSVX|ANRDSPBX PS PST BR EID PS ASCT EVSH"},
+    {"planning page", "", "BFHSVX|ANRDSPEBX PS PST PCSU BR EIDT PS ASCT EVSH"},
     {"plan with a leg", "leg", "CFHSVX"},
+    {"plan with a leg: File, Export, CSV asks for a name", "leg", "CFHSVX", Qt::Key_F,
+     [](TestProgram& p) {
+        for (Qt::Key k : {Qt::Key_E, Qt::Key_S})
+            QTest::keyClick(QApplication::activePopupWidget(), k);
+        QTRY_VERIFY(p.app->tripPlanning()->frameTXName->isVisible());
+    }},
     {"leg selected", "leg|row", "CEFHSTVX"},
     {"leg entry, departure: Alt+N types nothing", "leg|cmdContinuePlanning|>|>|>|>", "BC",
      Qt::Key_N, [](TestProgram& p) {
@@ -77,6 +83,11 @@ const State kStates[] = {
         QCOMPARE(focusName(), QString("cmdContinuePlanning"));
     }},
     {"fuel reserve", "mnuSetReserve", "CS"},
+    {"trip details: Save Details", "leg|row|mnuEdiDetails|+N1", "CS", Qt::Key_S,
+     [](TestProgram& p) {
+        QVERIFY(p.app->tripPlanning()->frameTripDetails->isHidden());
+        QCOMPARE(p.app->tripPlanning()->lblPilDetails->text(), QString("Aircraft: N1"));
+    }},
     {"taxi default: Apply/Save", "mnuSetBlock|up", "ACS", Qt::Key_S, [](TestProgram& p) {
         QVERIFY(p.app->tripPlanning()->frameTaxiDefault->isHidden());
         QVERIFY(p.readFile("TARVEX.DAT").contains("11\""));

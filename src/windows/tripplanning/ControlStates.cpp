@@ -113,7 +113,7 @@ void TripPlanning::EnablePlanMenus() {
     if (s_.NumLegs < 1) return;
     mnufil->menuAction()->setEnabled(true);
     setAll(std::array{mnuFilNew, mnuViePilot, mnuVieSummary}, true);
-    setAll(std::array{mnuFilSave, mnuFilPrint}, true);
+    setAll(std::array{mnuFilSave, mnuFilPrint, mnuFilExport}, true);
     // The Edit entries follow a selection in the leg list.
     setAll(std::array{mnuEdit->menuAction(), mnuEdiEdit, mnuEdiInsert, mnuEdiDel}, false);
 }
@@ -123,7 +123,7 @@ void TripPlanning::DisablePlanMenus() {
     setAll(std::array{mnuFilNew, mnuEdit->menuAction(), mnuEdiEdit, mnuEdiInsert, mnuEdiDel,
                       mnuViePilot, mnuVieSummary},
            false);
-    setAll(std::array{mnuFilSave, mnuFilPrint}, false);
+    setAll(std::array{mnuFilSave, mnuFilPrint, mnuFilExport}, false);
 }
 
 void TripPlanning::CheckPilotFormat() {

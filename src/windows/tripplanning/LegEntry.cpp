@@ -88,10 +88,12 @@ void TripPlanning::Form_Load() {
 
     for (QWidget* w : {txtDepSearch, txtDestSearch}) w->hide();
     for (QWidget* w : {cmdDepPrev, cmdDepNext, cmdDestPrev, cmdDestNext}) w->hide();
-    for (QWidget* w : {framePlanning, framePilot, frameSummary, framePilotComments,
-                       frameSumComments, frameLegComments, frameChFRes, frameTXName, frameTXRetDel,
-                       frameACChange, frameTaxiDefault, frameTripChecks, frameFBOs})
+    for (QWidget* w :
+         {framePlanning, framePilot, frameSummary, framePilotComments, frameSumComments,
+          frameLegComments, frameChFRes, frameTXName, frameTXRetDel, frameACChange,
+          frameTaxiDefault, frameTripChecks, frameFBOs, frameTripDetails})
         w->hide();
+    showTripDetails();
     lblMaxLegs->hide();
 
     setPlanningCaption(s_.CurLeg);

@@ -195,12 +195,16 @@ void TripPlanning::cmdFilNamOK_Click() {
         PendingAction = Pending::None;
         ResetPlan();
         newPlanTail();
+    } else if (PendingAction == Pending::Export) {
+        PendingAction = Pending::None;
+        writeExport(PendingExport);
     } else if (files_.ExitMode) {
         app_.EndProgram();
     }
 }
 
 void TripPlanning::cmdFilNamCancel_Click() {
+    if (PendingAction == Pending::Export) PendingAction = Pending::None;
     if (!files_.SaveFromView) {
         EnableMenus();
         EnablePlanningPage();
@@ -243,6 +247,8 @@ void TripPlanning::newPlanTail() {
     events_.SetFocus(cmdContinuePlanning);
     files_.SelectedPlanFile.clear();
     files_.PlanFileName.clear();
+    files_.Reserved = {};
+    showTripDetails();
 }
 
 // What the save offered before a new plan or a retrieve leads to waits only for a save the user

@@ -34,16 +34,18 @@ bool TripPlanning::print(const QString& title, const ReportLines& lines) {
 }
 
 ReportLines TripPlanning::pilotPrintout() {
-    return PrintPilotFormat(s_, txtTXFileName->text(), GeneralDateText(app_.platform.now()));
+    return PrintPilotFormat(s_, txtTXFileName->text(), GeneralDateText(app_.platform.now()),
+                            files_.Reserved);
 }
 
 ReportLines TripPlanning::summaryPrintout() {
-    return PrintSummaryFormat(s_, txtTXFileName->text(), GeneralDateText(app_.platform.now()));
+    return PrintSummaryFormat(s_, txtTXFileName->text(), GeneralDateText(app_.platform.now()),
+                              files_.Reserved);
 }
 
 void TripPlanning::mnuFilPriTX_Click() {
     print(QStringLiteral("Tarvex Plan"),
-          PrintShortVersion(s_, GeneralDateText(app_.platform.now())));
+          PrintShortVersion(s_, GeneralDateText(app_.platform.now()), files_.Reserved));
 }
 
 // The entry ticked itself when chosen: a print that fails puts the format marks back as the

@@ -86,6 +86,11 @@ void TripPlanning::buildMenus() {
     mnuFilPriPilot = entry(mnuFilPrint, "mnuFilPriPilot", QStringLiteral("&Pilot Format"));
     mnuFilPriSum = entry(mnuFilPrint, "mnuFilPriSum", QStringLiteral("&Summary Format"));
     mnuFilPriTX = entry(mnuFilPrint, "mnuFilPriTX", QStringLiteral("&TX Short Version"));
+    mnuFilExport = submenu(mnufil, "mnuFilExport", QStringLiteral("   &Export"));
+    mnuExpPDF = entry(mnuFilExport, "mnuExpPDF", QStringLiteral("&PDF trip sheet"));
+    mnuExpCalendar = entry(mnuFilExport, "mnuExpCalendar", QStringLiteral("&Calendar"));
+    mnuExpCSV = entry(mnuFilExport, "mnuExpCSV", QStringLiteral("C&SV"));
+    mnuExpText = entry(mnuFilExport, "mnuExpText", QStringLiteral("&UTF-8 text report"));
     mnuFileArray3 = separator(mnufil, "mnuFileArray3");
     // Backup and restore ask for a folder ("..."), which stands in for the backup disk.
     mnuFilBackupdata =
@@ -103,6 +108,7 @@ void TripPlanning::buildMenus() {
     mnuEdiInsert =
         entry(mnuEdit, "mnuEdiInsert", QStringLiteral("   &Insert Blank Leg before this Leg"));
     mnuEdiDel = entry(mnuEdit, "mnuEdiDel", QStringLiteral("   &Delete this Leg"));
+    mnuEdiDetails = entry(mnuEdit, "mnuEdiDetails", QStringLiteral("   &Trip Details..."));
 
     mnuView = top("mnuView", QStringLiteral("    &View TX"));
     mnuViePilot = entry(mnuView, "mnuViePilot", QStringLiteral("   &Pilot Format"));
@@ -357,6 +363,7 @@ void TripPlanning::connectHandlers() {
     connectLegEntryHandlers();
     connectPlanFileHandlers();
     connectPrintHandlers();
+    connectExportHandlers();
     connectAirportHandlers();
     connectServiceHandlers();
     connectWindReserveHandlers();
@@ -377,13 +384,18 @@ void TripPlanning::connectHandlers() {
 // Escape closes the frame open over the page as its Cancel button would (the services frame as
 // its O.K.), the innermost first, and cancels the leg being entered.
 void TripPlanning::escapePressed() {
-    const std::pair<QGroupBox*, QPushButton*> closers[] = {
-        {frameTXName, cmdFilNamCancel},         {frameTXRetDel, cmdCanRetrieve},
-        {frameACChange, cmdACCancel},           {frameChFRes, cmdCancelFRes},
-        {frameTaxiDefault, cmdExitTaxiDefault}, {frameTripChecks, cmdExitChecks},
-        {frameLegComments, cmdCancelComments},  {framePilotComments, cmdPilCancel},
-        {frameSumComments, cmdSumCancel},       {frameFBOs, cmdSelFBOok},
-        {framePlanning, cmdLegCancel}};
+    const std::pair<QGroupBox*, QPushButton*> closers[] = {{frameTXName, cmdFilNamCancel},
+                                                           {frameTXRetDel, cmdCanRetrieve},
+                                                           {frameACChange, cmdACCancel},
+                                                           {frameChFRes, cmdCancelFRes},
+                                                           {frameTaxiDefault, cmdExitTaxiDefault},
+                                                           {frameTripChecks, cmdExitChecks},
+                                                           {frameTripDetails, cmdDetailsCancel},
+                                                           {frameLegComments, cmdCancelComments},
+                                                           {framePilotComments, cmdPilCancel},
+                                                           {frameSumComments, cmdSumCancel},
+                                                           {frameFBOs, cmdSelFBOok},
+                                                           {framePlanning, cmdLegCancel}};
     for (auto [frame, button] : closers) {
         if (!frame->isVisible()) continue;
         if (button->isEnabled()) button->click();
@@ -425,6 +437,7 @@ void TripPlanning::placeFrames() {
     centre(frameChFRes, area, 480);
     centre(frameTaxiDefault, area, 520);
     centre(frameTripChecks, area, 480);
+    centre(frameTripDetails, area, 520);
     // A view's comments lie over its details, below the list, which stays usable.
     for (auto [comments, view] :
          {std::pair{framePilotComments, framePilot}, std::pair{frameSumComments, frameSummary}}) {

@@ -49,7 +49,7 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
 
     // What no control shows: the name the next save offers, what waits for the save under way,
     // whether that save began in a view, and the leg a view selects when it opens.
-    enum class Pending { None, NewFile, Retrieve };
+    enum class Pending { None, NewFile, Retrieve, Export };
     const QString& planFileName() const { return files_.PlanFileName; }
     Pending pendingAction() const { return PendingAction; }
     bool savingFromView() const { return files_.SaveFromView; }
@@ -181,6 +181,13 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     void mnuFilPriSum_Click();
     void cmdPilPrint_Click();
     void cmdSumPrint_Click();
+
+    // ---- Exports.cpp: the File menu's exports and the trip details ----
+    enum class ExportKind { Pdf, Calendar, Csv, Text };
+    void mnuExport_Click(ExportKind kind);
+    void mnuEdiDetails_Click();
+    void cmdDetailsOK_Click();
+    void cmdDetailsCancel_Click();
 
     // ---- PlanFiles.cpp ----
     void mnuFilNew_Click();
@@ -336,6 +343,12 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     ReportLines summaryPrintout();
     void printFormat(bool pilot);
 
+    // ---- Exports.cpp ----
+    void connectExportHandlers();
+    void writeExport(ExportKind kind);
+    void closeDetailsFrame();
+    void showTripDetails();
+
     // ---- PlanFiles.cpp ----
     void connectPlanFileHandlers();
     void showFileNameFrame();
@@ -395,8 +408,9 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     double ReenteredLeg = 0;                // that leg when it lies before the last leg, else 0
     bool ListLegFlag = false;               // the planning-page comment belongs to SelLeg
     Pending PendingAction = Pending::None;  // what runs once the offered save is done
-    QString IdentToFind;                    // the identifier to look up, upper-cased
-    bool HasServices = false;               // a service row of the airport was listed
+    ExportKind PendingExport = ExportKind::Pdf;  // the export that waits for it
+    QString IdentToFind;                         // the identifier to look up, upper-cased
+    bool HasServices = false;                    // a service row of the airport was listed
     enum class Side { Departure, Destination };
     Side ServicesSide = Side::Departure;  // whose services are shown
     TripCheck checks_;                    // the findings the checks lists show, in their order

@@ -34,6 +34,11 @@ struct TripPlanningControls {
     QAction* mnuFilPriPilot;
     QAction* mnuFilPriSum;
     QAction* mnuFilPriTX;
+    QMenu* mnuFilExport;
+    QAction* mnuExpPDF;
+    QAction* mnuExpCalendar;
+    QAction* mnuExpCSV;
+    QAction* mnuExpText;
     QAction* mnuFileArray3;
     QMenu* mnuFilBackupdata;
     QAction* mnuFilBackup;
@@ -45,6 +50,7 @@ struct TripPlanningControls {
     QAction* mnuEditArray1;
     QAction* mnuEdiInsert;
     QAction* mnuEdiDel;
+    QAction* mnuEdiDetails;
     QMenu* mnuView;
     QAction* mnuViePilot;
     QAction* mnuVieSummary;
@@ -140,6 +146,7 @@ struct TripPlanningControls {
 
     // ---- Pilot format ----
     QGroupBox* framePilot;
+    QLabel* lblPilDetails;  // the trip details, hidden when there are none
     QLabel* lblPilot1;
     QLabel* lblPilot2;
     QListWidget* lboPilot;
@@ -177,6 +184,7 @@ struct TripPlanningControls {
     // ---- Summary format ----
     QGroupBox* frameSummary;
     QListWidget* lboSummary;
+    QLabel* lblSumDetails;  // the trip details, hidden when there are none
     QLabel* lblSumTotalDist;
     QLabel* lblSumTXDist;
     QLabel* lblSumTotalTime;
@@ -242,6 +250,14 @@ struct TripPlanningControls {
     QPushButton* cmdApplyChecks;
     QPushButton* cmdSaveChecks;
     QPushButton* cmdExitChecks;
+
+    // ---- Trip details ----
+    QGroupBox* frameTripDetails;
+    QLabel *lblTail, *lblCrew, *lblPax, *lblFuelUnit;
+    QLineEdit *txtTail, *txtCrew, *txtPax;
+    QComboBox* cboFuelUnit;
+    QPushButton* cmdDetailsOK;
+    QPushButton* cmdDetailsCancel;
 
     // The ten entry boxes in entry order, and the five service lists.
     std::array<QLineEdit*, 10> entryBoxes() const;

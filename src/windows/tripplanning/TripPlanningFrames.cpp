@@ -235,8 +235,10 @@ void TripPlanning::buildFormatFrames(QWidget* page) {
                               QStringLiteral(" Change to Summary "));
     cmdPExitToPlanPage = Button(p, "cmdPExitToPlanPage", QStringLiteral("&Continue  Planning"),
                                 QStringLiteral(" Continue or Exit TX "));
+    lblPilDetails = Label(p, "lblPilDetails");
     auto* pv = new QVBoxLayout(p);
     pv->setSpacing(3);
+    pv->addWidget(lblPilDetails);
     pv->addWidget(lblPilot1);
     pv->addWidget(lblPilot2);
     lboChecks[1] = checksList(p, "lboChecks_1", lboPilot);
@@ -296,8 +298,10 @@ void TripPlanning::buildFormatFrames(QWidget* page) {
                             QStringLiteral(" Change to Pilot "));
     cmdSExitToPlanPage = Button(m, "cmdSExitToPlanPage", QStringLiteral("&Continue  Planning"),
                                 QStringLiteral(" Continue or Exit TX "));
+    lblSumDetails = Label(m, "lblSumDetails");
     auto* sv = new QVBoxLayout(m);
     sv->setSpacing(3);
+    sv->addWidget(lblSumDetails);
     lboChecks[3] = checksList(m, "lboChecks_3", lboSummary);
     addListAndTotals(lboSummary, lboChecks[3], lblSumTotalDist, lblSumTXDist, lblSumTotalTime,
                      lblSumTXTime, lblACType[3], sv);
@@ -445,6 +449,35 @@ void TripPlanning::buildSettingsFrames(QWidget* page) {
     k->addLayout(limits);
     k->addLayout(ButtonRow({cmdApplyChecks, cmdSaveChecks, cmdExitChecks}));
     frameTripChecks->hide();
+    frameTripDetails = OverFrame(page, "frameTripDetails", QStringLiteral("   Trip Details   "));
+    lblTail = Label(frameTripDetails, "lblTail", QStringLiteral("Tail number :"));
+    txtTail = TextBox(frameTripDetails, "txtTail", MaxTailNumber);
+    txtTail->setMaxLength(MaxTailNumber);
+    lblCrew = Label(frameTripDetails, "lblCrew", QStringLiteral("Crew (names) :"));
+    txtCrew = TextBox(frameTripDetails, "txtCrew");
+    txtCrew->setMaxLength(MaxCrew);
+    lblPax = Label(frameTripDetails, "lblPax", QStringLiteral("Passengers :"));
+    txtPax = TextBox(frameTripDetails, "txtPax", 4);
+    txtPax->setMaxLength(3);
+    lblFuelUnit = Label(frameTripDetails, "lblFuelUnit", QStringLiteral("Fuel unit :"));
+    cboFuelUnit = ComboBox(frameTripDetails, "cboFuelUnit");
+    cboFuelUnit->addItem(QString());  // none given
+    cboFuelUnit->addItems(kFuelUnits);
+    cmdDetailsOK = Button(frameTripDetails, "cmdDetailsOK", QStringLiteral("&Save Details"));
+    cmdDetailsCancel = Button(frameTripDetails, "cmdDetailsCancel", QStringLiteral("&Cancel"));
+    auto* d = new QVBoxLayout(frameTripDetails);
+    auto* dg = new QGridLayout;
+    const std::pair<QLabel*, QWidget*> rows[] = {
+        {lblTail, txtTail}, {lblCrew, txtCrew}, {lblPax, txtPax}, {lblFuelUnit, cboFuelUnit}};
+    for (int r = 0; r < 4; ++r) {
+        dg->addWidget(rows[r].first, r, 0);
+        dg->addWidget(rows[r].second, r, 1, Qt::AlignLeft);
+        rows[r].first->setBuddy(rows[r].second);
+    }
+    txtCrew->setMinimumWidth(360);
+    d->addLayout(dg);
+    d->addLayout(ButtonRow({cmdDetailsOK, cmdDetailsCancel}));
+    frameTripDetails->hide();
 }
 
 }  // namespace tx

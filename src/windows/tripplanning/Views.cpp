@@ -181,6 +181,7 @@ void TripPlanning::RefillPlanLists() {
     for (QLabel* time : {lblTXTime, lblPilTXTime, lblSumTXTime}) time->setText(s_.TotalTimeText);
     for (QLabel* type : {lblACType[1], lblACType[2], lblACType[3]}) type->setText(s_.ACType);
     ShowTripChecks();
+    showTripDetails();
 }
 
 // Ctrl+C (or Ctrl+I) puts the selected rows on the clipboard, each ended by CR LF, after a

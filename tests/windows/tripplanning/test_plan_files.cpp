@@ -6,6 +6,7 @@
 // The plan is the typed one of ThreeLegPlan.h (327 n.mi., 1+00, aircraft "Test Jet 35" from
 // TEST.AC); the fake clock says 1/15/2027 2:05:09 PM.
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -140,7 +141,7 @@ class TestPlanFiles : public QObject {
         if (!ok) return;
         QCOMPARE(fileLines("trip.tx").size(), 57);
         const QStringList report = fileLines("trip.txt");
-        QCOMPARE(report, (pilot ? PilotTextLines : SummaryTextLines)(prog->s, "trip", kDate) +
+        QCOMPARE(report, (pilot ? PilotTextLines : SummaryTextLines)(prog->s, "trip", kDate, {}) +
                              (checked ? QStringList{"Checks",
                                                     "Leg 2 KASE-KDEN: departs 1200, leg 1 arrives "
                                                     "0830 - ground time 3:30 is",
@@ -316,6 +317,45 @@ class TestPlanFiles : public QObject {
         enterLeg(w, {"", "", "", "1600", "", "kase", "", ""});
         QCOMPARE(listLines(w->lboTX).value(4),
                  " 5" + kThreeLegLines[2].mid(2).replace("0900", "1600").replace("0930", "1630"));
+    }
+
+    // Edit, Trip Details: details the plan file cannot hold are refused, the frame staying open;
+    // saved ones head both views, the fuel unit under the pilot view's fuel column, and go into
+    // the plan file and its report; a new plan has none, a retrieved one its own.
+    void tripDetails() {
+        QVERIFY(enterPlan());
+        clickRow(w->lboTX, 0);
+        w->mnuEdiDetails->trigger();
+        QVERIFY(w->frameTripDetails->isVisible() && !w->mnufil->menuAction()->isEnabled());
+        QCOMPARE(focusName(), QString("txtTail"));
+        QTest::keyClicks(w->txtTail, "N123AB");
+        QTest::keyClicks(w->txtCrew, "Lee, Ann \"Red\"");
+        QTest::keyClicks(w->txtPax, "4a");
+        w->cboFuelUnit->setCurrentText("kg");
+        QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
+        QCOMPARE(prog->platform.messages.size(), 1);
+        QVERIFY(prog->platform.messages[0].text.contains("passengers"));
+        QVERIFY(w->frameTripDetails->isVisible());
+        QTest::keyClick(w->txtPax, Qt::Key_Backspace);
+        QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
+        QVERIFY(pageOpen() && w->frameTripDetails->isHidden());
+
+        const QString line = "Aircraft: N123AB  Crew: Lee, Ann \"Red\"  Passengers: 4  Fuel: kg";
+        const auto shown = [&] {
+            return w->lblPilDetails->text() + '|' + w->lblSumDetails->text() + '|' +
+                   QString::number(w->lblPilot2->text().indexOf("kg") -
+                                   w->lblPilot1->text().indexOf("Fuel"));
+        };
+        QCOMPARE(shown(), line + '|' + line + "|0");
+        savePlan("trip");
+        QVERIFY(fileLines("trip.txt").contains(line));
+        prog->platform.answers = {Answer::No};
+        w->mnuFilNew->trigger();
+        QCOMPARE(shown(), "||" + QString::number(-1 - w->lblPilot1->text().indexOf("Fuel")));
+        w->mnuFilRetDel[0]->trigger();
+        typeAndReturn({});
+        typeAndReturn({});
+        QCOMPARE(shown(), line + '|' + line + "|0");
     }
 
     // File, Delete takes exactly the plan file picked and its text report, nothing else: a name

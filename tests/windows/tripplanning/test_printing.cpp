@@ -9,15 +9,20 @@
 // (Denver).
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include "ThreeLegPlan.h"
+#include "core/SeqFile.h"
+#include "export/TripExports.h"
 #include "planning/TripChecks.h"
 #include "platform/ReportRenderer.h"
 #include "report/PlanReports.h"
+#include "support/CalcTest.h"
 #include "windows/AppWindows.h"
 
 using namespace tx;
@@ -61,6 +66,21 @@ QStringList wordsNearEdge(const QString& pdf) {
     return near;
 }
 
+// The non-blank lines of a PDF of report lines read as fixed-pitch text of 6 pt a column (the
+// report font's pitch), shifted back by the page margin, and those of the report lines.
+std::pair<QStringList, QStringList> readAndPrinted(const QString& pdf, const ReportLines& lines) {
+    static const QRegularExpression trailing(" +$");
+    QStringList expected, read;
+    for (const ReportLine& l : lines)
+        if (!l.text.trimmed().isEmpty()) expected << QString(l.text).remove(trailing);
+    for (const QString& l : run("pdftotext", {"-layout", "-fixed", "6", pdf, "-"}).split(u'\n'))
+        if (!l.trimmed().isEmpty()) read << QString(l).remove(trailing).remove(u'\f');
+    // The page margin, in columns, from the first line; every line is shifted by as much.
+    const qsizetype margin = read.value(0).indexOf(u'T') - expected.value(0).indexOf(u'T');
+    for (QString& l : read) l.remove(0, margin);
+    return {read, expected};
+}
+
 }  // namespace
 
 class TestPrinting : public QObject {
@@ -72,7 +92,8 @@ class TestPrinting : public QObject {
     const ReportLines& printed() const { return prog->platform.printouts.last().lines; }
     ReportLines report(const QString& format) const {
         if (format == "tx") return PrintShortVersion(prog->s, kDate);
-        return (format == "pilot" ? PrintPilotFormat : PrintSummaryFormat)(prog->s, "trip", kDate);
+        return (format == "pilot" ? PrintPilotFormat : PrintSummaryFormat)(prog->s, "trip", kDate,
+                                                                           {});
     }
     QAction* printEntry(const QString& format) const {
         return format == "tx"      ? w->mnuFilPriTX
@@ -201,21 +222,71 @@ class TestPrinting : public QObject {
         QCOMPARE(pages.size(), (printed().size() + 70) / 71);
         QCOMPARE(pages.size() > 1, format != "tx");
         QCOMPARE(wordsNearEdge(pdf), QStringList());
-        static const QRegularExpression trailing(" +$");
-        QStringList expected, read;
-        for (const ReportLine& l : printed())
-            if (!l.text.trimmed().isEmpty()) expected << QString(l.text).remove(trailing);
-        for (const QString& l : pages.join(u'\n').split(u'\n'))
-            if (!l.trimmed().isEmpty()) read << QString(l).remove(trailing);
-        // The page margin, in columns, from the first line; every line is shifted by as much.
-        const qsizetype margin = read[0].indexOf(u'T') - expected[0].indexOf(u'T');
-        QVERIFY(margin >= 0);
-        for (QString& l : expected) l.prepend(QString(margin, u' '));
+        const auto [read, expected] = readAndPrinted(pdf, printed());
         QCOMPARE(read, expected);
         // The font list: two heading lines, then a face a line.
         const QStringList faces = run("pdffonts", {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
         QCOMPARE(faces.size(), 2);
         QCOMPARE(faces.filter("Bold").size(), 1);
+    }
+
+    // File, Export, with the plan's files in a folder of their own: a plan without a name gets
+    // one through the file-name frame first (saved as Save does); the file goes beside the plan
+    // file under its name and the message says where, or, when it cannot be written, why. The
+    // PDF is the format last viewed, on Letter pages without a dialog; the UTF-8 report is the
+    // saved report's text.
+    void exports_data() {
+        addColumns<QString, QString, bool>("entry", "file", "named");
+        addRow("PDF, plan without a name", "mnuExpPDF", "plan.pdf", false);
+        addRow("calendar", "mnuExpCalendar", "plan.ics", true);
+        addRow("CSV", "mnuExpCSV", "plan.csv", true);
+        addRow("UTF-8 report, plan without a name", "mnuExpText", "plan.utf8.txt", false);
+        addRow("CSV into a folder gone", "mnuExpCSV", "", true);
+    }
+    void exports() {
+        QFETCH(QString, entry);
+        QFETCH(QString, file);
+        QFETCH(bool, named);
+        QTemporaryDir plans;
+        w->PlanDir = plans.path();
+        QVERIFY(w->mnuFilExport->isEnabled());
+        if (named) {
+            w->mnuSaveArray[1]->trigger();
+            w->txtTXFileName->setText("plan");
+            QTest::mouseClick(w->cmdFilNamOK, Qt::LeftButton);
+        }
+        if (file.isEmpty()) w->PlanDir = plans.filePath("gone");
+        w->mnuViePilot->setChecked(true), w->mnuVieSummary->setChecked(false);
+        w->findChild<QAction*>(entry)->trigger();
+        if (!named) {
+            QVERIFY(w->frameTXName->isVisible() && !w->mnufil->menuAction()->isEnabled());
+            w->txtTXFileName->setText("plan");
+            QTest::mouseClick(w->cmdFilNamOK, Qt::LeftButton);
+        }
+        QVERIFY(w->frameTXName->isHidden() && w->mnufil->menuAction()->isEnabled());
+        const QList<FakePlatform::Message>& m = prog->platform.messages;
+        QCOMPARE(m.size(), 1);
+        if (file.isEmpty()) {
+            QVERIFY2(m[0].text.startsWith("The export was not written"), qPrintable(m[0].text));
+            return;
+        }
+        const QString path = QDir(plans.path()).filePath(file);
+        QCOMPARE(m[0].text, "Written to " + QDir::toNativeSeparators(path));
+        QVERIFY(QFile::exists(QDir(plans.path()).filePath("plan.tx")));
+        const QByteArray bytes = ReadFile(path);
+        if (entry == "mnuExpPDF") {
+            const auto [read, expected] =
+                readAndPrinted(path, PrintPilotFormat(prog->s, "plan", kDate));
+            QCOMPARE(read, expected);
+            QVERIFY(run("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
+        } else if (entry == "mnuExpText") {
+            QCOMPARE(bytes,
+                     DecodeCp1252(ReadFile(QDir(plans.path()).filePath("plan.txt"))).toUtf8());
+        } else if (entry == "mnuExpCalendar") {
+            QCOMPARE(bytes, CalendarBytes(prog->s, "plan", {}, prog->platform.now().toUTC()));
+        } else {
+            QCOMPARE(bytes, CsvBytes(prog->s, {}));
+        }
     }
 };
 

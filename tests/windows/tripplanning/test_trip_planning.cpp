@@ -258,6 +258,8 @@ class TestTripPlanning : public QObject {
         addRow("taxi default", "lboTX:0 mnuSetBlock", "frameTaxiDefault", "",
                "cmdContinuePlanning");
         addRow("trip checks", "lboTX:0 mnuSetChecks", "frameTripChecks", "", "cmdContinuePlanning");
+        addRow("trip details", "lboTX:0 mnuEdiDetails", "frameTripDetails", "",
+               "cmdContinuePlanning");
     }
     void framesLockTheWindow() {
         QFETCH(QString, steps);
