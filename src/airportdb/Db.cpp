@@ -31,7 +31,7 @@ bool inUse(int rc) {
     return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
 }
 
-// Every key column (CityKey) holds CityFold of its column: a key missing or stale, in a file
+// Every key column (CityKey, WordKey) holds KeyOf its columns: a key missing or stale, in a file
 // made before the keys or written by another tool, is rewritten, all in one transaction.
 // Returns the fault, or nothing.
 QString bringKeysUpToDate(sqlite3* h) {
@@ -44,9 +44,10 @@ QString bringKeysUpToDate(sqlite3* h) {
     for (const schema::Table& t : schema::Tables()) {
         for (const schema::Column& c : t.columns) {
             if (!c.foldOf) continue;
-            const QByteArray read = QStringLiteral("SELECT ID, %1, %2 FROM %3")
-                                        .arg(schema::Quoted(c.foldOf), schema::Quoted(c.name),
-                                             QLatin1StringView(t.name))
+            const QString also = c.alsoOf ? schema::Quoted(c.alsoOf) : QStringLiteral("NULL");
+            const QByteArray read = QStringLiteral("SELECT ID, %1, %2, %3 FROM %4")
+                                        .arg(schema::Quoted(c.foldOf), also,
+                                             schema::Quoted(c.name), QLatin1StringView(t.name))
                                         .toUtf8();
             const QByteArray write = QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ID = ?2")
                                          .arg(QLatin1StringView(t.name), schema::Quoted(c.name))
@@ -57,18 +58,19 @@ QString bringKeysUpToDate(sqlite3* h) {
             if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(h, write.constData(), -1, &out, nullptr);
             while (rc == SQLITE_OK && (rc = sqlite3_step(in)) == SQLITE_ROW) {
                 rc = SQLITE_OK;
-                const auto text = [in](int k) {
-                    return QString::fromUtf8(
+                const auto value = [in](int k) {
+                    if (sqlite3_column_type(in, k) == SQLITE_NULL) return QVariant();
+                    return QVariant(QString::fromUtf8(
                         reinterpret_cast<const char*>(sqlite3_column_text(in, k)),
-                        sqlite3_column_bytes(in, k));
+                        sqlite3_column_bytes(in, k)));
                 };
-                const bool noSource = sqlite3_column_type(in, 1) == SQLITE_NULL;
-                const QString key = noSource ? QString() : CityFold(text(1));
-                if (noSource == (sqlite3_column_type(in, 2) == SQLITE_NULL) &&
-                    (noSource || text(2) == key))
+                const QVariant key = schema::KeyOf(c, value(1), value(2));
+                const QVariant stored = value(3);
+                if (key.isNull() == stored.isNull() &&
+                    (key.isNull() || stored.toString() == key.toString()))
                     continue;
-                const QByteArray utf8 = key.toUtf8();
-                if (noSource)
+                const QByteArray utf8 = key.toString().toUtf8();
+                if (key.isNull())
                     sqlite3_bind_null(out, 1);
                 else
                     sqlite3_bind_text(out, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -83,6 +85,8 @@ QString bringKeysUpToDate(sqlite3* h) {
         }
     }
     rc = sqlite3_exec(h, schema::kCityKeyIndex, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(h, schema::kWordKeyIndex, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(h, schema::kIataIndex, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(h, "COMMIT", nullptr, nullptr, nullptr);
     return rc == SQLITE_OK ? QString() : fault(rc);
 }
@@ -112,15 +116,20 @@ sqlite3* openChecked(const QString& path) {
             sqlite3_exec(h, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
         read != SQLITE_OK)
         refuse(inUse(read) ? inUseText : "is not an airport database (" + engineMessage(h) + ")");
-    // A file made before the airports' CityKey gets it.
-    if (sqlite3_table_column_metadata(h, "main", "tblAirports", "City", nullptr, nullptr, nullptr,
-                                      nullptr, nullptr) == SQLITE_OK &&
-        sqlite3_table_column_metadata(h, "main", "tblAirports", "CityKey", nullptr, nullptr,
-                                      nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const int added = sqlite3_exec(h, schema::kAddCityKey, nullptr, nullptr, nullptr);
-        if (added != SQLITE_OK)
-            refuse(inUse(added) ? inUseText
-                                : "cannot be brought up to date (" + engineMessage(h) + ")");
+    // A file of an earlier layout gets the airport columns added since.
+    const auto hasColumn = [h](const char* name) {
+        return sqlite3_table_column_metadata(h, "main", "tblAirports", name, nullptr, nullptr,
+                                             nullptr, nullptr, nullptr) == SQLITE_OK;
+    };
+    if (hasColumn("City")) {
+        for (const schema::Column& c : schema::Airports().columns) {
+            if (c.since == 1 || hasColumn(c.name)) continue;
+            const int added = sqlite3_exec(h, schema::AddColumnStatement(c).toUtf8().constData(),
+                                           nullptr, nullptr, nullptr);
+            if (added != SQLITE_OK)
+                refuse(inUse(added) ? inUseText
+                                    : "cannot be brought up to date (" + engineMessage(h) + ")");
+        }
     }
     for (const schema::Table& t : schema::Tables()) {
         for (const schema::Column& c : t.columns) {

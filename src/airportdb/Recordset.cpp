@@ -370,11 +370,14 @@ struct Recordset::Impl final : detail::CursorWatch {
         // A key follows its column: written with it, never on its own.
         for (const schema::Column& c : def->columns) {
             if (!c.foldOf) continue;
-            const std::optional<QVariant>& source =
-                pending[size_t(columnIndex(column(QLatin1StringView(c.foldOf))))];
-            if (source)
-                pending[size_t(columnIndex(c))] =
-                    source->isNull() ? QVariant() : QVariant(CityFold(source->toString()));
+            const schema::Column& source = column(QLatin1StringView(c.foldOf));
+            const schema::Column* also = c.alsoOf ? &column(QLatin1StringView(c.alsoOf)) : nullptr;
+            if (!pending[size_t(columnIndex(source))] &&
+                !(also && pending[size_t(columnIndex(*also))]))
+                continue;
+            // A source not written keeps its stored value (none on a new row).
+            pending[size_t(columnIndex(c))] =
+                schema::KeyOf(c, readCurrent(source), also ? readCurrent(*also) : QVariant());
         }
         QStringList names, marks;
         QVariantList values;
@@ -502,6 +505,12 @@ bool Recordset::findFirst(const Criterion& c) {
             d.column(QStringLiteral("Ident"));
             p = d.firstPositionOf(
                 QStringLiteral("SELECT ID FROM %1 WHERE Ident = ?1").arg(d.tableName()),
+                c.value.toString());
+            break;
+        case Criterion::Kind::IataEquals:
+            d.column(QStringLiteral("IATA"));
+            p = d.firstPositionOf(
+                QStringLiteral("SELECT ID FROM %1 WHERE IATA = ?1").arg(d.tableName()),
                 c.value.toString());
             break;
         case Criterion::Kind::CityAtOrAfter:

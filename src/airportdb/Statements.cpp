@@ -1,5 +1,7 @@
 #include "airportdb/Statements.h"
 
+#include "core/Text.h"
+
 namespace tx {
 
 QString TableName(ServiceTable t) {
@@ -18,10 +20,55 @@ QString TableName(ServiceTable t) {
     return {};
 }
 
-// City order is the order of the cities' keys (accents and case aside); airports of equal key
-// stand in ID order, so the cursor order never depends on the engine's choice of plan.
+namespace {
+
+// Larger airports first; an airport of no kind with the others.
+const QString kKindRank = QStringLiteral(
+    "CASE Kind WHEN 'large' THEN 0 WHEN 'medium' THEN 1 WHEN 'small' THEN 2 ELSE 3 END");
+
+}  // namespace
+
+// City order is the order of the cities' keys (accents and case aside); airports of one city
+// stand larger first, then in ID order, so the cursor order never depends on the engine's choice
+// of plan.
 Recordset OpenAirports(Db& db) {
-    return Recordset(db, QStringLiteral("tblAirports"), {}, {}, QStringLiteral("CityKey, ID"));
+    return Recordset(db, QStringLiteral("tblAirports"), {}, {}, "CityKey, " + kKindRank + ", ID");
+}
+
+Recordset OpenAirportsWithWords(Db& db, const QString& text) {
+    QStringList tests;
+    QVariantList words;
+    for (const QString& word : WordFold(text).split(u' ', Qt::SkipEmptyParts)) {
+        words << u' ' + word;  // at the start of a word of the key
+        tests << QStringLiteral("instr(WordKey, ?%1) > 0").arg(words.size());
+    }
+    if (words.isEmpty()) tests << QStringLiteral("0");
+    // The scan reads the word index, not the table: only the rows found are read.
+    return Recordset(db, QStringLiteral("tblAirports"),
+                     "ID IN (SELECT ID FROM tblAirports INDEXED BY idxAirportsWordKey WHERE " +
+                         tests.join(QStringLiteral(" AND ")) + u')',
+                     words, kKindRank + ", CityKey, ID");
+}
+
+bool FindIdentOrIata(Recordset& rs, const QString& ident) {
+    // The engine compares without regard to case; only the exact identifier counts.
+    if (rs.findFirst(IdentIs(ident)) && rs.field(QStringLiteral("Ident")).toString() == ident)
+        return true;
+    return ident.size() == 3 && rs.findFirst(IataIs(ident));
+}
+
+CitySearch SearchCity(AirportDatabase& adb, const QString& text) {
+    adb.MatchesRs.reset();
+    Recordset& rs = *adb.AirportsRs;
+    const bool after = rs.findFirst(CityFrom(text));
+    if (after && CityFold(rs.field(QStringLiteral("City")).toString()).startsWith(CityFold(text)))
+        return CitySearch::CityStart;
+    Recordset matches = OpenAirportsWithWords(adb.db, text);
+    if (!matches.eof()) {
+        adb.MatchesRs.emplace(std::move(matches));
+        return CitySearch::Words;
+    }
+    return after ? CitySearch::After : CitySearch::None;
 }
 
 Recordset OpenAirportsWithIdent(Db& db, const QString& ident) {
