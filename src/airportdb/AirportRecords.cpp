@@ -87,8 +87,8 @@ std::optional<AirportFault> CheckAirportFields(const AirportFields& f) {
         return refuse(AirportField::Day, QStringLiteral("Time Zone(DAY)"), f.Day, zoneForm);
     if (auto fault = tooLong(AirportField::ZoneCode, QStringLiteral("Zone Code"), f.ZoneCode, 3))
         return fault;
-    if (auto fault = tooLong(AirportField::Comments, QStringLiteral("A/P Comments"), f.Comments,
-                             400))
+    if (auto fault =
+            tooLong(AirportField::Comments, QStringLiteral("A/P Comments"), f.Comments, 400))
         return fault;
     const QString iata = StoredIdent(f.IATA);
     if (auto fault = tooLong(AirportField::IATA, QStringLiteral("IATA Code"), iata, 3))
@@ -103,8 +103,9 @@ std::optional<AirportFault> CheckAirportFields(const AirportFields& f) {
         return fault;
     if (auto fault = tooLong(AirportField::Kind, QStringLiteral("Kind"), f.Kind, 6)) return fault;
     const QString kind = Trim(f.Kind).toLower();
-    if (!kind.isEmpty() && std::none_of(std::begin(kAirportKinds), std::end(kAirportKinds),
-                                        [&](const char* k) { return kind == QLatin1StringView(k); }))
+    if (!kind.isEmpty() &&
+        std::none_of(std::begin(kAirportKinds), std::end(kAirportKinds),
+                     [&](const char* k) { return kind == QLatin1StringView(k); }))
         return refuse(AirportField::Kind, QStringLiteral("Kind"), f.Kind,
                       QStringLiteral("Enter large, medium, small or other, or leave it empty."));
     return std::nullopt;

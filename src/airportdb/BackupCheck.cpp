@@ -124,9 +124,9 @@ struct TableRows {
                           std::vector<const schema::Column*>& columns) {
         QStringList names;
         for (const schema::Column& c : t.columns) {
-            if (c.foldOf || sqlite3_table_column_metadata(h, "main", t.name, c.name, nullptr,
-                                                          nullptr, nullptr, nullptr,
-                                                          nullptr) != SQLITE_OK)
+            if (c.foldOf ||
+                sqlite3_table_column_metadata(h, "main", t.name, c.name, nullptr, nullptr, nullptr,
+                                              nullptr, nullptr) != SQLITE_OK)
                 continue;
             columns.push_back(&c);
             names << schema::Quoted(c.name);
@@ -184,10 +184,10 @@ QSet<qint64> checkAirports(sqlite3* h) {
                                 .arg(ident.isEmpty() ? QString() : u' ' + ident)
                                 .arg(id);
         t.checkValues(row);
-        const AirportFields f{t.text("Ident"),    t.text("City"), t.text("State"),
-                              t.text("Lat"),      t.text("Long"), t.text("Std"),
-                              t.text("Day"),      t.text("ZoneCode"), t.text("Comments"),
-                              t.text("IATA"),     t.text("Name"), t.text("Kind")};
+        const AirportFields f{t.text("Ident"), t.text("City"),     t.text("State"),
+                              t.text("Lat"),   t.text("Long"),     t.text("Std"),
+                              t.text("Day"),   t.text("ZoneCode"), t.text("Comments"),
+                              t.text("IATA"),  t.text("Name"),     t.text("Kind")};
         if (const auto fault = CheckAirportFields(f)) refuseRow(row, fault->message);
         if (f.Ident != StoredIdent(f.Ident))
             refuseRow(
@@ -243,6 +243,13 @@ void CheckAirportDatabase(const QString& path) {
             checkServices(c.h, checkAirports(c.h));
             if (const QString ok = integrity(c.h); ok != u"ok")
                 throw Refusal{QStringLiteral("the file is damaged (%1)").arg(ok)};
+            // The words are the program's own: written again from the airports when it opens.
+            for (const char* sql :
+                 {"DELETE FROM tblAirportWords", "UPDATE tblAirports SET WordKey = NULL"})
+                if (sqlite3_exec(c.h, "SELECT WordKey FROM tblAirports, tblAirportWords LIMIT 0",
+                                 nullptr, nullptr, nullptr) == SQLITE_OK &&
+                    sqlite3_exec(c.h, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+                    throw Refusal{damaged(c.h)};
             // The program's own journal, whatever the file asked for.
             if (sqlite3_exec(c.h, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr) !=
                 SQLITE_OK)

@@ -40,14 +40,40 @@ QString bringKeysUpToDate(sqlite3* h) {
         return inUse(rc) ? inUseText : "cannot be brought up to date (" + engineMessage(h) + ")";
     };
     int rc = sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    for (const char* sql : {schema::kCityOrderIndex, schema::kIataIndex, schema::kWordTable, schema::kWordsOfAirportIndex,
+                            schema::kWordsGoTrigger})
+        if (rc == SQLITE_OK) rc = sqlite3_exec(h, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return fault(rc);
+    sqlite3_stmt* dropWords = nullptr;
+    sqlite3_stmt* addWord = nullptr;
+    rc = sqlite3_prepare_v2(h, schema::kDeleteWords, -1, &dropWords, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(h, schema::kInsertWord, -1, &addWord, nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> keepDrop(dropWords,
+                                                                         sqlite3_finalize);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> keepAdd(addWord, sqlite3_finalize);
+    if (rc != SQLITE_OK) return fault(rc);
+    // An airport's words follow its WordKey.
+    const auto writeWords = [&](qint64 id, const QVariant& key) {
+        sqlite3_bind_int64(dropWords, 1, id);
+        int done = sqlite3_step(dropWords);
+        sqlite3_reset(dropWords);
+        for (const QString& word : schema::WordsOf(key)) {
+            if (done != SQLITE_DONE) break;
+            const QByteArray utf8 = word.toUtf8();
+            sqlite3_bind_text(addWord, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_int64(addWord, 2, id);
+            done = sqlite3_step(addWord);
+            sqlite3_reset(addWord);
+        }
+        return done == SQLITE_DONE;
+    };
     for (const schema::Table& t : schema::Tables()) {
         for (const schema::Column& c : t.columns) {
             if (!c.foldOf) continue;
             const QString also = c.alsoOf ? schema::Quoted(c.alsoOf) : QStringLiteral("NULL");
             const QByteArray read = QStringLiteral("SELECT ID, %1, %2, %3 FROM %4")
-                                        .arg(schema::Quoted(c.foldOf), also,
-                                             schema::Quoted(c.name), QLatin1StringView(t.name))
+                                        .arg(schema::Quoted(c.foldOf), also, schema::Quoted(c.name),
+                                             QLatin1StringView(t.name))
                                         .toUtf8();
             const QByteArray write = QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ID = ?2")
                                          .arg(QLatin1StringView(t.name), schema::Quoted(c.name))
@@ -60,9 +86,9 @@ QString bringKeysUpToDate(sqlite3* h) {
                 rc = SQLITE_OK;
                 const auto value = [in](int k) {
                     if (sqlite3_column_type(in, k) == SQLITE_NULL) return QVariant();
-                    return QVariant(QString::fromUtf8(
-                        reinterpret_cast<const char*>(sqlite3_column_text(in, k)),
-                        sqlite3_column_bytes(in, k)));
+                    return QVariant(
+                        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(in, k)),
+                                          sqlite3_column_bytes(in, k)));
                 };
                 const QVariant key = schema::KeyOf(c, value(1), value(2));
                 const QVariant stored = value(3);
@@ -75,7 +101,9 @@ QString bringKeysUpToDate(sqlite3* h) {
                 else
                     sqlite3_bind_text(out, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
                 sqlite3_bind_int64(out, 2, sqlite3_column_int64(in, 0));
-                if (sqlite3_step(out) != SQLITE_DONE) rc = sqlite3_errcode(h);
+                if (sqlite3_step(out) != SQLITE_DONE ||
+                    (c.alsoOf && !writeWords(sqlite3_column_int64(in, 0), key)))
+                    rc = sqlite3_errcode(h);
                 sqlite3_reset(out);
             }
             sqlite3_finalize(in);
@@ -85,8 +113,6 @@ QString bringKeysUpToDate(sqlite3* h) {
         }
     }
     rc = sqlite3_exec(h, schema::kCityKeyIndex, nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK) rc = sqlite3_exec(h, schema::kWordKeyIndex, nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK) rc = sqlite3_exec(h, schema::kIataIndex, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(h, "COMMIT", nullptr, nullptr, nullptr);
     return rc == SQLITE_OK ? QString() : fault(rc);
 }

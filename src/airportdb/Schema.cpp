@@ -96,6 +96,12 @@ QVariant KeyOf(const Column& key, const QVariant& source, const QVariant& also) 
     return WordFold(source.toString() + u' ' + also.toString());
 }
 
+QStringList WordsOf(const QVariant& wordKey) {
+    QStringList words = wordKey.toString().split(u' ', Qt::SkipEmptyParts);
+    words.removeDuplicates();
+    return words;
+}
+
 QStringList LayoutStatements(int version) {
     QStringList out;
     for (const Table& t : kTables) {
@@ -109,7 +115,7 @@ QStringList LayoutStatements(int version) {
     // an identifier changed after that check is stored as the user typed it.
     out << "CREATE INDEX idxAirportsIdent ON tblAirports (Ident)"
         << (version < 2 ? "CREATE INDEX idxAirportsCity ON tblAirports (City)" : kCityKeyIndex);
-    if (version >= 3) out << kWordKeyIndex << kIataIndex;
+    if (version >= 3) out << kCityOrderIndex << kIataIndex << kWordTable << kWordsOfAirportIndex << kWordsGoTrigger;
     for (const Table& t : Tables().subspan(1))
         out << QStringLiteral("CREATE INDEX idx%1AirportID ON %2 (AirportID)")
                    .arg(QLatin1StringView(t.name).mid(3), QLatin1StringView(t.name));
@@ -125,7 +131,8 @@ QStringList UpgradeStatements(int from, int to) {
     for (const Column& c : Airports().columns)
         if (c.since > from && c.since <= to) out << AddColumnStatement(c);
     if (to >= 2 && from < 2) out << kCityKeyIndex;
-    if (to >= 3 && from < 3) out << kWordKeyIndex << kIataIndex;
+    if (to >= 3 && from < 3)
+        out << kCityOrderIndex << kIataIndex << kWordTable << kWordsOfAirportIndex << kWordsGoTrigger;
     return out;
 }
 

@@ -51,9 +51,31 @@ QVariant KeyOf(const Column& key, const QVariant& source, const QVariant& also =
 // The index that City order and City search use; an older file gets it when it is opened.
 inline constexpr const char* kCityKeyIndex =
     "CREATE INDEX IF NOT EXISTS idxAirportsCityKey ON tblAirports (CityKey, ID)";
-// The index the word search scans: its keys alone, far fewer pages than the table.
-inline constexpr const char* kWordKeyIndex =
-    "CREATE INDEX IF NOT EXISTS idxAirportsWordKey ON tblAirports (WordKey)";
+// Every word of every airport's WordKey, found by its first letters through the table's key; the
+// program keeps it with WordKey (an airport deleted takes its words along).
+inline constexpr const char* kWordTable =
+    "CREATE TABLE IF NOT EXISTS tblAirportWords (Word TEXT NOT NULL, AirportID INTEGER NOT NULL, "
+    "PRIMARY KEY (Word, AirportID)) WITHOUT ROWID";
+inline constexpr const char* kWordsOfAirportIndex =
+    "CREATE INDEX IF NOT EXISTS idxAirportWordsAirportID ON tblAirportWords (AirportID)";
+inline constexpr const char* kWordsGoTrigger =
+    "CREATE TRIGGER IF NOT EXISTS trgAirportWordsGo AFTER DELETE ON tblAirports BEGIN "
+    "DELETE FROM tblAirportWords WHERE AirportID = old.ID; END";
+inline constexpr const char* kDeleteWords = "DELETE FROM tblAirportWords WHERE AirportID = ?1";
+inline constexpr const char* kInsertWord =
+    "INSERT OR IGNORE INTO tblAirportWords (Word, AirportID) VALUES (?1, ?2)";
+// The words of a WordKey value.
+QStringList WordsOf(const QVariant& wordKey);
+
+// Larger airports first; an airport of no kind with the others.
+#define TX_KIND_RANK \
+    "CASE Kind WHEN 'large' THEN 0 WHEN 'medium' THEN 1 WHEN 'small' THEN 2 ELSE 3 END"
+inline constexpr const char* kKindRank = TX_KIND_RANK;
+// The index that City order (larger airports first within a city) is read from.
+inline constexpr const char* kCityOrderIndex =
+    "CREATE INDEX IF NOT EXISTS idxAirportsCityOrder ON tblAirports (CityKey, " TX_KIND_RANK
+    ", ID)";
+#undef TX_KIND_RANK
 
 // The index the IATA code lookup uses.
 inline constexpr const char* kIataIndex =

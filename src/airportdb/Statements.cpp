@@ -1,5 +1,6 @@
 #include "airportdb/Statements.h"
 
+#include "airportdb/Schema.h"
 #include "core/Text.h"
 
 namespace tx {
@@ -22,9 +23,7 @@ QString TableName(ServiceTable t) {
 
 namespace {
 
-// Larger airports first; an airport of no kind with the others.
-const QString kKindRank = QStringLiteral(
-    "CASE Kind WHEN 'large' THEN 0 WHEN 'medium' THEN 1 WHEN 'small' THEN 2 ELSE 3 END");
+const QString kKindRank = QLatin1StringView(schema::kKindRank);
 
 }  // namespace
 
@@ -36,18 +35,22 @@ Recordset OpenAirports(Db& db) {
 }
 
 Recordset OpenAirportsWithWords(Db& db, const QString& text) {
-    QStringList tests;
-    QVariantList words;
+    // Each word typed: the airports with a word from it up to it followed by the last character
+    // there is, which every word that starts with it sorts before.
+    QStringList each;
+    QVariantList bounds;
     for (const QString& word : WordFold(text).split(u' ', Qt::SkipEmptyParts)) {
-        words << u' ' + word;  // at the start of a word of the key
-        tests << QStringLiteral("instr(WordKey, ?%1) > 0").arg(words.size());
+        bounds << word << word + QString::fromUcs4(U"\U0010FFFF", 1);
+        each << QStringLiteral(
+                    "SELECT AirportID FROM tblAirportWords WHERE Word >= ?%1 AND "
+                    "Word < ?%2")
+                    .arg(bounds.size() - 1)
+                    .arg(bounds.size());
     }
-    if (words.isEmpty()) tests << QStringLiteral("0");
-    // The scan reads the word index, not the table: only the rows found are read.
+    if (each.isEmpty()) each << QStringLiteral("SELECT NULL");
     return Recordset(db, QStringLiteral("tblAirports"),
-                     "ID IN (SELECT ID FROM tblAirports INDEXED BY idxAirportsWordKey WHERE " +
-                         tests.join(QStringLiteral(" AND ")) + u')',
-                     words, kKindRank + ", CityKey, ID");
+                     "ID IN (" + each.join(QStringLiteral(" INTERSECT ")) + u')', bounds,
+                     kKindRank + ", CityKey, ID");
 }
 
 bool FindIdentOrIata(Recordset& rs, const QString& ident) {

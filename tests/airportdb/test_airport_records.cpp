@@ -65,7 +65,8 @@ class TestAirportRecords : public QObject {
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(std::optional<AirportField>, refused);
-        AirportFields f{"KDEN", "Denver", "CO", "N39-51.7", "W104-40.4", "-7", "-6", "NAM", ""};
+        AirportFields f{"KDEN", "Denver", "CO", "N39-51.7", "W104-40.4", "-7",
+                        "-6",   "NAM",    "",   "",         "",          ""};
         const QHash<QString, std::pair<QString*, QStringList>> box{
             {"Lat", {&f.Lat, {"Latitude \"" + typed, "N39-51.7"}}},
             {"Long", {&f.Long, {"Longitude \"" + typed, "W104-40.4"}}},
@@ -93,9 +94,10 @@ class TestAirportRecords : public QObject {
         QCOMPARE(Scalar(t.db, all) == before, bool(fault));
         // The zone table is searched by the code as stored; the IATA code and the kind likewise.
         if (!fault)
-            QCOMPARE(Scalar(t.db, "SELECT ZoneCode || '|' || coalesce(IATA, '') || '|' || "
-                                  "coalesce(Name, '') || '|' || coalesce(Kind, '') FROM "
-                                  "tblAirports WHERE Ident = 'KDEN'"),
+            QCOMPARE(Scalar(t.db,
+                            "SELECT ZoneCode || '|' || coalesce(IATA, '') || '|' || "
+                            "coalesce(Name, '') || '|' || coalesce(Kind, '') FROM "
+                            "tblAirports WHERE Ident = 'KDEN'"),
                      f.ZoneCode.toUpper() + '|' + f.IATA.trimmed().toUpper() + '|' + f.Name + '|' +
                          f.Kind.toLower());
     }

@@ -15,8 +15,8 @@ const QString kFixture = QStringLiteral(TARVEX_AIRPORTDB_FIXTURE);
 
 // The fixture's KORD line, with one field replaced.
 QByteArray kord(int field = -1, const QByteArray& value = {}) {
-    auto f = "KORD\tChicago\tIL\tN41-58.6\tW087-54.5\t-6\t-5\tCST\t\tORD\tO'Hare\tlarge"_ba.split(
-        '\t');
+    auto f =
+        "KORD\tChicago\tIL\tN41-58.6\tW087-54.5\t-6\t-5\tCST\t\tORD\tO'Hare\tlarge"_ba.split('\t');
     if (field >= 0) f[field] = value;
     return f.join('\t');
 }
@@ -77,7 +77,8 @@ class MkdbTest : public QObject {
         row("empty comments", airport.arg("Comments IS NULL", "KABI"), "1");
         row("words of city and name", airport.arg("WordKey || '|' || IATA || Kind", "KORD"),
             " chicago chicago o hare international|ORDlarge");
-        row("no name, no kind", airport.arg("WordKey || (Kind IS NULL)", "KCOE"), " coeur d alene1");
+        row("no name, no kind", airport.arg("WordKey || (Kind IS NULL)", "KCOE"),
+            " coeur d alene1");
         row("short frequency padded", "SELECT Freq FROM tblFBOs WHERE ID = 1", "130.10 ");
         row("name cut, trimmed", "SELECT Name FROM tblLimos", "Capital Region Limo Svc");
         row("services joined to their airports",

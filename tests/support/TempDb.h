@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "airportdb/Db.h"
-#include "airportdb/Schema.h"
 #include "airportdb/SqlStatement.h"
 #include "core/Text.h"
 #include "support/CalcTest.h"
@@ -33,12 +32,8 @@ struct TempDb {
 
     TempDb() { db.create(path); }
     qint64 airport(const QString& ident, const QString& city) {
-        const QVariant source = city.isNull() ? QVariant() : QVariant(city);
-        const auto& key = *tx::schema::Airports().find(u"CityKey");
-        const auto& words = *tx::schema::Airports().find(u"WordKey");
-        db.execute(
-            "INSERT INTO tblAirports (Ident, City, CityKey, WordKey) VALUES (?1, ?2, ?3, ?4)",
-            {ident, city, tx::schema::KeyOf(key, source), tx::schema::KeyOf(words, source)});
+        db.execute("INSERT INTO tblAirports (Ident, City, CityKey) VALUES (?1, ?2, ?3)",
+                   {ident, city, city.isNull() ? QVariant() : QVariant(tx::CityFold(city))});
         return sqlite3_last_insert_rowid(db.handle());
     }
     qint64 service(const QString& table, qint64 airportId, const QString& name, bool isDefault) {

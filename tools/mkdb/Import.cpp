@@ -253,9 +253,8 @@ void write(const QString& path, const std::vector<Airport>& airports,
             detail::Statement insert(
                 db, QStringLiteral(
                         "INSERT INTO tblAirports (Ident, City, State, Lat, \"Long\", Std, "
-                        "Day, ZoneCode, Comments, CityKey, IATA, Name, Kind, WordKey) VALUES (?1, "
-                        "?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14)"));
-            const schema::Column& words = *schema::Airports().find(u"WordKey");
+                        "Day, ZoneCode, Comments, CityKey, IATA, Name, Kind) VALUES (?1, ?2, ?3, "
+                        "?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)"));
             const auto orNone = [](const QString& t) {
                 return t.isEmpty() ? QVariant() : QVariant(t);
             };
@@ -263,8 +262,7 @@ void write(const QString& path, const std::vector<Airport>& airports,
                 insert.bindAll({a.ident, a.city, a.state, a.lat, a.lon, double(a.std),
                                 double(a.day), a.zone,
                                 a.comments ? QVariant(*a.comments) : QVariant(), CityFold(a.city),
-                                orNone(a.iata), orNone(a.name), orNone(a.kind),
-                                schema::KeyOf(words, a.city, orNone(a.name))});
+                                orNone(a.iata), orNone(a.name), orNone(a.kind)});
                 insert.run();
                 ids.push_back(sqlite3_last_insert_rowid(db.handle()));
             }
@@ -285,6 +283,7 @@ void write(const QString& path, const std::vector<Airport>& airports,
             db.execute(sql, values);
         }
     });
+    db.open(path);  // which writes the words the word search finds
     db.close();
 }
 
@@ -292,10 +291,9 @@ void write(const QString& path, const std::vector<Airport>& airports,
 
 Counts BuildDatabase(const QString& dataDir, const QString& outFile) {
     const QDir dir(dataDir);
-    const TsvFile airportFile =
-        readTsv(dir.filePath("airports.tsv"),
-                {"Ident", "City", "State", "Lat", "Long", "Std", "Day", "ZoneCode", "Comments",
-                 "IATA", "Name", "Kind"});
+    const TsvFile airportFile = readTsv(dir.filePath("airports.tsv"),
+                                        {"Ident", "City", "State", "Lat", "Long", "Std", "Day",
+                                         "ZoneCode", "Comments", "IATA", "Name", "Kind"});
     const TsvFile serviceFile = readTsv(
         dir.filePath("services.tsv"), {"Table", "Ident", "Name", "PhoneNumber", "Freq", "Default"});
     QHash<QString, int> index;

@@ -256,10 +256,9 @@ void View::txtKind_KeyPress(int& KeyAscii) {
 // Storing
 
 AirportFields View::typedFields() const {
-    return {txtIdentifier->text(), txtCity->text(),      txtState->text(),
-            txtLatitude->text(),   txtLongitude->text(), txtStandard->text(),
-            txtDay->text(),        txtZoneCode->text(),  txtComment->toPlainText(),
-            txtIATA->text(),       txtName->text(),      txtKind->text()};
+    return {txtIdentifier->text(),     txtCity->text(),     txtState->text(), txtLatitude->text(),
+            txtLongitude->text(),      txtStandard->text(), txtDay->text(),   txtZoneCode->text(),
+            txtComment->toPlainText(), txtIATA->text(),     txtName->text(),  txtKind->text()};
 }
 
 QWidget* View::boxOf(AirportField f) const {

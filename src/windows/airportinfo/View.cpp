@@ -55,15 +55,15 @@ View::View(WindowSwitch& app) : QMainWindow(nullptr), app_(app), s_(app.s), even
     // Searching comes first in the tab order, then stepping, the airport and its frame.
     QWidget* previous = cmdNext;
     for (QWidget* w : {static_cast<QWidget*>(cmdPrevious), static_cast<QWidget*>(txtID),
-                       static_cast<QWidget*>(txtCTY), static_cast<QWidget*>(cmdIdentOK),
-                       static_cast<QWidget*>(cmdCityOK), static_cast<QWidget*>(txtIdentifier),
-                       static_cast<QWidget*>(txtCity), static_cast<QWidget*>(txtState),
+                       static_cast<QWidget*>(txtCTY),      static_cast<QWidget*>(cmdIdentOK),
+                       static_cast<QWidget*>(cmdCityOK),   static_cast<QWidget*>(txtIdentifier),
+                       static_cast<QWidget*>(txtCity),     static_cast<QWidget*>(txtState),
                        static_cast<QWidget*>(txtLatitude), static_cast<QWidget*>(txtLongitude),
                        static_cast<QWidget*>(txtStandard), static_cast<QWidget*>(txtDay),
                        static_cast<QWidget*>(txtZoneCode), static_cast<QWidget*>(txtComment),
-                       static_cast<QWidget*>(txtIATA), static_cast<QWidget*>(txtName),
-                       static_cast<QWidget*>(txtKind), static_cast<QWidget*>(cmdAddOK),
-                       static_cast<QWidget*>(cmdSave), static_cast<QWidget*>(cmdCxAddEdit)}) {
+                       static_cast<QWidget*>(txtIATA),     static_cast<QWidget*>(txtName),
+                       static_cast<QWidget*>(txtKind),     static_cast<QWidget*>(cmdAddOK),
+                       static_cast<QWidget*>(cmdSave),     static_cast<QWidget*>(cmdCxAddEdit)}) {
         setTabOrder(previous, w);
         previous = w;
     }
@@ -194,8 +194,8 @@ Recordset* View::shownAirport() {
 // Control states
 
 std::array<QWidget*, 12> ViewControls::airportBoxes() const {
-    return {txtIdentifier, txtCity, txtState,   txtLatitude, txtLongitude, txtStandard,
-            txtDay,        txtZoneCode, txtComment, txtIATA,  txtName,      txtKind};
+    return {txtIdentifier, txtCity,     txtState,   txtLatitude, txtLongitude, txtStandard,
+            txtDay,        txtZoneCode, txtComment, txtIATA,     txtName,      txtKind};
 }
 
 std::array<QComboBox*, 5> ViewControls::serviceLists() const {
