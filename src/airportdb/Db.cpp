@@ -40,8 +40,8 @@ QString bringKeysUpToDate(sqlite3* h) {
         return inUse(rc) ? inUseText : "cannot be brought up to date (" + engineMessage(h) + ")";
     };
     int rc = sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    for (const char* sql : {schema::kCityOrderIndex, schema::kIataIndex, schema::kWordTable, schema::kWordsOfAirportIndex,
-                            schema::kWordsGoTrigger})
+    for (const char* sql : {schema::kCityOrderIndex, schema::kIataIndex, schema::kWordTable,
+                            schema::kWordsOfAirportIndex, schema::kWordsGoTrigger})
         if (rc == SQLITE_OK) rc = sqlite3_exec(h, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return fault(rc);
     sqlite3_stmt* dropWords = nullptr;

@@ -115,7 +115,9 @@ QStringList LayoutStatements(int version) {
     // an identifier changed after that check is stored as the user typed it.
     out << "CREATE INDEX idxAirportsIdent ON tblAirports (Ident)"
         << (version < 2 ? "CREATE INDEX idxAirportsCity ON tblAirports (City)" : kCityKeyIndex);
-    if (version >= 3) out << kCityOrderIndex << kIataIndex << kWordTable << kWordsOfAirportIndex << kWordsGoTrigger;
+    if (version >= 3)
+        out << kCityOrderIndex << kIataIndex << kWordTable << kWordsOfAirportIndex
+            << kWordsGoTrigger;
     for (const Table& t : Tables().subspan(1))
         out << QStringLiteral("CREATE INDEX idx%1AirportID ON %2 (AirportID)")
                    .arg(QLatin1StringView(t.name).mid(3), QLatin1StringView(t.name));
@@ -132,7 +134,8 @@ QStringList UpgradeStatements(int from, int to) {
         if (c.since > from && c.since <= to) out << AddColumnStatement(c);
     if (to >= 2 && from < 2) out << kCityKeyIndex;
     if (to >= 3 && from < 3)
-        out << kCityOrderIndex << kIataIndex << kWordTable << kWordsOfAirportIndex << kWordsGoTrigger;
+        out << kCityOrderIndex << kIataIndex << kWordTable << kWordsOfAirportIndex
+            << kWordsGoTrigger;
     return out;
 }
 
