@@ -193,10 +193,11 @@ class TestAirportInfo : public QObject {
             QStringList(
                 {"KABC", QString(25, u'c'), QString(20, u's'), "N39-00.0", "W105-00.0", "MST"}));
         v->txtIATA->setFocus();
-        for (const auto& [typed, next] :
-             {std::pair{"cunx", "txtName"}, {QString(51, u'n'), "txtKind"}, {"LARGE", "txtKind"}}) {
+        for (const auto& [typed, next] : {std::pair<QString, QString>{"cunx", "txtName"},
+                                          {QString(51, u'n'), "txtKind"},
+                                          {"LARGE", "txtKind"}}) {
             typeAndReturn(typed);
-            QCOMPARE(focusName(), QString(next));
+            QCOMPARE(focusName(), next);
         }
         // The identifier changed after its check, then OK: refused, nothing stored.
         v->txtIdentifier->setFocus();
