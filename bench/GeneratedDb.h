@@ -1,7 +1,8 @@
 #pragma once
-// A generated airport database at full size: 75,000 airports in 30,000 cities, each with up to
-// three rows in every service table (the first of them the default), built once per process in a
-// temporary folder. Shared by the benchmarks of the database and of the airport lookup.
+// A generated airport database at full size: 75,000 airports in 30,000 cities, each with a name
+// and a kind and up to three rows in every service table (the first of them the default), built
+// once per process in a temporary folder. Shared by the benchmarks of the database and of the
+// airport lookup.
 #include <sqlite3.h>
 
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@ struct Fixture {
     QString path;
     std::vector<QString> idents;
     std::vector<QString> cityTexts;  // what a user types: prefixes and whole names, any case
+    std::vector<QString> wordTexts;  // words of airport names, one or two, that start no city
     std::vector<qint64> ids;
 
     Fixture() {
@@ -42,26 +44,36 @@ struct Fixture {
             cities.push_back(c.left(25));
         }
 
+        // Names start with a word no city starts with (no city syllable begins with j, q or x).
+        static const char* kFirst[] = {"Qui", "Xe", "Jo", "Quo", "Xan", "Jul"};
+        static const char* kSuffixes[] = {"Regional", "Municipal", "International",
+                                          "Field",    "Heliport",  "Airpark"};
+        static const char* kKinds[] = {"large", "medium", "small", "small", "other"};
+
         tx::Db db;
         db.create(path);
         db.transaction([&] {
             tx::detail::Statement airport(
                 db,
                 "INSERT INTO tblAirports (Ident, City, CityKey, State, Lat, \"Long\", "
-                "Std, Day, ZoneCode) VALUES (?1, ?2, ?3, 'State', 'N40-00.0', "
-                "'W075-00.0', -5, -4, 'EST')");
+                "Std, Day, ZoneCode, Name, Kind) VALUES (?1, ?2, ?3, 'State', "
+                "'N40-00.0', 'W075-00.0', -5, -4, 'EST', ?4, ?5)");
             const char* kChars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
             for (int i = 0; i < kAirports; ++i) {
                 QString ident(QChar(u'A' + i % 26));
                 for (int n = i / 26, k = 0; k < 3; ++k, n /= 36) ident += QChar(kChars[n % 36]);
                 const QString& city = cities[size_t(pick(int(cities.size())))];
-                airport.bindAll({ident, city, tx::CityFold(city)});
+                const QString first = kFirst[pick(6)] + QString::fromLatin1(kSyllables[pick(32)]) +
+                                      kSyllables[pick(32)];
+                const QString name = first + u' ' + kSuffixes[pick(6)];
+                airport.bindAll({ident, city, tx::CityFold(city), name, kKinds[pick(5)]});
                 airport.run();
                 idents.push_back(ident);
                 ids.push_back(sqlite3_last_insert_rowid(db.handle()));
                 if (i % 10 == 0)
                     cityTexts.push_back(pick(2) ? city.left(1 + pick(4)).toLower()
                                                 : city.toUpper());
+                if (i % 10 == 5) wordTexts.push_back(pick(3) ? first.toLower() : name);
             }
             for (tx::ServiceTable t : tx::kServiceTables) {
                 tx::detail::Statement service(
@@ -75,6 +87,7 @@ struct Fixture {
                     }
             }
         });
+        db.open(path);  // which writes the words of every airport
         std::shuffle(idents.begin(), idents.end(), rng);
         std::shuffle(ids.begin(), ids.end(), rng);
     }

@@ -1,5 +1,7 @@
 #include "airportdb/AirportRecords.h"
 
+#include <algorithm>
+
 #include "airportdb/Statements.h"
 #include "core/Text.h"
 
@@ -85,7 +87,28 @@ std::optional<AirportFault> CheckAirportFields(const AirportFields& f) {
         return refuse(AirportField::Day, QStringLiteral("Time Zone(DAY)"), f.Day, zoneForm);
     if (auto fault = tooLong(AirportField::ZoneCode, QStringLiteral("Zone Code"), f.ZoneCode, 3))
         return fault;
-    return tooLong(AirportField::Comments, QStringLiteral("A/P Comments"), f.Comments, 400);
+    if (auto fault =
+            tooLong(AirportField::Comments, QStringLiteral("A/P Comments"), f.Comments, 400))
+        return fault;
+    const QString iata = StoredIdent(f.IATA);
+    if (auto fault = tooLong(AirportField::IATA, QStringLiteral("IATA Code"), iata, 3))
+        return fault;
+    if (!iata.isEmpty() && (iata.size() != 3 || !std::all_of(iata.begin(), iata.end(), [](QChar c) {
+                                return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+                            })))
+        return refuse(AirportField::IATA, QStringLiteral("IATA Code"), f.IATA,
+                      QStringLiteral("Enter the three letters or digits of the airport's IATA "
+                                     "code (DEN), or leave it empty."));
+    if (auto fault = tooLong(AirportField::Name, QStringLiteral("Airport Name"), f.Name, 50))
+        return fault;
+    if (auto fault = tooLong(AirportField::Kind, QStringLiteral("Kind"), f.Kind, 6)) return fault;
+    const QString kind = Trim(f.Kind).toLower();
+    if (!kind.isEmpty() &&
+        std::none_of(std::begin(kAirportKinds), std::end(kAirportKinds),
+                     [&](const char* k) { return kind == QLatin1StringView(k); }))
+        return refuse(AirportField::Kind, QStringLiteral("Kind"), f.Kind,
+                      QStringLiteral("Enter large, medium, small or other, or leave it empty."));
+    return std::nullopt;
 }
 
 QString StoredIdent(const QString& typed) {
@@ -115,6 +138,10 @@ void writeFields(Recordset& rs, const AirportFields& f, bool revising) {
         rs.setField(QStringLiteral("Comments"), f.Comments);
     else if (revising)
         rs.setField(QStringLiteral("Comments"), QStringLiteral(" "));
+    const auto orNone = [](const QString& t) { return t.isEmpty() ? QVariant() : QVariant(t); };
+    rs.setField(QStringLiteral("IATA"), orNone(StoredIdent(f.IATA)));
+    rs.setField(QStringLiteral("Name"), orNone(f.Name));
+    rs.setField(QStringLiteral("Kind"), orNone(Trim(f.Kind).toLower()));
 }
 
 }  // namespace

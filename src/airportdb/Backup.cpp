@@ -103,7 +103,7 @@ bool sameFile(const QString& a, const QString& b) {
 }
 
 void openLive(AirportDatabase& adb, const QString& live) {
-    adb.AirportsRs.reset();
+    adb.closeCursors();
     adb.db.open(live);
     adb.AirportsRs.emplace(OpenAirports(adb.db));
 }
@@ -200,7 +200,7 @@ QString CompleteRestore(AirportDatabase& adb, RestoreCopy& copy, const QDateTime
         throw DbError(QStringLiteral("The airport database is not open"));
     const QString target = LinkTarget(live);
     const QString kept = keptName(target, when);
-    adb.AirportsRs.reset();
+    adb.closeCursors();
     adb.db.close();
     try {
         replaceFile(target, kept);
@@ -219,7 +219,7 @@ QString CompleteRestore(AirportDatabase& adb, RestoreCopy& copy, const QDateTime
         openLive(adb, live);
     } catch (const DbError& e) {
         // The previous file goes back into use.
-        adb.AirportsRs.reset();
+        adb.closeCursors();
         adb.db.close();
         replaceFile(kept, target);
         openLive(adb, live);

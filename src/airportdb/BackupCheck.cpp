@@ -91,14 +91,18 @@ QString schemaFault(const Objects& own, const Objects& found) {
     return {};
 }
 
-// A trigger, a view or a changed definition could act on every later write. A file of the
+// A trigger, a view or a changed definition could act on every later write. A file of an
 // earlier layout, as made or as opening leaves it, is the program's own too.
 void checkSchema(sqlite3* h) {
     static const QList<Objects> own = [] {
-        const QStringList earlier = schema::EarlierLayoutStatements();
-        return QList<Objects>{
-            objectsMadeBy(schema::CreateStatements()), objectsMadeBy(earlier),
-            objectsMadeBy(earlier + QStringList{schema::kAddCityKey, schema::kCityKeyIndex})};
+        QList<Objects> layouts{objectsMadeBy(schema::CreateStatements())};
+        for (int from = 1; from < schema::kVersion; ++from) {
+            const QStringList made = schema::LayoutStatements(from);
+            layouts << objectsMadeBy(made);
+            for (int to = from + 1; to <= schema::kVersion; ++to)
+                layouts << objectsMadeBy(made + schema::UpgradeStatements(from, to));
+        }
+        return layouts;
     }();
     const Objects found = objectsOf(h);
     const QString fault = schemaFault(own.first(), found);
@@ -111,17 +115,22 @@ void checkSchema(sqlite3* h) {
 // Reads a table's columns (the keys the program rebuilds aside), ID first, in ID order. A
 // value of the wrong kind, or a text longer than its box takes, is a refusal that names the row.
 struct TableRows {
-    Rows rows;
     std::vector<const schema::Column*> columns;
+    Rows rows;
 
-    TableRows(sqlite3* h, const schema::Table& t) : rows(h, select(t)) {
-        for (const schema::Column& c : t.columns)
-            if (!c.foldOf) columns.push_back(&c);
-    }
-    static QString select(const schema::Table& t) {
+    // A column of a later layout that the file lacks is read as empty.
+    TableRows(sqlite3* h, const schema::Table& t) : rows(h, select(h, t, columns)) {}
+    static QString select(sqlite3* h, const schema::Table& t,
+                          std::vector<const schema::Column*>& columns) {
         QStringList names;
-        for (const schema::Column& c : t.columns)
-            if (!c.foldOf) names << schema::Quoted(c.name);
+        for (const schema::Column& c : t.columns) {
+            if (c.foldOf ||
+                sqlite3_table_column_metadata(h, "main", t.name, c.name, nullptr, nullptr, nullptr,
+                                              nullptr, nullptr) != SQLITE_OK)
+                continue;
+            columns.push_back(&c);
+            names << schema::Quoted(c.name);
+        }
         return QStringLiteral("SELECT %1 FROM %2 ORDER BY ID")
             .arg(names.join(", "), QLatin1StringView(t.name));
     }
@@ -130,7 +139,10 @@ struct TableRows {
             if (qstrcmp(columns[i]->name, name) == 0) return i;
         return -1;
     }
-    QString text(const char* name) const { return rows.text(index(name)); }
+    QString text(const char* name) const {
+        const int i = index(name);
+        return i < 0 ? QString() : rows.text(i);
+    }
 
     void checkValues(const QString& row) const {
         using enum schema::ColumnType;
@@ -174,7 +186,8 @@ QSet<qint64> checkAirports(sqlite3* h) {
         t.checkValues(row);
         const AirportFields f{t.text("Ident"), t.text("City"),     t.text("State"),
                               t.text("Lat"),   t.text("Long"),     t.text("Std"),
-                              t.text("Day"),   t.text("ZoneCode"), t.text("Comments")};
+                              t.text("Day"),   t.text("ZoneCode"), t.text("Comments"),
+                              t.text("IATA"),  t.text("Name"),     t.text("Kind")};
         if (const auto fault = CheckAirportFields(f)) refuseRow(row, fault->message);
         if (f.Ident != StoredIdent(f.Ident))
             refuseRow(
@@ -230,6 +243,13 @@ void CheckAirportDatabase(const QString& path) {
             checkServices(c.h, checkAirports(c.h));
             if (const QString ok = integrity(c.h); ok != u"ok")
                 throw Refusal{QStringLiteral("the file is damaged (%1)").arg(ok)};
+            // The words are the program's own: written again from the airports when it opens.
+            for (const char* sql :
+                 {"DELETE FROM tblAirportWords", "UPDATE tblAirports SET WordKey = NULL"})
+                if (sqlite3_exec(c.h, "SELECT WordKey FROM tblAirports, tblAirportWords LIMIT 0",
+                                 nullptr, nullptr, nullptr) == SQLITE_OK &&
+                    sqlite3_exec(c.h, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+                    throw Refusal{damaged(c.h)};
             // The program's own journal, whatever the file asked for.
             if (sqlite3_exec(c.h, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr) !=
                 SQLITE_OK)

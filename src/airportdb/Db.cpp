@@ -31,7 +31,7 @@ bool inUse(int rc) {
     return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED;
 }
 
-// Every key column (CityKey) holds CityFold of its column: a key missing or stale, in a file
+// Every key column (CityKey, WordKey) holds KeyOf its columns: a key missing or stale, in a file
 // made before the keys or written by another tool, is rewritten, all in one transaction.
 // Returns the fault, or nothing.
 QString bringKeysUpToDate(sqlite3* h) {
@@ -40,12 +40,39 @@ QString bringKeysUpToDate(sqlite3* h) {
         return inUse(rc) ? inUseText : "cannot be brought up to date (" + engineMessage(h) + ")";
     };
     int rc = sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    for (const char* sql : {schema::kCityOrderIndex, schema::kIataIndex, schema::kWordTable,
+                            schema::kWordsOfAirportIndex, schema::kWordsGoTrigger})
+        if (rc == SQLITE_OK) rc = sqlite3_exec(h, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return fault(rc);
+    sqlite3_stmt* dropWords = nullptr;
+    sqlite3_stmt* addWord = nullptr;
+    rc = sqlite3_prepare_v2(h, schema::kDeleteWords, -1, &dropWords, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(h, schema::kInsertWord, -1, &addWord, nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> keepDrop(dropWords,
+                                                                         sqlite3_finalize);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> keepAdd(addWord, sqlite3_finalize);
+    if (rc != SQLITE_OK) return fault(rc);
+    // An airport's words follow its WordKey.
+    const auto writeWords = [&](qint64 id, const QVariant& key) {
+        sqlite3_bind_int64(dropWords, 1, id);
+        int done = sqlite3_step(dropWords);
+        sqlite3_reset(dropWords);
+        for (const QString& word : schema::WordsOf(key)) {
+            if (done != SQLITE_DONE) break;
+            const QByteArray utf8 = word.toUtf8();
+            sqlite3_bind_text(addWord, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_int64(addWord, 2, id);
+            done = sqlite3_step(addWord);
+            sqlite3_reset(addWord);
+        }
+        return done == SQLITE_DONE;
+    };
     for (const schema::Table& t : schema::Tables()) {
         for (const schema::Column& c : t.columns) {
             if (!c.foldOf) continue;
-            const QByteArray read = QStringLiteral("SELECT ID, %1, %2 FROM %3")
-                                        .arg(schema::Quoted(c.foldOf), schema::Quoted(c.name),
+            const QString also = c.alsoOf ? schema::Quoted(c.alsoOf) : QStringLiteral("NULL");
+            const QByteArray read = QStringLiteral("SELECT ID, %1, %2, %3 FROM %4")
+                                        .arg(schema::Quoted(c.foldOf), also, schema::Quoted(c.name),
                                              QLatin1StringView(t.name))
                                         .toUtf8();
             const QByteArray write = QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE ID = ?2")
@@ -57,23 +84,26 @@ QString bringKeysUpToDate(sqlite3* h) {
             if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(h, write.constData(), -1, &out, nullptr);
             while (rc == SQLITE_OK && (rc = sqlite3_step(in)) == SQLITE_ROW) {
                 rc = SQLITE_OK;
-                const auto text = [in](int k) {
-                    return QString::fromUtf8(
-                        reinterpret_cast<const char*>(sqlite3_column_text(in, k)),
-                        sqlite3_column_bytes(in, k));
+                const auto value = [in](int k) {
+                    if (sqlite3_column_type(in, k) == SQLITE_NULL) return QVariant();
+                    return QVariant(
+                        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(in, k)),
+                                          sqlite3_column_bytes(in, k)));
                 };
-                const bool noSource = sqlite3_column_type(in, 1) == SQLITE_NULL;
-                const QString key = noSource ? QString() : CityFold(text(1));
-                if (noSource == (sqlite3_column_type(in, 2) == SQLITE_NULL) &&
-                    (noSource || text(2) == key))
+                const QVariant key = schema::KeyOf(c, value(1), value(2));
+                const QVariant stored = value(3);
+                if (key.isNull() == stored.isNull() &&
+                    (key.isNull() || stored.toString() == key.toString()))
                     continue;
-                const QByteArray utf8 = key.toUtf8();
-                if (noSource)
+                const QByteArray utf8 = key.toString().toUtf8();
+                if (key.isNull())
                     sqlite3_bind_null(out, 1);
                 else
                     sqlite3_bind_text(out, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
                 sqlite3_bind_int64(out, 2, sqlite3_column_int64(in, 0));
-                if (sqlite3_step(out) != SQLITE_DONE) rc = sqlite3_errcode(h);
+                if (sqlite3_step(out) != SQLITE_DONE ||
+                    (c.alsoOf && !writeWords(sqlite3_column_int64(in, 0), key)))
+                    rc = sqlite3_errcode(h);
                 sqlite3_reset(out);
             }
             sqlite3_finalize(in);
@@ -112,15 +142,20 @@ sqlite3* openChecked(const QString& path) {
             sqlite3_exec(h, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
         read != SQLITE_OK)
         refuse(inUse(read) ? inUseText : "is not an airport database (" + engineMessage(h) + ")");
-    // A file made before the airports' CityKey gets it.
-    if (sqlite3_table_column_metadata(h, "main", "tblAirports", "City", nullptr, nullptr, nullptr,
-                                      nullptr, nullptr) == SQLITE_OK &&
-        sqlite3_table_column_metadata(h, "main", "tblAirports", "CityKey", nullptr, nullptr,
-                                      nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const int added = sqlite3_exec(h, schema::kAddCityKey, nullptr, nullptr, nullptr);
-        if (added != SQLITE_OK)
-            refuse(inUse(added) ? inUseText
-                                : "cannot be brought up to date (" + engineMessage(h) + ")");
+    // A file of an earlier layout gets the airport columns added since.
+    const auto hasColumn = [h](const char* name) {
+        return sqlite3_table_column_metadata(h, "main", "tblAirports", name, nullptr, nullptr,
+                                             nullptr, nullptr, nullptr) == SQLITE_OK;
+    };
+    if (hasColumn("City")) {
+        for (const schema::Column& c : schema::Airports().columns) {
+            if (c.since == 1 || hasColumn(c.name)) continue;
+            const int added = sqlite3_exec(h, schema::AddColumnStatement(c).toUtf8().constData(),
+                                           nullptr, nullptr, nullptr);
+            if (added != SQLITE_OK)
+                refuse(inUse(added) ? inUseText
+                                    : "cannot be brought up to date (" + engineMessage(h) + ")");
+        }
     }
     for (const schema::Table& t : schema::Tables()) {
         for (const schema::Column& c : t.columns) {

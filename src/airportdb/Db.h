@@ -94,7 +94,7 @@ class Db {
 
 // What find first looks for on the airports cursor.
 struct Criterion {
-    enum class Kind { IdentEquals, CityAtOrAfter, IdEquals };
+    enum class Kind { IdentEquals, CityAtOrAfter, IdEquals, IataEquals };
     Kind kind;
     QVariant value;
 };
@@ -103,6 +103,9 @@ inline Criterion IdentIs(const QString& ident) {
 }
 inline Criterion CityFrom(const QString& city) {
     return {Criterion::Kind::CityAtOrAfter, city};
+}
+inline Criterion IataIs(const QString& code) {
+    return {Criterion::Kind::IataEquals, code};
 }
 inline Criterion IdIs(qint64 id) {
     return {Criterion::Kind::IdEquals, id};
@@ -174,6 +177,14 @@ class Recordset {
 struct AirportDatabase {
     Db db;
     std::optional<Recordset> AirportsRs;
+    // The airports a city search found by their words, while they are stepped through; empty
+    // when stepping goes in city order.
+    std::optional<Recordset> MatchesRs;
+    Recordset* stepped() { return MatchesRs ? &*MatchesRs : AirportsRs ? &*AirportsRs : nullptr; }
+    void closeCursors() {
+        MatchesRs.reset();
+        AirportsRs.reset();
+    }
 };
 
 }  // namespace tx

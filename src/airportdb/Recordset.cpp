@@ -365,16 +365,51 @@ struct Recordset::Impl final : detail::CursorWatch {
         return v;
     }
 
+    // The pending row, and the words of its WordKey when that changes, land together.
     qint64 writePending() {
         Db& d = database();
+        d.execute(QStringLiteral("SAVEPOINT pendingRow"));
+        const int sizeBefore = size(), curBefore = cur;
+        try {
+            const qint64 id = writeRow(d);
+            const schema::Column* words = def->find(u"WordKey");
+            if (words && pending[size_t(columnIndex(*words))]) {
+                d.execute(QLatin1StringView(schema::kDeleteWords), {id});
+                for (const QString& word : schema::WordsOf(*pending[size_t(columnIndex(*words))]))
+                    d.execute(QLatin1StringView(schema::kInsertWord), {word, id});
+            }
+        } catch (...) {
+            while (size() > sizeBefore) {  // a row added, then undone
+                posOf.erase(ids.back());
+                ids.pop_back();
+                gone.pop_back();
+            }
+            cur = curBefore;
+            try {
+                d.execute(QStringLiteral("ROLLBACK TO pendingRow"));
+                d.execute(QStringLiteral("RELEASE pendingRow"));
+            } catch (const DbError&) {
+                // The engine has already rolled back; the first error is the one to report.
+            }
+            throw;
+        }
+        d.execute(QStringLiteral("RELEASE pendingRow"));
+        return lastWritten;
+    }
+    qint64 lastWritten = 0;
+
+    qint64 writeRow(Db& d) {
         // A key follows its column: written with it, never on its own.
         for (const schema::Column& c : def->columns) {
             if (!c.foldOf) continue;
-            const std::optional<QVariant>& source =
-                pending[size_t(columnIndex(column(QLatin1StringView(c.foldOf))))];
-            if (source)
-                pending[size_t(columnIndex(c))] =
-                    source->isNull() ? QVariant() : QVariant(CityFold(source->toString()));
+            const schema::Column& source = column(QLatin1StringView(c.foldOf));
+            const schema::Column* also = c.alsoOf ? &column(QLatin1StringView(c.alsoOf)) : nullptr;
+            if (!pending[size_t(columnIndex(source))] &&
+                !(also && pending[size_t(columnIndex(*also))]))
+                continue;
+            // A source not written keeps its stored value (none on a new row).
+            pending[size_t(columnIndex(c))] =
+                schema::KeyOf(c, readCurrent(source), also ? readCurrent(*also) : QVariant());
         }
         QStringList names, marks;
         QVariantList values;
@@ -396,7 +431,7 @@ struct Recordset::Impl final : detail::CursorWatch {
             ids.push_back(id);
             gone.push_back(0);
             if (atEnd) cur = size();
-            return id;
+            return lastWritten = id;
         }
         if (!names.isEmpty()) {
             QStringList sets;
@@ -408,7 +443,7 @@ struct Recordset::Impl final : detail::CursorWatch {
                                           values);
             if (changed == 0) error("the row being edited no longer exists");
         }
-        return editId;
+        return lastWritten = editId;
     }
 };
 
@@ -502,6 +537,12 @@ bool Recordset::findFirst(const Criterion& c) {
             d.column(QStringLiteral("Ident"));
             p = d.firstPositionOf(
                 QStringLiteral("SELECT ID FROM %1 WHERE Ident = ?1").arg(d.tableName()),
+                c.value.toString());
+            break;
+        case Criterion::Kind::IataEquals:
+            d.column(QStringLiteral("IATA"));
+            p = d.firstPositionOf(
+                QStringLiteral("SELECT ID FROM %1 WHERE IATA = ?1").arg(d.tableName()),
                 c.value.toString());
             break;
         case Criterion::Kind::CityAtOrAfter:

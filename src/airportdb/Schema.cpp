@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/Text.h"
+
 namespace tx::schema {
 
 namespace {
@@ -19,7 +21,11 @@ constexpr Column kAirportColumns[] = {
     {"Day", Single, 0},
     {"ZoneCode", Text, 3},
     {"Comments", Text, 400},
-    {"CityKey", Text, 0, "City"},
+    {"CityKey", Text, 0, "City", nullptr, 2},
+    {"IATA", Text, 3, nullptr, nullptr, 3},
+    {"Name", Text, 50, nullptr, nullptr, 3},
+    {"Kind", Text, 6, nullptr, nullptr, 3},
+    {"WordKey", Text, 0, "City", "Name", 3},
 };
 
 constexpr Column kFboColumns[] = {
@@ -84,35 +90,60 @@ QString Quoted(const char* column) {
     return u'"' + QLatin1StringView(column) + u'"';
 }
 
-namespace {
+QVariant KeyOf(const Column& key, const QVariant& source, const QVariant& also) {
+    if (!key.alsoOf) return source.isNull() ? QVariant() : QVariant(CityFold(source.toString()));
+    if (source.isNull() && also.isNull()) return {};
+    return WordFold(source.toString() + u' ' + also.toString());
+}
 
-QStringList statements(bool earlier) {
+QStringList WordsOf(const QVariant& wordKey) {
+    QStringList words = wordKey.toString().split(u' ', Qt::SkipEmptyParts);
+    words.removeDuplicates();
+    return words;
+}
+
+QStringList LayoutStatements(int version) {
     QStringList out;
     for (const Table& t : kTables) {
         QStringList cols;
         for (const Column& c : t.columns)
-            if (!earlier || !c.foldOf) cols << columnSql(c);
+            if (c.since <= version) cols << columnSql(c);
         out << QStringLiteral("CREATE TABLE %1 (%2)")
                    .arg(QLatin1StringView(t.name), cols.join(", "));
     }
     // Ident is not unique in the engine: the airport window checks a new identifier itself, and
     // an identifier changed after that check is stored as the user typed it.
     out << "CREATE INDEX idxAirportsIdent ON tblAirports (Ident)"
-        << (earlier ? "CREATE INDEX idxAirportsCity ON tblAirports (City)" : kCityKeyIndex);
+        << (version < 2 ? "CREATE INDEX idxAirportsCity ON tblAirports (City)" : kCityKeyIndex);
+    if (version >= 3)
+        out << kCityOrderIndex << kIataIndex << kWordTable << kWordsOfAirportIndex
+            << kWordsGoTrigger;
     for (const Table& t : Tables().subspan(1))
         out << QStringLiteral("CREATE INDEX idx%1AirportID ON %2 (AirportID)")
                    .arg(QLatin1StringView(t.name).mid(3), QLatin1StringView(t.name));
     return out;
 }
 
-}  // namespace
-
 QStringList CreateStatements() {
-    return statements(false);
+    return LayoutStatements(kVersion);
 }
 
-QStringList EarlierLayoutStatements() {
-    return statements(true);
+QStringList UpgradeStatements(int from, int to) {
+    QStringList out;
+    for (const Column& c : Airports().columns)
+        if (c.since > from && c.since <= to) out << AddColumnStatement(c);
+    if (to >= 2 && from < 2) out << kCityKeyIndex;
+    if (to >= 3 && from < 3)
+        out << kCityOrderIndex << kIataIndex << kWordTable << kWordsOfAirportIndex
+            << kWordsGoTrigger;
+    return out;
+}
+
+QString AddColumnStatement(const Column& c) {
+    // CityKey was first added under this exact text, which a file keeps in its table's text.
+    if (qstrcmp(c.name, "CityKey") == 0)
+        return QStringLiteral("ALTER TABLE tblAirports ADD COLUMN CityKey TEXT COLLATE NOCASE");
+    return "ALTER TABLE tblAirports ADD COLUMN " + columnSql(c);
 }
 
 }  // namespace tx::schema

@@ -1,5 +1,8 @@
 #include "airportdb/Statements.h"
 
+#include "airportdb/Schema.h"
+#include "core/Text.h"
+
 namespace tx {
 
 QString TableName(ServiceTable t) {
@@ -18,10 +21,57 @@ QString TableName(ServiceTable t) {
     return {};
 }
 
-// City order is the order of the cities' keys (accents and case aside); airports of equal key
-// stand in ID order, so the cursor order never depends on the engine's choice of plan.
+namespace {
+
+const QString kKindRank = QLatin1StringView(schema::kKindRank);
+
+}  // namespace
+
+// City order is the order of the cities' keys (accents and case aside); airports of one city
+// stand larger first, then in ID order, so the cursor order never depends on the engine's choice
+// of plan.
 Recordset OpenAirports(Db& db) {
-    return Recordset(db, QStringLiteral("tblAirports"), {}, {}, QStringLiteral("CityKey, ID"));
+    return Recordset(db, QStringLiteral("tblAirports"), {}, {}, "CityKey, " + kKindRank + ", ID");
+}
+
+Recordset OpenAirportsWithWords(Db& db, const QString& text) {
+    // Each word typed: the airports with a word from it up to it followed by the last character
+    // there is, which every word that starts with it sorts before.
+    QStringList each;
+    QVariantList bounds;
+    for (const QString& word : WordFold(text).split(u' ', Qt::SkipEmptyParts)) {
+        bounds << word << word + QString::fromUcs4(U"\U0010FFFF", 1);
+        each << QStringLiteral(
+                    "SELECT AirportID FROM tblAirportWords WHERE Word >= ?%1 AND "
+                    "Word < ?%2")
+                    .arg(bounds.size() - 1)
+                    .arg(bounds.size());
+    }
+    if (each.isEmpty()) each << QStringLiteral("SELECT NULL");
+    return Recordset(db, QStringLiteral("tblAirports"),
+                     "ID IN (" + each.join(QStringLiteral(" INTERSECT ")) + u')', bounds,
+                     kKindRank + ", CityKey, ID");
+}
+
+bool FindIdentOrIata(Recordset& rs, const QString& ident) {
+    // The engine compares without regard to case; only the exact identifier counts.
+    if (rs.findFirst(IdentIs(ident)) && rs.field(QStringLiteral("Ident")).toString() == ident)
+        return true;
+    return ident.size() == 3 && rs.findFirst(IataIs(ident));
+}
+
+CitySearch SearchCity(AirportDatabase& adb, const QString& text) {
+    adb.MatchesRs.reset();
+    Recordset& rs = *adb.AirportsRs;
+    const bool after = rs.findFirst(CityFrom(text));
+    if (after && CityFold(rs.field(QStringLiteral("City")).toString()).startsWith(CityFold(text)))
+        return CitySearch::CityStart;
+    Recordset matches = OpenAirportsWithWords(adb.db, text);
+    if (!matches.eof()) {
+        adb.MatchesRs.emplace(std::move(matches));
+        return CitySearch::Words;
+    }
+    return after ? CitySearch::After : CitySearch::None;
 }
 
 Recordset OpenAirportsWithIdent(Db& db, const QString& ident) {

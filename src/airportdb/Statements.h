@@ -11,7 +11,25 @@ inline constexpr ServiceTable kServiceTables[] = {ServiceTable::FBOs, ServiceTab
                                                   ServiceTable::Catering};
 QString TableName(ServiceTable t);  // "tblFBOs", "tblCrewHotels", ...
 
-Recordset OpenAirports(Db& db);  // every airport, in City order (CityKey, then ID)
+// Every airport, in City order: CityKey, larger airports first within a city, then ID.
+Recordset OpenAirports(Db& db);
+// The airports any word of whose city or name starts with every word of the text (accents and
+// case aside): larger airports first, then in City order. None for a text without words.
+Recordset OpenAirportsWithWords(Db& db, const QString& text);
+
+// The identifier lookup of both windows: the airport with exactly that identifier, else, for
+// three characters, an airport with that IATA code. True when the cursor stands on it.
+bool FindIdentOrIata(Recordset& rs, const QString& ident);
+
+// The city search of both windows.
+enum class CitySearch {
+    CityStart,  // AirportsRs stands on the first airport of a city that starts with the text
+    Words,      // no city does: MatchesRs holds the airports found by their words, on the first
+    After,      // nothing matches: AirportsRs stands on the first airport of a later city
+    None,       // nothing matches and no city comes later: AirportsRs stays where it was
+};
+// MatchesRs is emptied first. Throws DbError.
+CitySearch SearchCity(AirportDatabase& adb, const QString& text);
 Recordset OpenAirportsWithIdent(Db& db, const QString& ident);     // by identifier
 Recordset OpenServices(Db& db, ServiceTable t, qint64 airportId);  // one airport's, by ID
 Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId);    // one row by its ID

@@ -145,4 +145,16 @@ QString CityFold(const QString& city) {
     return out.toCaseFolded();
 }
 
+QString WordFold(const QString& text) {
+    QString out;
+    bool inWord = false;
+    for (const QChar c : CityFold(text)) {
+        const bool letter = c.isLetterOrNumber();
+        if (letter && !inWord) out += u' ';
+        if (letter) out += c;
+        inWord = letter;
+    }
+    return out;
+}
+
 }  // namespace tx

@@ -51,4 +51,8 @@ QString TwoDigits(long long n);
 // stands between "albany" and "amsterdam".
 QString CityFold(const QString& city);
 
+// The words of a text as searched: CityFold of each run of letters and digits, every word after
+// one blank (" le bourget"), so that a word's start is found as a blank and its first letters.
+QString WordFold(const QString& text);
+
 }  // namespace tx

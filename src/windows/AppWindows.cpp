@@ -105,7 +105,7 @@ void AppWindows::ExitTarvex(QWidget* from) {
 void AppWindows::EndProgram() {
     if (ended_) return;
     ended_ = true;
-    adb.AirportsRs.reset();
+    adb.closeCursors();
     adb.db.close();
     if (intro_) intro_->hide();
     if (disc_) disc_->hide();

@@ -53,12 +53,20 @@ class TestAirportRecords : public QObject {
         row("zone code pasted in lower case", "zoneCode", "mst", ok);
         row("comment of 400", "Comments", QString(400, u'x'), ok);
         row("comment of 401", "comments", QString(401, u'x'), AirportField::Comments);
+        row("IATA code in lower case", "IATA", " den ", ok);
+        row("IATA code of 4", "iATA", "KDEN", AirportField::IATA);
+        row("IATA code with a blank", "IATA", "D N", AirportField::IATA);
+        row("name of 50", "Name", QString(50, u'n'), ok);
+        row("name of 51", "name", QString(51, u'n'), AirportField::Name);
+        row("kind in capitals", "Kind", "Large", ok);
+        row("kind unknown", "kind", "huge", AirportField::Kind);
     }
     void storeFields() {
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(std::optional<AirportField>, refused);
-        AirportFields f{"KDEN", "Denver", "CO", "N39-51.7", "W104-40.4", "-7", "-6", "NAM", ""};
+        AirportFields f{"KDEN", "Denver", "CO", "N39-51.7", "W104-40.4", "-7",
+                        "-6",   "NAM",    "",   "",         "",          ""};
         const QHash<QString, std::pair<QString*, QStringList>> box{
             {"Lat", {&f.Lat, {"Latitude \"" + typed, "N39-51.7"}}},
             {"Long", {&f.Long, {"Longitude \"" + typed, "W104-40.4"}}},
@@ -68,7 +76,10 @@ class TestAirportRecords : public QObject {
             {"City", {&f.City, {"City", "25"}}},
             {"State", {&f.State, {"State/Country", "20"}}},
             {"ZoneCode", {&f.ZoneCode, {"Zone Code", "3"}}},
-            {"Comments", {&f.Comments, {"A/P Comments", "400"}}}};
+            {"Comments", {&f.Comments, {"A/P Comments", "400"}}},
+            {"IATA", {&f.IATA, {"IATA Code", typed.size() > 3 ? "3" : "three letters"}}},
+            {"Name", {&f.Name, {"Airport Name", "50"}}},
+            {"Kind", {&f.Kind, {"Kind \"" + typed, "large, medium, small or other"}}}};
         const bool adding = field[0].isUpper();
         const auto& [text, words] = box[field[0].toUpper() + field.mid(1)];
         *text = typed;
@@ -81,9 +92,14 @@ class TestAirportRecords : public QObject {
         QCOMPARE(fault ? std::optional(fault->field) : std::nullopt, refused);
         if (fault) VerifyHolds(fault->message, words);
         QCOMPARE(Scalar(t.db, all) == before, bool(fault));
-        if (!fault)  // the zone table is searched by the code as stored
-            QCOMPARE(Scalar(t.db, "SELECT ZoneCode FROM tblAirports WHERE Ident = 'KDEN'"),
-                     f.ZoneCode.toUpper());
+        // The zone table is searched by the code as stored; the IATA code and the kind likewise.
+        if (!fault)
+            QCOMPARE(Scalar(t.db,
+                            "SELECT ZoneCode || '|' || coalesce(IATA, '') || '|' || "
+                            "coalesce(Name, '') || '|' || coalesce(Kind, '') FROM "
+                            "tblAirports WHERE Ident = 'KDEN'"),
+                     f.ZoneCode.toUpper() + '|' + f.IATA.trimmed().toUpper() + '|' + f.Name + '|' +
+                         f.Kind.toLower());
     }
 
     // A service row added or revised: the name it keeps, or a refusal that names the box and

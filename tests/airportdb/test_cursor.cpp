@@ -154,17 +154,22 @@ class CursorTest : public QObject {
             d.airport("KZZZ", "Zurich");
             d.airport("EKAE", QString::fromUtf8("\u00c6r\u00f8"));
             d.db.execute("UPDATE tblAirports SET CityKey = NULL WHERE Ident = 'KZZZ'");
-            d.db.execute("DROP INDEX idxAirportsCityKey");
-            d.db.execute("ALTER TABLE tblAirports DROP COLUMN CityKey");
+            for (const char* sql : {"DROP TRIGGER trgAirportWordsGo", "DROP TABLE tblAirportWords",
+                                    "DROP INDEX idxAirportsIATA", "DROP INDEX idxAirportsCityKey",
+                                    "DROP INDEX idxAirportsCityOrder"})
+                d.db.execute(sql);
+            for (const char* column : {"CityKey", "IATA", "Name", "Kind", "WordKey"})
+                d.db.execute(QString("ALTER TABLE tblAirports DROP COLUMN %1").arg(column));
             d.db.close();
             QVERIFY(QFile::copy(d.path, path));
         }
         tx::Db db;
         db.open(path);
         QCOMPARE(Scalar(db,
-                        "SELECT group_concat(CityKey, ',') FROM "
-                        "(SELECT CityKey FROM tblAirports ORDER BY ID)"),
-                 u"zurich,aero"_s);
+                        "SELECT group_concat(CityKey || WordKey || quote(Kind) || (SELECT "
+                        "group_concat(Word) FROM tblAirportWords WHERE AirportID = a.ID), ',') "
+                        "FROM (SELECT * FROM tblAirports ORDER BY ID) a"),
+                 u"zurich zurichNULLzurich,aero aeroNULLaero"_s);
         db.execute("UPDATE tblAirports SET CityKey = 'stale' WHERE Ident = 'KZZZ'");
         db.close();
         db.open(path);

@@ -3,6 +3,8 @@
 #include <QtTest>
 
 #include "Import.h"
+#include "airportdb/AirportRecords.h"
+#include "airportdb/Statements.h"
 #include "support/TempDb.h"
 
 using namespace Qt::StringLiterals;
@@ -13,7 +15,8 @@ const QString kFixture = QStringLiteral(TARVEX_AIRPORTDB_FIXTURE);
 
 // The fixture's KORD line, with one field replaced.
 QByteArray kord(int field = -1, const QByteArray& value = {}) {
-    auto f = "KORD\tChicago\tIL\tN41-58.6\tW087-54.5\t-6\t-5\tCST\t"_ba.split('\t');
+    auto f =
+        "KORD\tChicago\tIL\tN41-58.6\tW087-54.5\t-6\t-5\tCST\t\tORD\tO'Hare\tlarge"_ba.split('\t');
     if (field >= 0) f[field] = value;
     return f.join('\t');
 }
@@ -30,6 +33,37 @@ class MkdbTest : public QObject {
     void initTestCase() {
         QCOMPARE(tx::mkdb::BuildDatabase(kFixture, out.filePath("data.mdb")).services, 8);
         db.open(out.filePath("data.mdb"));
+        tx::mkdb::BuildDatabase(TARVEX_SHIPPED_DATA, out.filePath("shipped.mdb"));
+    }
+
+    // On the airports that ship: what both windows show first for a text typed in an identifier
+    // box (found as no identifier, the city search follows) or in a city search box. None: no
+    // city starts with the text and no word matches it.
+    void searchShipped_data() {
+        addColumns<QString, bool, QString>("typed", "identBox", "first");
+        const auto row = addRow<const char*, bool, const char*>;
+        row("IATA code", "CUN", true, "MMUN");
+        row("IATA code in lower case", "pbi", true, "KPBI");
+        row("identifier before IATA code", "KDEN", true, "KDEN");
+        row("city word, accents aside", "Cancun", false, "MMUN");
+        row("word of a name", "Hobby", false, "KHOU");
+        row("words of a name after a hyphen", "le bourget", false, "LFPB");
+        row("larger airport of a city first", "Zurich", false, "LSZH");
+        row("city start with accents", "S\u00e3o Paulo", false, "SBGR");
+        row("nothing", "Qxqxq", false, "");
+    }
+    void searchShipped() {
+        QFETCH(QString, typed);
+        QFETCH(bool, identBox);
+        tx::AirportDatabase adb;
+        adb.db.open(out.filePath("shipped.mdb"));
+        adb.AirportsRs.emplace(tx::OpenAirports(adb.db));
+        const QString ident = tx::StoredIdent(typed);
+        const bool byIdent = identBox && tx::FindIdentOrIata(*adb.AirportsRs, ident);
+        const tx::CitySearch how =
+            byIdent ? tx::CitySearch::CityStart : tx::SearchCity(adb, QString(typed));
+        const bool found = how == tx::CitySearch::CityStart || how == tx::CitySearch::Words;
+        QTEST(found ? adb.stepped()->field("Ident").toString() : QString(), "first");
     }
 
     void storedValues_data() {
@@ -41,6 +75,10 @@ class MkdbTest : public QObject {
         row("backslash in comments", airport.arg("Comments", "YSSY"),
             "Curfew 2300-0600 \\ no exceptions");
         row("empty comments", airport.arg("Comments IS NULL", "KABI"), "1");
+        row("words of city and name", airport.arg("WordKey || '|' || IATA || Kind", "KORD"),
+            " chicago chicago o hare international|ORDlarge");
+        row("no name, no kind", airport.arg("WordKey || (Kind IS NULL)", "KCOE"),
+            " coeur d alene1");
         row("short frequency padded", "SELECT Freq FROM tblFBOs WHERE ID = 1", "130.10 ");
         row("name cut, trimmed", "SELECT Name FROM tblLimos", "Capital Region Limo Svc");
         row("services joined to their airports",
@@ -65,6 +103,8 @@ class MkdbTest : public QObject {
         row("latitude layout", kord(3, "N4158.6"), "airports.tsv:2: Lat");
         row("a field missing", kord().left(12), "airports.tsv:4: 2 fields");
         row("wrong header", "Ident", "airports.tsv:1: the first line");
+        row("IATA code in lower case", kord(9, "ord"), "airports.tsv:2: IATA");
+        row("unknown kind", kord(11, "huge"), "airports.tsv:2: Kind");
         row("unknown ident", "FBOs\tXX\tX\t1\t\t0", "services.tsv:3: no airport");
         row("second default", "FBOs\tKORD\tX\t1\t\t1", "services.tsv:3: a second");
         row("services file missing", QByteArray(), "services.tsv: cannot be read");

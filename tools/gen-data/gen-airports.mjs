@@ -156,6 +156,22 @@ export function cityText(a) {
   return cutWords(city, 25);
 }
 
+/** The airport's name as the Name field takes it (50 characters). */
+export function nameText(a) {
+  return cutWords(foldCp1252(a.name || ''), 50);
+}
+
+/** The three-letter IATA code, or nothing. */
+export function iataText(a) {
+  const code = (a.iata_code || '').trim().toUpperCase();
+  return /^[A-Z0-9]{3}$/.test(code) ? code : '';
+}
+
+/** large, medium, small or other, from the data set's type. */
+export function kindText(a) {
+  return { large_airport: 'large', medium_airport: 'medium', small_airport: 'small' }[a.type] ?? 'other';
+}
+
 const mdNum = (p) => `${p.month}.${String(p.day).padStart(2, '0')}`;
 const hoursText = (h) => String(h);
 
@@ -203,6 +219,9 @@ function main() {
       rule,
       country: a.iso_country,
       comments: ZONE_COMMENTS[zone] ?? (rule.note ? 'Daylight period simplified' : ''),
+      iata: iataText(a),
+      name: nameText(a),
+      kind: kindText(a),
     });
   }
 
@@ -242,10 +261,10 @@ function main() {
   codes.sort((x, y) => (x.code < y.code ? -1 : 1));
 
   // 4. airports.tsv
-  const header = ['Ident', 'City', 'State', 'Lat', 'Long', 'Std', 'Day', 'ZoneCode', 'Comments'];
+  const header = ['Ident', 'City', 'State', 'Lat', 'Long', 'Std', 'Day', 'ZoneCode', 'Comments', 'IATA', 'Name', 'Kind'];
   const lines = [header.join('\t')];
   for (const r of rows) {
-    lines.push([r.ident, r.city, r.state, r.lat, r.lon, hoursText(r.std), hoursText(r.day), r.code ?? '', r.comments].join('\t'));
+    lines.push([r.ident, r.city, r.state, r.lat, r.lon, hoursText(r.std), hoursText(r.day), r.code ?? '', r.comments, r.iata, r.name, r.kind].join('\t'));
   }
   mkdirSync(join(OUT, 'program'), { recursive: true });
   writeFileSync(join(OUT, 'airports.tsv'), lines.join('\n') + '\n', 'utf8');

@@ -8,11 +8,13 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <optional>
 #include <vector>
 
+#include "airportdb/AirportRecords.h"
 #include "airportdb/Db.h"
 #include "airportdb/Schema.h"
 #include "airportdb/SqlStatement.h"
@@ -82,6 +84,7 @@ struct Airport {
     float std = 0, day = 0;
     QString zone;
     std::optional<QString> comments;
+    QString iata, name, kind;
 };
 
 struct Service {
@@ -185,6 +188,16 @@ std::vector<Airport> checkAirports(const TsvFile& file, QHash<QString, int>& ind
         if (comments->size() > longest)
             fail(QStringLiteral("Comments are longer than %1 characters").arg(longest));
         if (!comments->isEmpty()) a.comments = *comments;
+        a.iata = text(9, "IATA", false);
+        static const QRegularExpression iata(QStringLiteral("^([A-Z0-9]{3})?$"));
+        if (!iata.match(a.iata).hasMatch())
+            fail("IATA \"" + a.iata + "\" must be empty or three capitals or digits");
+        a.name = text(10, "Name", false);
+        a.kind = text(11, "Kind", false);
+        if (!a.kind.isEmpty() &&
+            std::none_of(std::begin(kAirportKinds), std::end(kAirportKinds),
+                         [&](const char* k) { return a.kind == QLatin1StringView(k); }))
+            fail("Kind \"" + a.kind + "\" must be empty or one of large, medium, small, other");
 
         lineOf.insert(a.ident, r.line);
         index.insert(a.ident, int(out.size()));
@@ -240,12 +253,16 @@ void write(const QString& path, const std::vector<Airport>& airports,
             detail::Statement insert(
                 db, QStringLiteral(
                         "INSERT INTO tblAirports (Ident, City, State, Lat, \"Long\", Std, "
-                        "Day, ZoneCode, Comments, CityKey) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, "
-                        "?8, ?9, ?10)"));
+                        "Day, ZoneCode, Comments, CityKey, IATA, Name, Kind) VALUES (?1, ?2, ?3, "
+                        "?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)"));
+            const auto orNone = [](const QString& t) {
+                return t.isEmpty() ? QVariant() : QVariant(t);
+            };
             for (const Airport& a : airports) {
                 insert.bindAll({a.ident, a.city, a.state, a.lat, a.lon, double(a.std),
                                 double(a.day), a.zone,
-                                a.comments ? QVariant(*a.comments) : QVariant(), CityFold(a.city)});
+                                a.comments ? QVariant(*a.comments) : QVariant(), CityFold(a.city),
+                                orNone(a.iata), orNone(a.name), orNone(a.kind)});
                 insert.run();
                 ids.push_back(sqlite3_last_insert_rowid(db.handle()));
             }
@@ -266,6 +283,7 @@ void write(const QString& path, const std::vector<Airport>& airports,
             db.execute(sql, values);
         }
     });
+    db.open(path);  // which writes the words the word search finds
     db.close();
 }
 
@@ -273,9 +291,9 @@ void write(const QString& path, const std::vector<Airport>& airports,
 
 Counts BuildDatabase(const QString& dataDir, const QString& outFile) {
     const QDir dir(dataDir);
-    const TsvFile airportFile =
-        readTsv(dir.filePath("airports.tsv"),
-                {"Ident", "City", "State", "Lat", "Long", "Std", "Day", "ZoneCode", "Comments"});
+    const TsvFile airportFile = readTsv(dir.filePath("airports.tsv"),
+                                        {"Ident", "City", "State", "Lat", "Long", "Std", "Day",
+                                         "ZoneCode", "Comments", "IATA", "Name", "Kind"});
     const TsvFile serviceFile = readTsv(
         dir.filePath("services.tsv"), {"Table", "Ident", "Name", "PhoneNumber", "Freq", "Default"});
     QHash<QString, int> index;

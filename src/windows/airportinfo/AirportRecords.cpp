@@ -48,6 +48,9 @@ void View::connectAirportHandlers() {
     events_.KeyPress(txtDay, this, &View::txtDay_KeyPress);
     events_.KeyPress(txtZoneCode, this, &View::txtZoneCode_KeyPress);
     events_.KeyPress(txtComment, this, &View::txtComment_KeyPress);
+    events_.KeyPress(txtIATA, this, &View::txtIATA_KeyPress);
+    events_.KeyPress(txtName, this, &View::txtName_KeyPress);
+    events_.KeyPress(txtKind, this, &View::txtKind_KeyPress);
     events_.Click(cmdAddOK, this, &View::cmdAddOK_Click);
     events_.Click(cmdSave, this, &View::cmdSave_Click);
     events_.Click(cmdCxAddEdit, this, &View::cmdCxAddEdit_Click);
@@ -223,13 +226,39 @@ void View::txtComment_KeyPress(int& KeyAscii) {
                 int(txtComment->textCursor().selectedText().size()), 400, KeyAscii);
 }
 
+void View::txtIATA_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn)
+        return limitTyping(int(txtIATA->text().size()), int(txtIATA->selectedText().size()), 3,
+                           KeyAscii);
+    KeyAscii = 0;
+    txtIATA->setText(txtIATA->text().toUpper());
+    cutOrGoOn(txtIATA, 3, txtName);
+}
+
+void View::txtName_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn)
+        return limitTyping(int(txtName->text().size()), int(txtName->selectedText().size()), 50,
+                           KeyAscii);
+    KeyAscii = 0;
+    cutOrGoOn(txtName, 50, txtKind);
+}
+
+void View::txtKind_KeyPress(int& KeyAscii) {
+    if (KeyAscii != keys::kReturn)
+        return limitTyping(int(txtKind->text().size()), int(txtKind->selectedText().size()), 6,
+                           KeyAscii);
+    KeyAscii = 0;
+    txtKind->setText(txtKind->text().toLower());
+    cutOrGoOn(txtKind, 6, txtKind);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Storing
 
 AirportFields View::typedFields() const {
-    return {txtIdentifier->text(), txtCity->text(),      txtState->text(),
-            txtLatitude->text(),   txtLongitude->text(), txtStandard->text(),
-            txtDay->text(),        txtZoneCode->text(),  txtComment->toPlainText()};
+    return {txtIdentifier->text(),     txtCity->text(),     txtState->text(), txtLatitude->text(),
+            txtLongitude->text(),      txtStandard->text(), txtDay->text(),   txtZoneCode->text(),
+            txtComment->toPlainText(), txtIATA->text(),     txtName->text(),  txtKind->text()};
 }
 
 QWidget* View::boxOf(AirportField f) const {
@@ -372,6 +401,7 @@ void View::mnuFilDelAP_Click() {
             if (!rs->bof()) neighbour = rs->field(QStringLiteral("ID")).toLongLong();
         }
         DeleteAirport(app_.adb.db, id);
+        app_.adb.MatchesRs.reset();  // stepping goes on in city order
         rs->requery();
         if (neighbour && rs->findFirst(IdIs(*neighbour)) && ShowAirport(*rs)) return;
     } catch (const DbError& e) {

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "airportdb/Statements.h"
 #include "core/PlanState.h"
 #include "core/Text.h"
 #include "report/AirportPrintout.h"
@@ -70,6 +71,9 @@ bool View::ShowAirport(Recordset& rs) {
         txtDay->setText(zoneText(rs, "Day"));
         txtZoneCode->setText(textOf(rs, "ZoneCode"));
         txtComment->setPlainText(textOf(rs, "Comments"));
+        txtIATA->setText(textOf(rs, "IATA"));
+        txtName->setText(textOf(rs, "Name"));
+        txtKind->setText(textOf(rs, "Kind"));
     } catch (const DbError& e) {
         reportDbError(e);
         return false;
@@ -97,10 +101,9 @@ void View::FindIdent(Recordset& rs) {
     disableSearchSet();
     const QString ident = Trim(txtID->text());
     s_.LookupResult = kNotFound;
+    app_.adb.MatchesRs.reset();
     try {
-        rs.findFirst(IdentIs(ident));
-        // The engine compares without regard to case; only the exact identifier counts.
-        if (rs.bof() || rs.eof() || textOf(rs, "Ident") != ident) return;
+        if (!FindIdentOrIata(rs, ident)) return;
     } catch (const DbError& e) {
         reportDbError(e);
         return;
@@ -111,14 +114,17 @@ void View::FindIdent(Recordset& rs) {
 void View::FindCity(Recordset& rs) {
     disableSearchSet();
     s_.LookupResult = kNotFound;
+    Recordset* shown = &rs;
     try {
+        const CitySearch found = SearchCity(app_.adb, Trim(txtCTY->text()));
+        if (found == CitySearch::Words) shown = &*app_.adb.MatchesRs;
         // A text after every city keeps the airport shown; with none shown yet, the last.
-        if (!rs.findFirst(CityFrom(Trim(txtCTY->text()))) && (rs.bof() || rs.eof())) rs.moveLast();
+        if (found == CitySearch::None && (rs.bof() || rs.eof())) rs.moveLast();
     } catch (const DbError& e) {
         reportDbError(e);
         return;
     }
-    if (ShowAirport(rs)) s_.LookupResult = kFound;
+    if (ShowAirport(*shown)) s_.LookupResult = kFound;
 }
 
 // The search entry in place of the airport's first two boxes, nothing shown.
@@ -219,7 +225,8 @@ void View::cmdNext_GotFocus() {
 
 void View::step(bool forward) {
     disableSearchSet();
-    Recordset* rs = airports();
+    // Through the airports a word search found, or in city order.
+    Recordset* rs = app_.adb.stepped();
     if (!rs) return;
     try {
         forward ? rs->moveNext() : rs->movePrevious();

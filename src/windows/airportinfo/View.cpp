@@ -55,14 +55,15 @@ View::View(WindowSwitch& app) : QMainWindow(nullptr), app_(app), s_(app.s), even
     // Searching comes first in the tab order, then stepping, the airport and its frame.
     QWidget* previous = cmdNext;
     for (QWidget* w : {static_cast<QWidget*>(cmdPrevious), static_cast<QWidget*>(txtID),
-                       static_cast<QWidget*>(txtCTY), static_cast<QWidget*>(cmdIdentOK),
-                       static_cast<QWidget*>(cmdCityOK), static_cast<QWidget*>(txtIdentifier),
-                       static_cast<QWidget*>(txtCity), static_cast<QWidget*>(txtState),
+                       static_cast<QWidget*>(txtCTY),      static_cast<QWidget*>(cmdIdentOK),
+                       static_cast<QWidget*>(cmdCityOK),   static_cast<QWidget*>(txtIdentifier),
+                       static_cast<QWidget*>(txtCity),     static_cast<QWidget*>(txtState),
                        static_cast<QWidget*>(txtLatitude), static_cast<QWidget*>(txtLongitude),
                        static_cast<QWidget*>(txtStandard), static_cast<QWidget*>(txtDay),
                        static_cast<QWidget*>(txtZoneCode), static_cast<QWidget*>(txtComment),
-                       static_cast<QWidget*>(cmdAddOK), static_cast<QWidget*>(cmdSave),
-                       static_cast<QWidget*>(cmdCxAddEdit)}) {
+                       static_cast<QWidget*>(txtIATA),     static_cast<QWidget*>(txtName),
+                       static_cast<QWidget*>(txtKind),     static_cast<QWidget*>(cmdAddOK),
+                       static_cast<QWidget*>(cmdSave),     static_cast<QWidget*>(cmdCxAddEdit)}) {
         setTabOrder(previous, w);
         previous = w;
     }
@@ -192,9 +193,9 @@ Recordset* View::shownAirport() {
 // ---------------------------------------------------------------------------------------------
 // Control states
 
-std::array<QWidget*, 9> ViewControls::airportBoxes() const {
-    return {txtIdentifier, txtCity, txtState,    txtLatitude, txtLongitude,
-            txtStandard,   txtDay,  txtZoneCode, txtComment};
+std::array<QWidget*, 12> ViewControls::airportBoxes() const {
+    return {txtIdentifier, txtCity,     txtState,   txtLatitude, txtLongitude, txtStandard,
+            txtDay,        txtZoneCode, txtComment, txtIATA,     txtName,      txtKind};
 }
 
 std::array<QComboBox*, 5> ViewControls::serviceLists() const {
@@ -203,21 +204,21 @@ std::array<QComboBox*, 5> ViewControls::serviceLists() const {
 
 void View::ClearAirportFields() {
     for (QLineEdit* box : {txtIdentifier, txtCity, txtState, txtLatitude, txtLongitude, txtStandard,
-                           txtDay, txtZoneCode})
+                           txtDay, txtZoneCode, txtIATA, txtName, txtKind})
         box->clear();
     txtComment->clear();
 }
 
 void View::LockAirportFields() {
     for (QLineEdit* box : {txtIdentifier, txtCity, txtState, txtLatitude, txtLongitude, txtStandard,
-                           txtDay, txtZoneCode})
+                           txtDay, txtZoneCode, txtIATA, txtName, txtKind})
         box->setReadOnly(true);
     txtComment->setReadOnly(true);
 }
 
 void View::UnlockAirportFields() {
     for (QLineEdit* box : {txtIdentifier, txtCity, txtState, txtLatitude, txtLongitude, txtStandard,
-                           txtDay, txtZoneCode})
+                           txtDay, txtZoneCode, txtIATA, txtName, txtKind})
         box->setReadOnly(false);
     txtComment->setReadOnly(false);
 }
@@ -226,7 +227,8 @@ void View::NoTabAirportFields() {
     for (QWidget* w : {static_cast<QWidget*>(txtState), static_cast<QWidget*>(txtLatitude),
                        static_cast<QWidget*>(txtLongitude), static_cast<QWidget*>(txtStandard),
                        static_cast<QWidget*>(txtDay), static_cast<QWidget*>(txtZoneCode),
-                       static_cast<QWidget*>(txtComment)})
+                       static_cast<QWidget*>(txtComment), static_cast<QWidget*>(txtIATA),
+                       static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtKind)})
         w->setFocusPolicy(Qt::ClickFocus);
 }
 

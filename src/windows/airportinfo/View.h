@@ -70,6 +70,9 @@ class View : public QMainWindow, public ViewControls {
     void txtDay_KeyPress(int& KeyAscii);
     void txtZoneCode_KeyPress(int& KeyAscii);
     void txtComment_KeyPress(int& KeyAscii);
+    void txtIATA_KeyPress(int& KeyAscii);
+    void txtName_KeyPress(int& KeyAscii);
+    void txtKind_KeyPress(int& KeyAscii);
 
     // ---- ServiceRecords.cpp: the pick rule of the lists ----
     void cboFBOs_Click();

@@ -66,6 +66,12 @@ struct ViewControls {
     QLineEdit* txtZoneCode;
     QLabel* lblComment;
     QPlainTextEdit* txtComment;
+    QLabel* lblIATA;
+    QLineEdit* txtIATA;
+    QLabel* lblName;
+    QLineEdit* txtName;
+    QLabel* lblKind;
+    QLineEdit* txtKind;
 
     // ---- Search entry and stepping ----
     QLineEdit* txtID;
@@ -129,7 +135,7 @@ struct ViewControls {
     QPushButton* cmdCancelCat;
 
     // The nine airport boxes in entry order, and the five service lists.
-    std::array<QWidget*, 9> airportBoxes() const;
+    std::array<QWidget*, 12> airportBoxes() const;
     std::array<QComboBox*, 5> serviceLists() const;
 };
 

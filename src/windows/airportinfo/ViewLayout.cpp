@@ -115,6 +115,12 @@ void View::buildPage(QWidget* page) {
     txtComment = MultiLineBox(page, "txtComment");
     txtComment->setTabChangesFocus(true);
     txtComment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lblIATA = Label(page, "lblIATA", QStringLiteral("IATA Code"));
+    txtIATA = FieldBox(page, "txtIATA", 5);
+    lblName = Label(page, "lblName", QStringLiteral("Airport Name"));
+    txtName = FieldBox(page, "txtName", 51);
+    lblKind = Label(page, "lblKind", QStringLiteral("Kind"));
+    txtKind = FieldBox(page, "txtKind", 7);
     // The design's sample coordinates; the opening empties them.
     txtLatitude->setText(QStringLiteral("N34-22.3"));
     txtLongitude->setText(QStringLiteral("W173-55.4"));
@@ -153,13 +159,14 @@ void View::buildPage(QWidget* page) {
         keepPlace(b);
     }
 
-    // The nine fields, the search entry lying over the first two.
+    // The twelve fields, the search entry lying over the first two, the comment box and the
+    // last three below.
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
     fields->setVerticalSpacing(6);
     const std::array<QLabel*, 8> labels{lblIdentifier, lblCity,     lblState, lblLatitude,
                                         lblLongitude,  lblStandard, lblDay,   lblZoneCode};
-    const std::array<QWidget*, 9> boxes = airportBoxes();
+    const std::array<QWidget*, 12> boxes = airportBoxes();
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     // The field labels and the list labels share one column width, so boxes and lists line up.
     const int labelWidth = QFontMetrics(FixedPitchFont()).horizontalAdvance(QString(15, u'0'));
@@ -198,6 +205,13 @@ void View::buildPage(QWidget* page) {
     fields->addWidget(lblComment, 8, 0, Qt::AlignRight | Qt::AlignTop);
     fields->addWidget(txtComment, 8, 1, 1, 3, Qt::AlignLeft | Qt::AlignTop);
     fields->setRowMinimumHeight(8, txtComment->height() + 6);
+    const std::array<QLabel*, 3> lastLabels{lblIATA, lblName, lblKind};
+    for (int k = 0; k < 3; ++k) {
+        lastLabels[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lastLabels[k]->setFixedWidth(labelWidth);
+        fields->addWidget(lastLabels[k], 9 + k, 0);
+        fields->addWidget(boxes[9 + k], 9 + k, 1, 1, k == 1 ? 3 : 1, left);
+    }
 
     // The five service lists, their frames opening beside them.
     lblFBOs = Label(page, "lblFBOs", QStringLiteral("FBOs"));

@@ -7,6 +7,7 @@
 
 #include "airportdb/Backup.h"
 #include "airportdb/ServiceRecords.h"
+#include "airportdb/Statements.h"
 #include "core/Text.h"
 #include "windows/WindowSwitch.h"
 #include "windows/kit/KeyCodes.h"
@@ -51,7 +52,13 @@ void TripPlanning::LookUpIdent(Recordset& rs) {
     const QString ident = Trim(IdentToFind);
     s_.LookupResult = LookupValues::Result::NotFound;
     try {
-        if (!rs.findFirst(IdentIs(ident)) || textOf(rs, "Ident") != ident) return;
+        if (!FindIdentOrIata(rs, ident)) return;
+        if (textOf(rs, "Ident") != ident) {
+            // Found by its IATA code: the identifier box shows the airport's identifier.
+            IdentToFind = textOf(rs, "Ident");
+            const bool departure = s_.LookupSide == LookupValues::Side::Departure;
+            (departure ? txtDepID : txtDestID)->setText(IdentToFind);
+        }
         s_.RecIdent = textOf(rs, "Ident");
         LoadAirport(rs);
         s_.LookupResult = LookupValues::Result::Found;
@@ -120,8 +127,19 @@ void TripPlanning::fillServiceList(const ServiceList& list, qint64 airportId) {
 
 void TripPlanning::SearchCity(Recordset& rs) {
     const QString text = lookup_.SearchBox ? Trim(lookup_.SearchBox->text()) : QString();
-    // A text that sorts after every city finds nothing: the last airport in city order is shown.
-    if (!rs.findFirst(CityFrom(text))) rs.moveLast();
+    switch (tx::SearchCity(app_.adb, text)) {
+        case CitySearch::Words:
+            ShowFoundAirport(*app_.adb.MatchesRs);
+            return;
+        case CitySearch::None:
+            // A text that sorts after every city finds nothing: the last airport in city order
+            // is shown.
+            rs.moveLast();
+            break;
+        case CitySearch::CityStart:
+        case CitySearch::After:
+            break;
+    }
     ShowFoundAirport(rs);
 }
 
@@ -237,7 +255,8 @@ void TripPlanning::searchReturn(bool departure) {
 // Browsing in city order
 
 void TripPlanning::browse(bool departure, bool forward) {
-    if (std::optional<Recordset>& rs = app_.adb.AirportsRs) {
+    // Through the airports a word search found, or in city order.
+    if (Recordset* rs = app_.adb.stepped()) {
         try {
             if (forward) {
                 rs->moveNext();

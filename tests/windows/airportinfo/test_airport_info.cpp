@@ -165,7 +165,8 @@ class TestAirportInfo : public QObject {
 
     // A new airport typed field by field with Enter: each box takes no more than its length, a
     // duplicate identifier is refused at once and again at OK when it is typed after the first
-    // check; the new airport is then shown, and the planning lookups find it.
+    // check; the new airport is then shown, and the planning lookups find it, by its IATA code
+    // too.
     void addAirport() {
         find("KDEN");
         v->mnuFilAddAP->trigger();
@@ -191,6 +192,13 @@ class TestAirportInfo : public QObject {
                          v->txtLatitude->text(), v->txtLongitude->text(), v->txtZoneCode->text()}),
             QStringList(
                 {"KABC", QString(25, u'c'), QString(20, u's'), "N39-00.0", "W105-00.0", "MST"}));
+        v->txtIATA->setFocus();
+        for (const auto& [typed, next] : {std::pair<QString, QString>{"cunx", "txtName"},
+                                          {QString(51, u'n'), "txtKind"},
+                                          {"LARGE", "txtKind"}}) {
+            typeAndReturn(typed);
+            QCOMPARE(focusName(), next);
+        }
         // The identifier changed after its check, then OK: refused, nothing stored.
         v->txtIdentifier->setFocus();
         v->txtIdentifier->selectAll();
@@ -204,8 +212,9 @@ class TestAirportInfo : public QObject {
         QTest::mouseClick(v->cmdAddOK, Qt::LeftButton);
         QCOMPARE(prog->platform.messages.size(), 2);
         QCOMPARE(scalar("SELECT City || '|' || Lat || '|' || Std || '|' || ZoneCode || '|' || "
-                        "ifnull(Comments, 'null') FROM tblAirports WHERE Ident = 'KABC'"),
-                 QString(25, u'c') + "|N39-00.0|-7.0|MST|null");
+                        "ifnull(Comments, 'null') || '|' || IATA || '|' || Name || '|' || Kind "
+                        "FROM tblAirports WHERE Ident = 'KABC'"),
+                 QString(25, u'c') + "|N39-00.0|-7.0|MST|null|CUN|" + QString(50, u'n') + "|large");
         QCOMPARE(shown(), QString("KABC"));
         QVERIFY(v->frameAddAP->isHidden() && v->txtCity->isReadOnly());
         QVERIFY(v->mnuFile->menuAction()->isEnabled() && v->mnuEdiAP->isEnabled());
@@ -213,6 +222,8 @@ class TestAirportInfo : public QObject {
         v->mnuFilExit->trigger();
         planning->LookUpIdent("KABC", *prog->adb.AirportsRs);
         QVERIFY(prog->s.LookupResult == tx::LookupValues::Result::Found);
+        planning->LookUpIdent("CUN", *prog->adb.AirportsRs);
+        QCOMPARE(prog->s.RecIdent, QString("KABC"));
     }
 
     // Revising: a 10-character longitude from the database is cut to 9 on Enter and the box

@@ -115,11 +115,11 @@ function zoneOfAirport() {
 }
 
 test('airports.tsv: header, counts and identifiers', () => {
-  assert.equal(airports.header, 'Ident\tCity\tState\tLat\tLong\tStd\tDay\tZoneCode\tComments');
+  assert.equal(airports.header, 'Ident\tCity\tState\tLat\tLong\tStd\tDay\tZoneCode\tComments\tIATA\tName\tKind');
   assert.ok(airports.rows.length > 4500 && airports.rows.length < 5500, `${airports.rows.length} rows`);
   const seen = new Set();
   for (const r of airports.rows) {
-    assert.equal(r.length, 9, r.join('|'));
+    assert.equal(r.length, 12, r.join('|'));
     assert.match(r[0], /^[A-Z0-9]{1,4}$/);
     assert.ok(!seen.has(r[0]), `duplicate ${r[0]}`);
     seen.add(r[0]);
@@ -127,12 +127,15 @@ test('airports.tsv: header, counts and identifiers', () => {
 });
 
 test('airports.tsv: field lengths, code page and layouts', () => {
-  for (const [ident, city, state, lat, lon, std, day, code, comments] of airports.rows) {
+  for (const [ident, city, state, lat, lon, std, day, code, comments, iata, name, kind] of airports.rows) {
     const where = ident;
     assert.ok(city.length >= 1 && city.length <= 25, `${where} City ${city}`);
+    assert.ok(name.length >= 1 && name.length <= 50, `${where} Name ${name}`);
+    assert.match(iata, /^([A-Z0-9]{3})?$/, where);
+    assert.match(kind, /^(large|medium|small|other)$/, where);
     assert.ok(state.length >= 1 && state.length <= 20, `${where} State ${state}`);
     assert.ok(comments.length <= 400, where);
-    for (const t of [city, state, comments]) {
+    for (const t of [city, state, comments, name]) {
       assert.ok(isCp1252(t), `${where}: ${t} not in Windows-1252`);
       assert.ok(!t.includes('"'), where);
       assert.equal(t, t.trim(), `${where}: blanks around ${t}`);
