@@ -82,16 +82,19 @@ QString SunTimeText(double T) {
     return TwoDigits(calc::wholeOf(h)) + TwoDigits(calc::wholeOf(m));
 }
 
+int LegYear(double legDate, const QDate& today) {
+    // (m * 100 + d) / 100 is the double a typed m.dd reads as, so equal dates compare equal.
+    const double todayDate = (today.month() * 100 + today.day()) / 100.0;
+    return today.year() + (legDate < todayDate ? 1 : 0);
+}
+
 SunriseSunset SunTimes(const QString& legDate, const QString& latText, const QString& lonText,
                        double zoneOffset, const QDate& today) {
     const double d = Val(legDate);
     const double month = Int(d);
     const double day = Int((d - month + 0.005) * 100);
 
-    // A plan lies in the future: a date earlier in the year than today is next year's.
-    // (m * 100 + d) / 100 is the double a typed m.dd reads as, so equal dates compare equal.
-    const double todayDate = (today.month() * 100 + today.day()) / 100.0;
-    const int year = today.year() + (d < todayDate ? 1 : 0);
+    const int year = LegYear(d, today);
 
     const double latitude = sunCoordinate(latText, 2);
     const double longitude = sunCoordinate(lonText, 3);

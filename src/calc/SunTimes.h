@@ -13,6 +13,10 @@ inline const QString NoSunTime = QStringLiteral("----");
 // minutes cut, not rounded (6.999 -> "0659"); NoSunTime when T is not a number.
 QString SunTimeText(double T);
 
+// The year of a leg date (m.dd): today's, or the next when the date is earlier in the year than
+// today (a plan lies in the future).
+int LegYear(double legDate, const QDate& today);
+
 // Local sunrise and sunset as hhmm, or NoSunTime.
 struct SunriseSunset {
     QString sunrise, sunset;
@@ -20,7 +24,7 @@ struct SunriseSunset {
 
 // Takes a leg date (m.dd), an airport's latitude and longitude texts, the GMT offset in force
 // there and today's date; returns the sunrise and sunset of that date. The year is today's, or
-// the next when the leg date is earlier in the year than today.
+// the next when the leg date is earlier in the year than today (LegYear).
 SunriseSunset SunTimes(const QString& legDate, const QString& latText, const QString& lonText,
                        double zoneOffset, const QDate& today);
 

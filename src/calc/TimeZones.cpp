@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calc/SunTimes.h"
 #include "core/Text.h"
 
 namespace tx {
@@ -12,18 +13,34 @@ constexpr double DefaultDSTStart = 4.01;
 constexpr double DefaultDSTEnd = 10.28;
 constexpr int MonthDays[13] = {31, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};  // [0] = Dec
 
-void daylightPeriod(const PlanState& s, const QString& zoneCode, std::optional<double>& start,
-                    std::optional<double>& end) {
-    start = DefaultDSTStart;
-    end = DefaultDSTEnd;
+// A period before 1.01: no date of the year lies in it.
+constexpr double NoDaylightStart = 0.0;
+constexpr double NoDaylightEnd = 0.01;
+
+void daylightPeriod(const PlanState& s, const QString& zoneCode, const QString& legDate,
+                    std::optional<double>& start, std::optional<double>& end) {
     const QString code = RTrim(zoneCode);
     const int rows = std::clamp<int>(s.TZRows, 0, TimeZoneTable::MaxRows);
-    for (int r = 1; r <= rows; ++r) {
-        if (code == s.TZCode[r]) {
-            start = s.TZDSTStart[r];
-            end = s.TZDSTEnd[r];
-            return;
-        }
+    int tzRow = 0;
+    for (int r = 1; r <= rows && tzRow == 0; ++r) {
+        if (code == s.TZCode[r]) tzRow = r;
+    }
+    const int year = LegYear(Val(legDate), s.Today);
+    const auto& yearly = s.TZYears.rows;
+    const auto firstOfCode = std::lower_bound(
+        yearly.begin(), yearly.end(), code,
+        [](const DaylightYearTable::Row& row, const QString& c) { return row.code < c; });
+    const bool hasYearly = firstOfCode != yearly.end() && firstOfCode->code == code;
+    if (hasYearly && !(tzRow != 0 && year == TimeZoneFileYear(s))) {
+        const int y = std::clamp(year, s.TZYears.FirstYear, s.TZYears.LastYear);
+        const auto row = std::find_if(firstOfCode, yearly.end(),
+                                      [&](const auto& r) { return r.code != code || r.year >= y; });
+        const bool found = row != yearly.end() && row->code == code && row->year == y;
+        start = found ? row->start : NoDaylightStart;
+        end = found ? row->end : NoDaylightEnd;
+    } else {
+        start = tzRow != 0 ? s.TZDSTStart[tzRow] : DefaultDSTStart;
+        end = tzRow != 0 ? s.TZDSTEnd[tzRow] : DefaultDSTEnd;
     }
 }
 
@@ -50,12 +67,12 @@ double monthDay(int month, int day) {
 
 void TXDep(PlanState& s) {
     Leg& leg = s.cur();
-    daylightPeriod(s, leg.DepZoneCode, leg.DepDSTStart, leg.DepDSTEnd);
+    daylightPeriod(s, leg.DepZoneCode, leg.LegDate, leg.DepDSTStart, leg.DepDSTEnd);
 }
 
 void TXDest(PlanState& s) {
     Leg& leg = s.cur();
-    daylightPeriod(s, leg.DestZoneCode, leg.DestDSTStart, leg.DestDSTEnd);
+    daylightPeriod(s, leg.DestZoneCode, leg.LegDate, leg.DestDSTStart, leg.DestDSTEnd);
 }
 
 void DepTZ(PlanState& s) {
@@ -69,6 +86,30 @@ void DestTZ(PlanState& s) {
     const double offset =
         zoneOffset(leg, leg.DestDSTStart, leg.DestDSTEnd, leg.DestDay, leg.DestStd);
     leg.DestZoneOffset = offset;
+}
+
+int TimeZoneFileYear(const PlanState& s) {
+    return s.TZExpiry.section(u'/', -1).trimmed().toInt();
+}
+
+QString NearestYearNote(const PlanState& s) {
+    const DaylightYearTable& t = s.TZYears;
+    if (t.rows.empty()) return {};
+    QStringList outside;
+    int nearest = 0;
+    for (const int year : {s.Today.year(), s.Today.year() + 1}) {
+        if ((year >= t.FirstYear && year <= t.LastYear) || year == TimeZoneFileYear(s)) continue;
+        outside << QString::number(year);
+        nearest = std::clamp(year, t.FirstYear, t.LastYear);
+    }
+    if (outside.isEmpty()) return {};
+    return QStringLiteral(
+               "TZYEARS.DAT holds the daylight periods of %1 to %2 only: legs in %3 "
+               "are computed with the periods of %4.")
+        .arg(t.FirstYear)
+        .arg(t.LastYear)
+        .arg(outside.join(QStringLiteral(" and ")))
+        .arg(nearest);
 }
 
 double DateRoll(double w) {

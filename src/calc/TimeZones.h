@@ -6,11 +6,20 @@
 
 namespace tx {
 
-// Daylight period of the departure (destination) zone of CurLeg, into DepDSTStart/DepDSTEnd
-// (DestDSTStart/DestDSTEnd): the first row of the time-zone table whose code matches, else 4.01
-// to 10.28.
+// Daylight period of the departure (destination) zone of CurLeg in the year of its date
+// (LegYear), into DepDSTStart/DepDSTEnd (DestDSTStart/DestDSTEnd). TZONES.DAT (its first row
+// whose code matches) for the year its TZExpiry names; otherwise the TZYEARS.DAT row of the code
+// and year, the year taken into FirstYear..LastYear (a code with rows but none for the year has
+// no daylight time that year); a code without yearly rows takes TZONES.DAT; else 4.01 to 10.28.
 void TXDep(PlanState& s);
 void TXDest(PlanState& s);
+
+// The year TZONES.DAT is for: the year of its TZExpiry ("12/31/2027"), or 0.
+int TimeZoneFileYear(const PlanState& s);
+
+// Empty, or a note that the legs of this year or the next (by Today) lie outside the years of
+// TZYEARS.DAT and of TZONES.DAT and take the periods of the nearest year of TZYEARS.DAT.
+QString NearestYearNote(const PlanState& s);
 
 // GMT offset in force at the departure (destination) on LegDate(CurLeg), into DepZoneOffset
 // (DestZoneOffset).

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace tx {
 
@@ -66,6 +67,21 @@ struct TimeZoneTable {
     QString TZExpiry;
 };
 
+// TZYEARS.DAT: the daylight period of zone codes year by year, FirstYear to LastYear. A code
+// with rows but none for a year has no daylight time that year. Empty (no rows) when the file
+// is missing or damaged; Problem then says why.
+struct DaylightYearTable {
+    static constexpr int MaxRows = 9600;  // 48 codes over 200 years
+    struct Row {
+        QString code;
+        int year = 0;
+        double start = 0, end = 0;
+    };
+    int FirstYear = 0, LastYear = 0;
+    std::vector<Row> rows;  // by code, then year; each code and year once
+    QString Problem;
+};
+
 // Working values of the leg being computed, carried from one entry step to the next: the two
 // ends (the departure's latitude text chooses the wind table with the destination's), and the
 // distance, table row and course sector the wind and the speed rule use.
@@ -115,6 +131,8 @@ class PlanState : public Settings,
     std::array<QString, 13> MonthNames;
     enum class View { TX, Pilot, Summary };  // the view a leg entry returns to
     View ViewMode = View::TX;
+
+    DaylightYearTable TZYears;
 
     // Today's date from the system clock, put here by the application (tests fix it).
     QDate Today;

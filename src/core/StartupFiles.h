@@ -1,5 +1,5 @@
 #pragma once
-// The small files of the program directory: TARVEX.DAT, TZONES.DAT and TXDefAC.DAT.
+// The small files of the program directory: TARVEX.DAT, TZONES.DAT, TZYEARS.DAT and TXDefAC.DAT.
 #include <QString>
 
 #include "core/PlanState.h"
@@ -22,6 +22,12 @@ void WriteSettingsFile(const PlanState& s);
 // table is unchanged.
 void ReadTimeZoneFile(PlanState& s);
 
+// TZYEARS.DAT: 4 header texts, the first and last year, the row count, then that many rows of
+// zone code (1 to 3 capital letters), year (first to last), first and last day of daylight time
+// (month.day), sorted by code and year. Throws FileError naming the row and what is wrong; on
+// failure the table is unchanged.
+void ReadDaylightYearsFile(PlanState& s);
+
 // TXDefAC.DAT: the aircraft file name. Throws FileError, also when the name is not a plain file
 // name of the program directory.
 QString ReadDefaultAircraftFile(const PlanState& s);
@@ -29,9 +35,10 @@ QString ReadDefaultAircraftFile(const PlanState& s);
 void WriteDefaultAircraftFile(const PlanState& s);
 
 // The start routine's file steps, in order: version text, TARVEX.DAT, TZONES.DAT, then under a
-// trap TXDefAC.DAT and the aircraft file. A failing TARVEX.DAT or TZONES.DAT throws FileError;
-// a failing default aircraft leaves none loaded, ACFileName empty and the reason in
-// AircraftLoadError.
+// trap TZYEARS.DAT, TXDefAC.DAT and the aircraft file. A failing TARVEX.DAT or TZONES.DAT throws
+// FileError; a missing or damaged TZYEARS.DAT leaves that table empty (every leg then takes the
+// periods of TZONES.DAT) and the reason in TZYears.Problem; a failing default aircraft leaves
+// none loaded, ACFileName empty and the reason in AircraftLoadError.
 void LoadStartFiles(PlanState& s);
 
 }  // namespace tx

@@ -92,6 +92,8 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
                "\"Zones\",\"\",\"\",\"\",\"\",\"12/31/2030\",\"\",\"\",\"\",3\r\n"
                "\"US\",3.14,11.07\r\n\"EU\",3.28,10.31\r\n\"AU\",10.03,4.04\r\n"))
         return false;
+    // A yearly table without rows: every leg takes the periods of TZONES.DAT.
+    if (!write(d, "TZYEARS.DAT", "\"Years\",\"\",\"\",\"\",2000,2060,0\r\n")) return false;
     if (options.withAircraft) {
         QByteArray ac = " 3\r\n" + kAircraftType.toLatin1() + "\r\nsample\r\n";
         for (int k = 0; k <= 3; ++k) ac += " " + QByteArray::number(300 + 40 * k) + "\r\n";

@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "airportdb/Backup.h"
+#include "calc/TimeZones.h"
 #include "core/ProgramDir.h"
 #include "core/SeqFile.h"
 #include "core/StartupFiles.h"
@@ -65,6 +66,17 @@ bool OpenStart(PlanState& s, AirportDatabase& adb, Platform& platform, TripLimit
         adb.db.close();
         return refuse(platform, e.message());
     }
+    // The yearly daylight table is a refinement: without it every leg takes TZONES.DAT.
+    if (!s.TZYears.Problem.isEmpty())
+        platform.messageBox(nullptr,
+                            QStringLiteral("%1\n\nEvery leg is computed with the daylight periods "
+                                           "of TZONES.DAT, whatever its year.")
+                                .arg(s.TZYears.Problem),
+                            QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                            Platform::Icon::Warning, Platform::Answer::OK);
+    if (const QString note = NearestYearNote(s); !note.isEmpty())
+        platform.messageBox(nullptr, note, QStringLiteral("Tarvex"), Platform::Buttons::OK,
+                            Platform::Icon::Information, Platform::Answer::OK);
     if (!s.AircraftLoadError.isEmpty())
         QTextStream(stderr) << "Tarvex: no aircraft loaded: " << s.AircraftLoadError << '\n';
     const TripLimitsRead read = LoadTripLimits(s);
