@@ -8,6 +8,7 @@
 #include "calc/LegComputation.h"
 #include "calc/SunTimes.h"
 #include "calc/TimeZones.h"
+#include "core/StartupFiles.h"
 #include "core/Text.h"
 #include "support/CalcTest.h"
 
@@ -107,6 +108,81 @@ class TestComputations : public QObject {
         TXDep(s);
         DepTZ(s);
         QCOMPARE(leg.DepZoneOffset, std::optional(offset));
+    }
+
+    // The shipped TZONES.DAT (2027) and TZYEARS.DAT: "code today date" -> the offset in force
+    // (standard/daylight NAM and IND -5/-4, EUR 1/2, AUS 10/11, NZL 12/13), then the note of
+    // a year outside both. namStart: the first day of NAM as a user corrected it in TZONES.DAT.
+    void periodOfTheLegsYear_data() {
+        addColumns<QString, double, QString>("leg", "namStart", "want");
+        const auto row = addRow<const char*, double, const char*>;
+        row("US 2026 eve", "NAM 2026-01-10 3.07", 0, "-5");
+        row("US 2026 first day", "NAM 2026-01-10 3.08", 0, "-4");
+        row("US 2026 last day", "NAM 2026-01-10 11.01", 0, "-4");
+        row("US 2026 after", "NAM 2026-01-10 11.02", 0, "-5");
+        row("US 2028 eve", "NAM 2028-01-10 3.11", 0, "-5");
+        row("US 2028 first day", "NAM 2028-01-10 3.12", 0, "-4");
+        row("US 2035 eve", "NAM 2035-01-10 3.10", 0, "-5");
+        row("US 2035 first day", "NAM 2035-01-10 3.11", 0, "-4");
+        row("EU 2026 eve", "EUR 2026-01-10 3.28", 0, "1");
+        row("EU 2026 first day", "EUR 2026-01-10 3.29", 0, "2");
+        row("EU 2026 last day", "EUR 2026-01-10 10.25", 0, "2");
+        row("EU 2026 after", "EUR 2026-01-10 10.26", 0, "1");
+        row("EU 2028 eve", "EUR 2028-01-10 3.25", 0, "1");
+        row("EU 2028 first day", "EUR 2028-01-10 3.26", 0, "2");
+        row("EU 2035 last day", "EUR 2035-01-10 10.28", 0, "2");
+        row("EU 2035 after", "EUR 2035-01-10 10.29", 0, "1");
+        row("AU 2026 eve", "AUS 2026-01-10 10.03", 0, "10");
+        row("AU 2026 first day", "AUS 2026-01-10 10.04", 0, "11");
+        row("AU 2028 last day", "AUS 2028-01-10 4.02", 0, "11");
+        row("AU 2028 after", "AUS 2028-01-10 4.03", 0, "10");
+        row("AU 2035 eve", "AUS 2035-01-10 10.06", 0, "10");
+        row("AU 2035 first day", "AUS 2035-01-10 10.07", 0, "11");
+        row("NZ 2026 eve", "NZL 2026-01-10 9.26", 0, "12");
+        row("NZ 2026 first day", "NZL 2026-01-10 9.27", 0, "13");
+        row("NZ 2028 last day", "NZL 2028-01-10 4.02", 0, "13");
+        row("NZ 2028 after", "NZL 2028-01-10 4.03", 0, "12");
+        row("NZ 2035 eve", "NZL 2035-01-10 9.29", 0, "12");
+        row("NZ 2035 first day", "NZL 2035-01-10 9.30", 0, "13");
+        // Planned in November 2026: January and April are 2027's, whose period ends on 4.04.
+        row("AU across New Year", "AUS 2026-11-01 1.10", 0, "11");
+        row("AU next year's last day", "AUS 2026-11-01 4.04", 0, "11");
+        row("AU next year's end", "AUS 2026-11-01 4.05", 0, "10");
+        row("user's 2027 counts", "NAM 2027-01-10 3.15", 3.20, "-5");
+        row("user's 2027 not for 2028", "NAM 2028-01-10 3.15", 3.20, "-4");
+        row("code without daylight that year", "IND 2005-01-10 7.01", 0, "-5");
+        row("before the table: 2000", "NAM 1999-01-10 4.01", 0,
+            "-5 | TZYEARS.DAT holds the daylight periods of 2000 to 2060 only: legs in 1999 are "
+            "computed with the periods of 2000.");
+        row("after the table: 2060", "NAM 2070-06-01 3.15", 3.20,
+            "-4 | TZYEARS.DAT holds the daylight periods of 2000 to 2060 only: legs in 2070 and "
+            "2071 are computed with the periods of 2060.");
+    }
+    void periodOfTheLegsYear() {
+        auto [legText, namStart, want] = fetch<QString, double, QString>("leg", "namStart", "want");
+        static const QHash<QString, QStringList> offsets{{"NAM", {"-5", "-4"}},
+                                                         {"IND", {"-5", "-4"}},
+                                                         {"EUR", {"1", "2"}},
+                                                         {"AUS", {"10", "11"}},
+                                                         {"NZL", {"12", "13"}}};
+        const QStringList e = legText.split(' ');
+        s.ProgramDir = TARVEX_PROGRAM_DATA;
+        ReadTimeZoneFile(s);
+        ReadDaylightYearsFile(s);
+        if (namStart != 0)
+            s.TZDSTStart[int(std::find(s.TZCode.begin(), s.TZCode.end(), "NAM") -
+                             s.TZCode.begin())] = namStart;
+        s.Today = QDate::fromString(e[1], Qt::ISODate);
+        Leg& leg = s.cur();
+        leg.DepZoneCode = e[0];
+        leg.LegDate = e[2];
+        leg.DepStd = offsets[e[0]][0];
+        leg.DepDay = offsets[e[0]][1];
+        TXDep(s);
+        DepTZ(s);
+        const QString note = NearestYearNote(s);
+        QCOMPARE(NumText(leg.DepZoneOffset.value_or(99)) + (note.isEmpty() ? "" : " | " + note),
+                 want);
     }
 
     // Date and civil time texts, tagged by their input.
