@@ -21,6 +21,11 @@ QByteArray zones(int rows) {
     return b;
 }
 
+// TZYEARS.DAT: the four header texts, then the years, row count and rows given.
+QByteArray years(const QByteArray& rest) {
+    return "\"Years\",\"a\",\"b\",\"c\"\r\n" + rest + "\r\n";
+}
+
 // The first line, then rows 0..n of speeds 200 + 10k and fuel flows 900 - 10k, usable fuel
 // 5000, reserve 1200. The older layout has no row count and 49 rows.
 QByteArray aircraft(int n, const QByteArray& first = "Sample Jet") {
@@ -94,6 +99,25 @@ class TestStartupFiles : public QObject {
             "stops: TZONES.DAT: the table holds -1 zone rows; at most 48 are allowed");
         row("fewer zone rows", Z, zones(3).replace(",3\r", ",4\r"),
             "stops: TZONES.DAT: the file ends too early (field 20)");
+        // A missing or damaged yearly table only says so: the start goes on.
+        const char* Y = "TZYEARS.DAT";
+        row("no TZYEARS.DAT", Y, QByteArray(), "TZYEARS.DAT: the file is missing");
+        row("years reversed", Y, years("2060,2000,0"),
+            "TZYEARS.DAT: the years 2060 to 2000 are not in order within 1900 to 2199");
+        row("too many year rows", Y, years("2000,2060,9601"),
+            "TZYEARS.DAT: the table holds 9601 rows; at most 9600 are allowed");
+        row("year rows end early", Y, years("2000,2060,3\r\n\"NAM\",2000,4.02,10.29"),
+            "TZYEARS.DAT: the file ends too early (field 12)");
+        row("lower-case code", Y, years("2000,2060,1\r\n\"nam\",2000,4.02,10.29"),
+            "TZYEARS.DAT: row 1: \"nam\" is not a zone code of 1 to 3 capital letters");
+        row("year outside", Y, years("2000,2060,1\r\n\"NAM\",2061,4.02,10.29"),
+            "TZYEARS.DAT: row 1: the year 2061 is not a whole year from 2000 to 2060");
+        row("no such day", Y, years("2000,2060,1\r\n\"NAM\",2000,4.31,10.29"),
+            "TZYEARS.DAT: row 1: 4.31 to 10.29 are not two month.day dates");
+        row("rows out of order", Y,
+            years("2000,2060,2\r\n\"NAM\",2001,4.01,10.28\r\n\"NAM\",2000,4.02,10.29"),
+            "TZYEARS.DAT: row 2: NAM 2000 does not follow NAM 2001 (rows go by code, then year, "
+            "each once)");
         row("10 settings", "TARVEX.DAT", SettingsLine.chopped(4),
             "stops: TARVEX.DAT: the file ends too early (field 11)");
         row("settings over 1 MB", "TARVEX.DAT", padded(SettingsLine, MB + 1),
@@ -122,11 +146,13 @@ class TestStartupFiles : public QObject {
     }
     void startFiles() {
         auto [file, bytes, want] = fetch<QString, QByteArray, QString>("file", "bytes", "want");
-        for (const auto& [name, good] : {std::pair<QString, QByteArray>{"TARVEX.DAT", SettingsLine},
-                                         {"TZONES.DAT", zones(2)},
-                                         {"TXDefAC.DAT", "A.AC\r\n"},
-                                         {"A.AC", currentLayout(5)},
-                                         {"../outside.AC", currentLayout(5)}}) {
+        for (const auto& [name, good] :
+             {std::pair<QString, QByteArray>{"TARVEX.DAT", SettingsLine},
+              {"TZONES.DAT", zones(2)},
+              {"TZYEARS.DAT", years("2000,2060,1\r\n\"ZZ\",2000,4.02,10.29")},
+              {"TXDefAC.DAT", "A.AC\r\n"},
+              {"A.AC", currentLayout(5)},
+              {"../outside.AC", currentLayout(5)}}) {
             QFile::remove(QDir(dir_).filePath(name));
             if (name != file || !bytes.isNull()) put(name, name == file ? bytes : good);
         }
@@ -145,7 +171,11 @@ class TestStartupFiles : public QObject {
                                         s.ACFileName, s.ACType)
                                    .arg(s.ACRows)
                                    .arg(s.ACSpeed[s.ACRows]);
-        QCOMPARE(s.ACFileName.isEmpty() ? s.AircraftLoadError : loaded, inDir(want));
+        QCOMPARE(!s.TZYears.Problem.isEmpty() ? s.TZYears.Problem
+                 : s.ACFileName.isEmpty()     ? s.AircraftLoadError
+                                              : loaded,
+                 inDir(want));
+        QCOMPARE(s.TZYears.rows.size(), s.TZYears.Problem.isEmpty() ? 1u : 0u);
         QCOMPARE(s.ACFileName.isEmpty(), !s.AircraftLoadError.isEmpty());
     }
 
