@@ -38,6 +38,9 @@ QByteArray liveTemplate(const QString& dir) {
             "INSERT INTO tblFBOs (AirportID, Name, Freq, \"Default\") VALUES (1, 'Jet "
             "Center', '122.950', 1)");
     }
+    // Opened once more, as the program opens it: opening fills the keys and word rows of
+    // airports written without them, so only then do its bytes stay as they are.
+    tx::Db().open(path);
     const QByteArray bytes = readAll(path);
     QFile::remove(path);
     return bytes;
