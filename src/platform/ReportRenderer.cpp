@@ -88,7 +88,7 @@ QByteArray ReportPdf(const QString& title, const ReportLines& lines, QString& er
         writer.setPageSize(QPageSize(QPageSize::Letter));
         writer.setResolution(600);
         if (!RenderReport(writer, lines, error)) return {};
-    }  // the writer finishes the document as it goes
+    }  // the PDF is complete once its writer is gone
     return pdf;
 }
 
