@@ -120,10 +120,6 @@ void deleteServices(Db& db, qint64 airportId) {
 
 }  // namespace
 
-void DeleteServicesOf(Db& db, qint64 airportId) {
-    db.transaction([&] { deleteServices(db, airportId); });
-}
-
 void DeleteAirport(Db& db, qint64 airportId) {
     db.transaction([&] {
         db.execute(QStringLiteral("DELETE FROM tblAirports WHERE ID = ?1"), {airportId});

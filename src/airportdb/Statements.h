@@ -37,7 +37,6 @@ Recordset OpenServiceRow(Db& db, ServiceTable t, qint64 rowId);    // one row by
 // changing nothing, when rowId is not a row of that airport in that table.
 void MakeDefault(Db& db, ServiceTable t, qint64 airportId, qint64 rowId);
 Recordset OpenServiceTable(Db& db, ServiceTable t);  // for adding a row
-void DeleteServicesOf(Db& db, qint64 airportId);     // from the five tables, one transaction
 // The airport's row and then its service rows, in one transaction: an airport never leaves service
 // rows behind.
 void DeleteAirport(Db& db, qint64 airportId);

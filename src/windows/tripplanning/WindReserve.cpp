@@ -177,7 +177,6 @@ void TripPlanning::CompleteLeg(double reserve) {
 
     if (s_.NumLegs < s_.CurLeg) s_.NumLegs = s_.CurLeg;
     FinishedLeg = s_.CurLeg;
-    ReenteredLeg = s_.NumLegs > FinishedLeg ? FinishedLeg : 0;
 
     lboTX->setEnabled(true);
     RefillPlanLists();
