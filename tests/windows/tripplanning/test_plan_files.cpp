@@ -227,6 +227,8 @@ class TestPlanFiles : public QObject {
                     !w->mnuViePilot->isEnabled() && w->planFileName().isEmpty());
         } else if (command == "retrieve") {
             QVERIFY(w->frameTXRetDel->isVisible() && w->lboTX->count() == 0);
+            QCOMPARE(w->frameTXRetDel->title() + '|' + w->cmdRetDelTX->text(),
+                     QString(" Retrieve Tarvex Plan |&Retrieve"));
             QCOMPARE(listLines(w->flbTXRetrieve), saving ? QStringList{"trip.tx"} : QStringList{});
             // The plan is empty from here on: Cancel leaves nothing to save, print or view.
             QTest::mouseClick(w->cmdCanRetrieve, Qt::LeftButton);
@@ -374,6 +376,8 @@ class TestPlanFiles : public QObject {
             WriteFile(planFile(other), "kept");
         WriteFile(planFile("old.tx"), old);
         w->mnuFilRetDel[1]->trigger();
+        QCOMPARE(w->frameTXRetDel->title() + '|' + w->cmdRetDelTX->text(),
+                 QString(" Delete Tarvex Plan |&Delete"));
         clickRow(w->flbTXRetrieve, int(listLines(w->flbTXRetrieve).indexOf("trip.tx")));
         QTest::mouseClick(w->cmdRetDelTX, Qt::LeftButton);
         QCOMPARE(planFiles(), QStringList({"TRIP.tx", "Trip.txt", "old.tx", "trip.pdf"}));
