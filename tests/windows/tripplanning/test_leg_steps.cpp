@@ -203,23 +203,6 @@ class TestLegSteps : public QObject {
         QCOMPARE(w->txtDestID->text() + w->txtDestCity->text(), QString());
     }
 
-    // Without an aircraft the leg stops at the wind with the warning; the plan stays empty.
-    void noAircraftStopsAtTheWind() {
-        prog = std::make_unique<TestProgram>(ProgramOptions{false});
-        QVERIFY((w = prog->showPlanning()));
-        enterLeg(w, {"", "", "0704", "0800", "kase", "kden"});
-        okServices();
-        prog->platform.messages.clear();
-        typeAndReturn({});
-        const QStringList shown = prog->shownMessages();
-        QVERIFY2(
-            shown.size() == 1 &&
-                shown[0].startsWith("Warning!: Before continuing, you must select an AIRCRAFT."),
-            qPrintable(shown.join('\n')));
-        QVERIFY(focusName() == "txtWind" && prog->s.NumLegs == 0 &&
-                prog->s.leg(1).PlanLine.isEmpty() && w->lboTX->count() == 0);
-    }
-
     // KDEN - KASE: 109 n.mi. (row 1, 340 kt), course 250.04 -> sector 25, high table -57,
     // proposed Int(-57 * 0.3) = -18.
     void windRefusal() {

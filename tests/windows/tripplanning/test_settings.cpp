@@ -117,11 +117,20 @@ class TestSettings : public QObject {
         }
     }
 
-    // Without an aircraft at start, choosing one asks nothing, remembers it, and the next leg is
-    // computed with it without the warning: 109 n.mi. at 500 - 18 kt = 0.22 h, burn 440, reserve
-    // 900.
+    // Without an aircraft at start a leg stops at the wind with the warning, the plan staying
+    // empty. Choosing one then asks nothing, remembers it, and the next leg is computed with it
+    // without the warning: 109 n.mi. at 500 - 18 kt = 0.22 h, burn 440, reserve 900.
     void firstAircraftOnAnEmptyPlan() {
         start(false);
+        enterLeg(w, {"", "", "0704", "0800", "kden", "", "kase"});
+        prog->platform.messages.clear();
+        typeAndReturn({});
+        QCOMPARE(prog->shownMessages().join('\n').left(57),
+                 QString("Warning!: Before continuing, you must select an AIRCRAFT."));
+        QVERIFY(prog->platform.messages.size() == 1 && focusName() == "txtWind" &&
+                prog->s.NumLegs == 0 && prog->s.leg(1).PlanLine.isEmpty() &&
+                w->lboTX->count() == 0);
+        QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
         prog->platform.messages.clear();
         w->mnuSetChange->trigger();
         w->flbTXAircraft->setCurrentRow(1);
