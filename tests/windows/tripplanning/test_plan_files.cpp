@@ -156,7 +156,8 @@ class TestPlanFiles : public QObject {
     // Yes opens the file-name frame, where a save that fails says which file and why and keeps
     // the frame open, the plan in memory and what waits for the save undone (before a new plan
     // the plan folder is gone, before a retrieve a folder bears the report's name, before the
-    // exit no name is typed); the save that then completes lets it happen.
+    // exit no name is typed); the save that then completes lets it happen. Each way out (the
+    // button, File, Exit and closing the window) ends the program and closes the database.
     void saveQuestions_data() {
         addColumns<QString, bool, Answer>("command", "legs", "answer");
         for (const QString c : {"new", "retrieve", "exit"}) {
@@ -176,6 +177,10 @@ class TestPlanFiles : public QObject {
             w->mnuFilNew->trigger();
         else if (command == "retrieve")
             w->mnuFilRetDel[0]->trigger();
+        else if (!legs)
+            w->mnuFilExit->trigger();
+        else if (answer == Answer::No)
+            w->close();
         else
             QTest::mouseClick(w->cmdExitTX, Qt::LeftButton);
 
@@ -220,6 +225,8 @@ class TestPlanFiles : public QObject {
         }
         QCOMPARE(planFiles(), saving ? QStringList({"trip.tx", "trip.txt"}) : QStringList());
         QCOMPARE(prog->quitCalls, exit && answer != Answer::Cancel ? 1 : 0);
+        QVERIFY(!prog->quitCalls ||
+                (!prog->adb.db.isOpen() && !prog->adb.AirportsRs.has_value() && w->isHidden()));
         QVERIFY(w->pendingAction() == TripPlanning::Pending::None);
         if (command == "new") {
             QCOMPARE(w->cmdContinuePlanning->text(), QString("&Begin Planning"));

@@ -213,26 +213,6 @@ class TestTripPlanning : public QObject {
         QCOMPARE(focusName() + prog->s.leg(1).TorL, "txtDate" + shown);
     }
 
-    // Each way out ends the program and closes the database, a plan with legs once its save is
-    // declined (No, the default answer).
-    void exitEndsProgram_data() {
-        addColumns<QString, int>("how", "legs");
-        for (const char* row : {"cmdExitTX 0", "cmdExitTX 2", "mnuFilExit 0", "close 2"})
-            QTest::newRow(row) << words(row)[0] << words(row)[1].toInt();
-    }
-    void exitEndsProgram() {
-        auto [how, legs] = fetch<QString, int>("how", "legs");
-        QVERIFY(open(legs, false));
-        if (how == "cmdExitTX")
-            QTest::mouseClick(w->cmdExitTX, Qt::LeftButton);
-        else if (how == "mnuFilExit")
-            w->mnuFilExit->trigger();
-        else
-            w->close();
-        QVERIFY(prog->quitCalls == 1 && !prog->adb.db.isOpen() &&
-                !prog->adb.AirportsRs.has_value() && w->isHidden());
-    }
-
     // Steps (runSteps) that open a frame over a three-leg plan: while it is open only its own
     // controls (and those named free) can be used, no top menu among them; Escape closes it as
     // its Cancel (the services frame as its O.K.) would, leaving the focus where that leaves it.
