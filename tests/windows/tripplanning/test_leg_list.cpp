@@ -46,7 +46,8 @@ class TestLegList : public QObject {
 
     // A click shows the leg; the button opens that leg's comments, not those of the last leg. A
     // typed double quote becomes a blank, a pasted one is refused at Save and then shown as a
-    // blank, with one warning each time. Cancel stores nothing; Erase empties the box.
+    // blank, with one warning each time. Cancel stores nothing; Erase empties the box. Ctrl+C
+    // copies the selected lines.
     void clickAndComments() {
         PlanState& s = prog->s;
         s.leg(1).LegComments = "Crew swap";
@@ -92,6 +93,12 @@ class TestLegList : public QObject {
         QTest::keyClick(w->txtLegComments, Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(s.leg(2).LegComments, QString("New note"));
         QVERIFY(w->frameLegComments->isHidden());
+        // Ctrl+C: the selected lines in list order, each ended by CR LF, after a CR LF of their
+        // own.
+        w->lboTX->clearSelection();
+        for (int r : {2, 0}) w->lboTX->item(r)->setSelected(true);
+        QTest::keyClick(w->lboTX, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("\r\nOne\r\nThree\r\n"));
     }
 
     // Comments with characters the plan file cannot hold: at Save the user is told what each
@@ -129,14 +136,6 @@ class TestLegList : public QObject {
                  yes ? QString::fromUtf8("Lódz ? Kraków ? Leba") : QString());
         QCOMPARE(box->isVisible(), !yes);
         if (!yes) QCOMPARE(box->toPlainText() + focusName(), typed + box->objectName());
-    }
-
-    // Ctrl+C: the selected lines in list order, each ended by CR LF, after a CR LF of their own.
-    void copyRows() {
-        w->lboTX->clearSelection();
-        for (int r : {2, 0}) w->lboTX->item(r)->setSelected(true);
-        QTest::keyClick(w->lboTX, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("\r\nOne\r\nThree\r\n"));
     }
 };
 
