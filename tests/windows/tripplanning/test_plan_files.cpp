@@ -275,15 +275,45 @@ class TestPlanFiles : public QObject {
         const QStringList planning = first(listLines(w->lboTX)),
                           pilot = first(listLines(w->lboPilot)),
                           summary = first(listLines(w->lboSummary));
+        // Trip details with the aircraft present: refused once, then heading both views, the fuel
+        // unit under the pilot view's fuel column; a new plan has none, a retrieved one its own.
+        const bool details = aircraft == "present";
+        const QString line = "Aircraft: N123AB  Crew: Lee, Ann \"Red\"  Passengers: 4  Fuel: kg";
+        const auto shown = [&] {
+            return w->lblPilDetails->text() + '|' + w->lblSumDetails->text() + '|' +
+                   QString::number(w->lblPilot2->text().indexOf("kg") -
+                                   w->lblPilot1->text().indexOf("Fuel"));
+        };
+        if (details) {
+            clickRow(w->lboTX, 0);
+            w->mnuEdiDetails->trigger();
+            QVERIFY(w->frameTripDetails->isVisible() && !w->mnufil->menuAction()->isEnabled() &&
+                    focusName() == "txtTail");
+            QTest::keyClicks(w->txtTail, "N123AB");
+            QTest::keyClicks(w->txtCrew, "Lee, Ann \"Red\"");
+            QTest::keyClicks(w->txtPax, "4a");
+            w->cboFuelUnit->setCurrentText("kg");
+            QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
+            QVERIFY(prog->platform.messages.size() == 1 &&
+                    prog->platform.messages[0].text.contains("passengers") &&
+                    w->frameTripDetails->isVisible());
+            QTest::keyClick(w->txtPax, Qt::Key_Backspace);
+            QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
+            QVERIFY(pageOpen() && w->frameTripDetails->isHidden());
+            QCOMPARE(shown(), line + '|' + line + "|0");
+        }
+        const QString none = "||" + QString::number(-1 - w->lblPilot1->text().indexOf("Fuel"));
         prog->s.NumLegs = static_cast<std::int16_t>(legs);
         if (aircraft == "none") prog->s.ACFileName.clear();
         savePlan("four");
+        QCOMPARE(fileLines("four.txt").contains(line), details);
         prog->s.ACFileName = "TEST.AC";
         QByteArray plan = ReadFile(planFile("four.tx"));
         QVERIFY(plan.contains(aircraft == "none" ? ",\"\"\r\n\"\"," : ",\"TEST.AC\"\r\n"));
         WriteFile(planFile("four.tx"), plan.replace(",\"TEST.AC\"\r\n", ",\"OTHER.AC\"\r\n"));
         prog->platform.answers = {Answer::No};
         w->mnuFilNew->trigger();
+        QCOMPARE(shown(), none);
         prog->platform.messages.clear();
         w->mnuFilRetDel[0]->trigger();
         QCOMPARE(focusName(), QString("flbTXRetrieve"));
@@ -292,6 +322,7 @@ class TestPlanFiles : public QObject {
         typeAndReturn({});
 
         QVERIFY(w->frameTXRetDel->isHidden());
+        QCOMPARE(shown(), details ? line + '|' + line + "|0" : none);
         QCOMPARE(listLines(w->lboTX) + listLines(w->lboPilot) + listLines(w->lboSummary) +
                      QStringList{w->lblTXDist->text() + '|' + w->lblTXTime->text()},
                  planning + pilot + summary + QStringList{legs == 4 ? "436| 1+20" : "109| 0+20"});
@@ -317,45 +348,6 @@ class TestPlanFiles : public QObject {
         enterLeg(w, {"", "", "", "1600", "", "kase", "", ""});
         QCOMPARE(listLines(w->lboTX).value(4),
                  " 5" + kThreeLegLines[2].mid(2).replace("0900", "1600").replace("0930", "1630"));
-    }
-
-    // Edit, Trip Details: details the plan file cannot hold are refused, the frame staying open;
-    // saved ones head both views, the fuel unit under the pilot view's fuel column, and go into
-    // the plan file and its report; a new plan has none, a retrieved one its own.
-    void tripDetails() {
-        QVERIFY(enterPlan());
-        clickRow(w->lboTX, 0);
-        w->mnuEdiDetails->trigger();
-        QVERIFY(w->frameTripDetails->isVisible() && !w->mnufil->menuAction()->isEnabled() &&
-                focusName() == "txtTail");
-        QTest::keyClicks(w->txtTail, "N123AB");
-        QTest::keyClicks(w->txtCrew, "Lee, Ann \"Red\"");
-        QTest::keyClicks(w->txtPax, "4a");
-        w->cboFuelUnit->setCurrentText("kg");
-        QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
-        QVERIFY(prog->platform.messages.size() == 1 &&
-                prog->platform.messages[0].text.contains("passengers") &&
-                w->frameTripDetails->isVisible());
-        QTest::keyClick(w->txtPax, Qt::Key_Backspace);
-        QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
-        QVERIFY(pageOpen() && w->frameTripDetails->isHidden());
-
-        const QString line = "Aircraft: N123AB  Crew: Lee, Ann \"Red\"  Passengers: 4  Fuel: kg";
-        const auto shown = [&] {
-            return w->lblPilDetails->text() + '|' + w->lblSumDetails->text() + '|' +
-                   QString::number(w->lblPilot2->text().indexOf("kg") -
-                                   w->lblPilot1->text().indexOf("Fuel"));
-        };
-        QCOMPARE(shown(), line + '|' + line + "|0");
-        savePlan("trip");
-        QVERIFY(fileLines("trip.txt").contains(line));
-        prog->platform.answers = {Answer::No};
-        w->mnuFilNew->trigger();
-        QCOMPARE(shown(), "||" + QString::number(-1 - w->lblPilot1->text().indexOf("Fuel")));
-        w->mnuFilRetDel[0]->trigger();
-        typeAndReturn({});
-        typeAndReturn({});
-        QCOMPARE(shown(), line + '|' + line + "|0");
     }
 
     // File, Delete takes exactly the plan file picked and its text report, nothing else: a name
