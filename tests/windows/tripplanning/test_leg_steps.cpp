@@ -183,14 +183,12 @@ class TestLegSteps : public QObject {
     }
 
     // Back or Cancel during a city search ends it: the search box and the browse buttons go.
-    // A cancelled leg keeps nothing: Continue then offers no destination.
     void backAndCancelEndTheSearch_data() {
         addColumns<QStringList, QString>("steps", "button");
         addRow("Back in the search box", QStringList{"XQ1"}, "cmdBack");
         addRow("Cancel in the search box", QStringList{"XQ1"}, "cmdLegCancel");
         addRow("Back after a search", QStringList{"XQ1", "den"}, "cmdBack");
         addRow("Cancel after a search", QStringList{"XQ1", "den"}, "cmdLegCancel");
-        addRow("Cancel at the wind", QStringList{"kden", ""}, "cmdLegCancel");
     }
     void backAndCancelEndTheSearch() {
         auto [steps, button] = fetch<QStringList, QString>("steps", "button");
@@ -198,9 +196,6 @@ class TestLegSteps : public QObject {
         QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
         QVERIFY(w->txtDestSearch->isHidden() && w->cmdDestPrev->isHidden() &&
                 w->cmdDestNext->isHidden());
-        if (button == "cmdBack" || steps == QStringList{"XQ1"}) return;
-        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
-        QCOMPARE(w->txtDestID->text() + w->txtDestCity->text(), QString());
     }
 
     // KDEN - KASE: 109 n.mi. (row 1, 340 kt), course 250.04 -> sector 25, high table -57,
