@@ -80,16 +80,10 @@ class TestPlanFiles : public QObject {
     void init() {
         prog = std::make_unique<TestProgram>();
         plans = std::make_unique<QTemporaryDir>();
-        QVERIFY(prog->started() && plans->isValid());
-        w = prog->showPlanning();
-        QVERIFY(w);
+        QVERIFY(plans->isValid() && (w = prog->showPlanning()));
         w->PlanDir = plans->path();
     }
-    void cleanup() {
-        w = nullptr;
-        prog.reset();
-        plans.reset();
-    }
+    void cleanup() { prog.reset(), plans.reset(); }
 
     // A save from File, Save or from a view frame's "&Save": the page with its menus, or that
     // frame's six controls, locked under the file-name frame. The box drops, with a beep, the

@@ -104,17 +104,11 @@ class TestPrinting : public QObject {
   private slots:
     void init() {
         prog = std::make_unique<TestProgram>();
-        QVERIFY(prog->started());
-        w = prog->showPlanning();
-        QVERIFY(w);
-        QVERIFY(enterThreeLegPlan(w));
+        QVERIFY((w = prog->showPlanning()) && enterThreeLegPlan(w));
         prog->platform.messages.clear();
         w->txtTXFileName->setText("trip");
     }
-    void cleanup() {
-        w = nullptr;
-        prog.reset();
-    }
+    void cleanup() { prog.reset(); }
 
     // File, Print and a view frame's "&Print" hand the platform the report of their format,
     // named from the file-name box and dated by the clock, its title bold where the format puts
