@@ -74,32 +74,27 @@ class TestLegEditing : public QObject {
         prog->platform.messages.clear();
         clickRow(w->lboTX, row);
         w->findChild<QAction*>(entry)->trigger();
-        QCOMPARE(planLines(), lines);
+        QCOMPARE(planLines() << w->lblTXDist->text() + '|' + w->lblTXTime->text(),
+                 QStringList(lines) << totals);
         QCOMPARE(int(s.NumLegs), int(lines.size()));
-        QCOMPARE(w->lblTXDist->text() + '|' + w->lblTXTime->text(), totals);
-        if (twenty) {
-            QCOMPARE(prog->platform.messages.size(), 1);
-            QCOMPARE(prog->platform.messages[0].title, QString("Max of 20 Legs !!"));
-            QVERIFY(s.leg(21).PlanLine.isEmpty());
-            return;
-        }
-        for (int k = 1; k <= s.NumLegs; ++k) {
-            QCOMPARE(w->lboPilot->item(3 * k - 3)->text().left(2), QString("%1").arg(k, 2));
-            QVERIFY(w->lboSummary->item(8 * k - 8)->text().endsWith("Leg  " + QString::number(k)));
-        }
-        QCOMPARE(w->lboSummary->count(), 8 * s.NumLegs);
+        QVERIFY(!twenty || (prog->platform.messages.size() == 1 &&
+                            prog->platform.messages[0].title == "Max of 20 Legs !!" &&
+                            s.leg(21).PlanLine.isEmpty()));
+        if (twenty) return;
         if (s.NumLegs < 3) QVERIFY(s.leg(3).PlanLine.isEmpty() && s.leg(3).DepID.isEmpty());
-        QCOMPARE(w->txtLeg->text(), QString::number(s.NumLegs + 1));
-        QCOMPARE(w->txtDepID->text(), s.leg(s.NumLegs).DestID);
-        QVERIFY(w->txtDestID->text().isEmpty() && w->txtWind->text().isEmpty());
+        // The view lists refilled: their lines, renumbered, are pinned in test_leg_moves.
+        QCOMPARE(QStringList({listLines(w->lboPilot).value(3 * s.NumLegs - 3),
+                              QString::number(w->lboSummary->count()), w->txtLeg->text(),
+                              w->txtDepID->text(), w->txtDestID->text() + w->txtWind->text()}),
+                 QStringList({s.leg(s.NumLegs).PilotLine1, QString::number(8 * s.NumLegs),
+                              QString::number(s.NumLegs + 1), s.leg(s.NumLegs).DestID, ""}));
         QVERIFY(editEntriesOff() && w->cmdEnterComments->isHidden());
         if (s.SelLeg > s.NumLegs) {
             for (QAction* a : {w->mnuEdiInsert, w->mnuEdiDel, w->mnuEdiEdit}) {
                 a->setEnabled(true);  // off, but reached anyway
                 a->trigger();
             }
-            QCOMPARE(planLines(), lines);
-            QVERIFY(w->framePlanning->isHidden());
+            QVERIFY(planLines() == lines && w->framePlanning->isHidden());
         }
         QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
         QCOMPARE(w->txtLeg->text(), QString::number(s.NumLegs + 1));
@@ -113,16 +108,16 @@ class TestLegEditing : public QObject {
         s.leg(1).DestCityStateF = "Teterboro, NJ";
         clickRow(w->lboTX, 1);
         w->mnuEdiEdit->trigger();
-        QVERIFY(w->framePlanning->isVisible() && w->cmdContinuePlanning->isHidden());
-        QCOMPARE(focusName(), QString("txtLeg"));
-        QCOMPARE(w->txtLeg->text() + ' ' + w->txtDate->text(), QString("2 07/04"));
-        QCOMPARE(w->txtDepID->text() + ' ' + w->txtDepCity->text(), QString("KTEB Teterboro, NJ"));
-        QVERIFY(editEntriesOff());
+        QVERIFY(w->framePlanning->isVisible() && w->cmdContinuePlanning->isHidden() &&
+                editEntriesOff());
+        QCOMPARE(QStringList({focusName(), w->txtLeg->text(), w->txtDate->text(),
+                              w->txtDepID->text(), w->txtDepCity->text()}),
+                 QStringList({"txtLeg", "2", "07/04", "KTEB", "Teterboro, NJ"}));
         reenter();
-        QVERIFY(w->lboTX->item(1)->text().startsWith(
-            " 2  04Jul Teterboro(KTEB)      1200   Denver(KDEN)         "));
-        QCOMPARE(w->lboTX->item(2)->text(), kThreeLegLines[2]);
-        QCOMPARE(w->txtLeg->text(), QString("4"));
+        QCOMPARE(
+            planLines().value(1).left(59) + '|' + planLines().value(2) + '|' + w->txtLeg->text(),
+            " 2  04Jul Teterboro(KTEB)      1200   Denver(KDEN)         |" + kThreeLegLines[2] +
+                "|4");
     }
 
     // The comments asked for after an edit belong to the leg entered, not to the one clicked.
@@ -170,10 +165,9 @@ class TestLegEditing : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         else
             QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
-        QVERIFY(w->framePlanning->isHidden());
+        QVERIFY(w->framePlanning->isHidden() && prog->s.NumLegs == 3);
         QCOMPARE(legs(), before);
         QCOMPARE(planLines(), kThreeLegLines);
-        QCOMPARE(int(prog->s.NumLegs), 3);
     }
 
     // A double click opens the leg of the row for editing; entered again (or cancelled) it comes
@@ -197,23 +191,18 @@ class TestLegEditing : public QObject {
         if (commentsOpen) QTest::mouseClick(w->cmdPilotComments, Qt::LeftButton);
         doubleClickRow(l, row);
         QVERIFY(w->framePilot->isHidden() && w->frameSummary->isHidden() &&
-                w->framePlanning->isVisible());
-        QCOMPARE(w->txtLeg->text(), QString::number(leg));
-        QCOMPARE(focusName(), QString("txtLeg"));
-        QVERIFY(w->mnufil->menuAction()->isVisible() && !w->mnufil->menuAction()->isEnabled());
+                w->framePlanning->isVisible() && w->mnufil->menuAction()->isVisible() &&
+                !w->mnufil->menuAction()->isEnabled());
+        QCOMPARE(w->txtLeg->text() + focusName(), QString::number(leg) + "txtLeg");
         if (commentsOpen)
             QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
         else
             reenter();
         QCOMPARE(planLines(), kThreeLegLines);
-        if (l == w->lboTX) {
-            QCOMPARE(focusName(), QString("cmdContinuePlanning"));
-            return;
-        }
-        QVERIFY(l->isVisible());
-        QCOMPARE(focusName(), listName);
+        QVERIFY(l != w->lboTX || focusName() == "cmdContinuePlanning");
+        if (l == w->lboTX) return;
+        QVERIFY(l->isVisible() && focusName() == listName && prog->s.FmtSelLeg == leg);
         QCOMPARE(l->currentRow(), pilot ? 3 * leg - 2 : 8 * leg - 1);
-        QCOMPARE(int(prog->s.FmtSelLeg), leg);
         for (QPushButton* b : {w->cmdPExitToPlanPage, w->cmdSummaryFormat, w->cmdPSave})
             QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
         QVERIFY(w->framePilotComments->isHidden() && !w->cmdPilotComments->isHidden());

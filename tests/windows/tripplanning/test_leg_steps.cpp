@@ -64,34 +64,32 @@ class TestLegSteps : public QObject {
                     .contains(QRect(w->frameFBOs->mapTo(w, QPoint()), w->frameFBOs->size())));
         const QString frontRange =
             pad25("Front Range Aviation") + ' ' + pad25("303-555-0102") + " 130.65 ";
-        QCOMPARE(leg1.DepFBO, frontRange);
-        QVERIFY(isDefault(ServiceTable::Catering, "Sky Catering"));
+        QVERIFY(leg1.DepFBO == frontRange && isDefault(ServiceTable::Catering, "Sky Catering"));
         // Another FBO picked is the airport's default at once; the leg keeps the one it left from.
         QTest::keyClick(w->cboFBOs, Qt::Key_Down);
-        QVERIFY(isDefault(ServiceTable::FBOs, "Plains Air"));
-        QCOMPARE(leg1.DepFBO, frontRange);
+        QVERIFY(isDefault(ServiceTable::FBOs, "Plains Air") && leg1.DepFBO == frontRange);
         okServices();
 
         typeAndReturn("kteb");
         // Neither FBO is a default: the first is made the default and named by the leg. The
         // stored default crew hotel is chosen; no passenger hotel here, not Denver's.
         QVERIFY(isDefault(ServiceTable::FBOs, "Meadowlands Jet Base"));
-        QCOMPARE(leg1.DestFBONamePhone, QString("Meadowlands Jet Base  201-555-0140"));
-        QCOMPARE(leg1.DestCrewHotel, pad25("Bergen Suites") + " 201-555-0151");
-        QCOMPARE(leg1.DestPaxHotel, QString(" "));
+        QCOMPARE(
+            leg1.DestFBONamePhone + '|' + leg1.DestCrewHotel + '|' + leg1.DestPaxHotel,
+            "Meadowlands Jet Base  201-555-0140|" + pad25("Bergen Suites") + " 201-555-0151| ");
         // Picking the current default writes nothing; another entry is written at once.
         const int changes = sqlite3_total_changes(prog->adb.db.handle());
         emit w->cboCrewHotels->activated(1);
         QCOMPARE(sqlite3_total_changes(prog->adb.db.handle()), changes);
         QTest::keyClick(w->cboCrewHotels, Qt::Key_Up);
-        QVERIFY(isDefault(ServiceTable::CrewHotels, "Harbor Crew Inn"));
         // Another FBO picked is the one the leg reports, name and phone included.
         QTest::keyClick(w->cboFBOs, Qt::Key_Down);
-        QCOMPARE(leg1.DestFBONamePhone, QString("Hudson Air Services  201-555-0141"));
+        QVERIFY(isDefault(ServiceTable::CrewHotels, "Harbor Crew Inn") &&
+                leg1.DestFBONamePhone == "Hudson Air Services  201-555-0141");
         // The FBO shows included, the empty flags unchecked and still empty: FBO left out of the
         // printout, crew hotel put in.
-        QVERIFY(w->chkPlanFBO->isVisible() && w->chkPlanFBO->isChecked());
-        QVERIFY(!w->chkPlanCr->isChecked() && !leg1.InclCrewHotel.has_value());
+        QVERIFY(w->chkPlanFBO->isVisible() && w->chkPlanFBO->isChecked() &&
+                !w->chkPlanCr->isChecked() && !leg1.InclCrewHotel.has_value());
         QTest::keyClick(w->chkPlanFBO, Qt::Key_Space);
         QTest::keyClick(w->chkPlanCr, Qt::Key_Space);
         okServices();  // the wind proposed: 14
@@ -129,20 +127,16 @@ class TestLegSteps : public QObject {
  2  04Jul Teterboro(KTEB)      2030   London(EGLL)         0914+D  07+34   2991  11355
  3  05Jul London(EGLL)         1221   Paris(LFPB)          1400    00+29    187    784)");
         // 1394 + 2991 + 187 = 4572 n.mi.; 3 + 7 + 0 h and 13 + 34 + 29 = 76 min = 11+16.
-        QCOMPARE(w->lblTXDist->text(), QString("4572"));
-        QCOMPARE(w->lblTXTime->text(), QString(" 11+16"));
+        QCOMPARE(w->lblTXDist->text() + '|' + w->lblTXTime->text(), QString("4572| 11+16"));
 
         // Print flags: as the services frame showed them when it closed (leg 1 as clicked, leg
         // 2 untouched); a destination without services includes all five.
-        const QList<QList<int>> shown{{0, 1, 0, 0, 0}, {1, 0, 0, 0, 0}, {1, 1, 1, 1, 1}};
-        for (int k = 1; k <= 3; ++k) {
-            const Leg& leg = s.leg(k);
-            QList<int> flags;
-            for (const auto& v :
-                 {leg.InclFBO, leg.InclCrewHotel, leg.InclPaxHotel, leg.InclLimo, leg.InclCatering})
+        QList<int> flags;
+        for (int k = 1; k <= 3; ++k)
+            for (const auto& v : {s.leg(k).InclFBO, s.leg(k).InclCrewHotel, s.leg(k).InclPaxHotel,
+                                  s.leg(k).InclLimo, s.leg(k).InclCatering})
                 flags << v.value_or(-1);
-            QCOMPARE(flags, shown[k - 1]);
-        }
+        QCOMPARE(flags, QList<int>({0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1, 1, 1, 1}));
     }
 
     // Identifier XQ1 is not in the database: the city typed in the search box, the browse
@@ -178,26 +172,23 @@ class TestLegSteps : public QObject {
         typeAndReturn(search);
         for (const QString& button : browse)
             QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
-        QCOMPARE(id->text(), ident);
-        QCOMPARE(cityBox->text(), city);
+        QCOMPARE(QStringList({id->text(), cityBox->text(), prog->shownMessages().join(" / "),
+                              QString::number(prog->platform.beeps)}),
+                 QStringList({ident, city, sorry, sorry.isEmpty() ? "0" : "1"}));
         QVERIFY(cityBox->isVisible() && searchBox->isHidden());
         const Leg& leg = prog->s.leg(1);
-        QCOMPARE(prog->shownMessages().join(" / "), sorry);
-        QCOMPARE(prog->platform.beeps, sorry.isEmpty() ? 0 : 1);
 
         typeAndReturn({});  // confirming the shown identifier looks it up
         QCOMPARE(departure ? leg.DepCity : leg.DestCity, legCity);
     }
 
     // Back or Cancel during a city search ends it: the search box and the browse buttons go.
-    // A cancelled leg keeps nothing: Continue then offers no destination.
     void backAndCancelEndTheSearch_data() {
         addColumns<QStringList, QString>("steps", "button");
         addRow("Back in the search box", QStringList{"XQ1"}, "cmdBack");
         addRow("Cancel in the search box", QStringList{"XQ1"}, "cmdLegCancel");
         addRow("Back after a search", QStringList{"XQ1", "den"}, "cmdBack");
         addRow("Cancel after a search", QStringList{"XQ1", "den"}, "cmdLegCancel");
-        addRow("Cancel at the wind", QStringList{"kden", ""}, "cmdLegCancel");
     }
     void backAndCancelEndTheSearch() {
         auto [steps, button] = fetch<QStringList, QString>("steps", "button");
@@ -205,25 +196,6 @@ class TestLegSteps : public QObject {
         QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
         QVERIFY(w->txtDestSearch->isHidden() && w->cmdDestPrev->isHidden() &&
                 w->cmdDestNext->isHidden());
-        if (button == "cmdBack" || steps == QStringList{"XQ1"}) return;
-        QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
-        QCOMPARE(w->txtDestID->text() + w->txtDestCity->text(), QString());
-    }
-
-    // Without an aircraft the leg stops at the wind with the warning; the plan stays empty.
-    void noAircraftStopsAtTheWind() {
-        prog = std::make_unique<TestProgram>(ProgramOptions{false});
-        QVERIFY((w = prog->showPlanning()));
-        enterLeg(w, {"", "", "0704", "0800", "kase", "kden"});
-        okServices();
-        prog->platform.messages.clear();
-        typeAndReturn({});
-        QCOMPARE(prog->platform.messages.size(), 1);
-        QVERIFY(prog->shownMessages()[0].startsWith(
-            "Warning!: Before continuing, you must select an AIRCRAFT."));
-        QCOMPARE(focusName(), QString("txtWind"));
-        QCOMPARE(int(prog->s.NumLegs), 0);
-        QVERIFY(prog->s.leg(1).PlanLine.isEmpty() && w->lboTX->count() == 0);
     }
 
     // KDEN - KASE: 109 n.mi. (row 1, 340 kt), course 250.04 -> sector 25, high table -57,
@@ -235,18 +207,15 @@ class TestLegSteps : public QObject {
         typeAndReturn("kase");
         // -340 leaves no ground speed: refused, nothing of the leg stored, the wind asked again.
         typeAndReturn("-340");
-        QCOMPARE(prog->platform.messages.size(), 1);
-        QCOMPARE(prog->platform.messages[0].title, QString("Winds"));
-        QCOMPARE(s.Winds[25], -57.0);
-        QCOMPARE(s.DistIndex, 1);
-        QVERIFY(s.leg(1).WindText.isEmpty() && s.leg(1).BurnText.isEmpty());
+        QVERIFY(prog->platform.messages.size() == 1 && prog->platform.messages[0].title == "Winds");
+        QVERIFY(s.Winds[25] == -57.0 && s.DistIndex == 1 && s.leg(1).WindText.isEmpty() &&
+                s.leg(1).BurnText.isEmpty());
         // Letters are no wind: refused, the text kept for correction.
         typeAndReturn("Monterrey");
         QCOMPARE(prog->shownMessages().value(1),
                  QString("Winds: The wind must be a whole number of knots from -999 to 999, for "
                          "example -18."));
-        QCOMPARE(w->txtWind->selectedText(), QString("Monterrey"));
-        QVERIFY(s.leg(1).WindText.isEmpty());
+        QVERIFY(w->txtWind->selectedText() == "Monterrey" && s.leg(1).WindText.isEmpty());
         // An empty box takes the proposal.
         w->txtWind->clear();
         typeAndReturn({});
@@ -267,22 +236,20 @@ class TestLegSteps : public QObject {
         leg.DestID = "KASE";
         leg.DestCityStateF = "Aspen, CO";
         enterLeg(w, {"", "", "0704", "0800", "kase"});  // no services at Aspen
-        QCOMPARE(w->txtDestID->text(), QString());
-        QVERIFY(leg.DestID.isEmpty() && leg.DestCityStateF.isEmpty());
+        QVERIFY(w->txtDestID->text().isEmpty() && leg.DestID.isEmpty() &&
+                leg.DestCityStateF.isEmpty());
         typeAndReturn("KASE");
         typeAndReturn({});
         typeAndReturn("3a");
-        QCOMPARE(w->txtFuelReserve->selectedText(), QString("3a"));  // kept for correction
-        QCOMPARE(prog->platform.messages.size(), 1);
-        QCOMPARE(prog->platform.messages[0].title, QString("Fuel Reserve"));
-        QCOMPARE(int(prog->s.NumLegs), 0);
+        QVERIFY(w->txtFuelReserve->selectedText() == "3a" &&  // kept for correction
+                prog->platform.messages.size() == 1 &&
+                prog->platform.messages[0].title == "Fuel Reserve" && prog->s.NumLegs == 0);
         typeAndReturn("900");
-        QCOMPARE(leg.ReserveText, QString("    900"));
         // 0 n.mi. and no flight time; arrival 8 + 6 + 0 - 6 + 0.1666 = 8.1666 -> 0810.
         QCOMPARE(
-            w->lboTX->item(0)->text(),
-            QString(
-                R"( 1  04Jul Aspen(KASE)          0800   Aspen(KASE)          0810    00+00      0      0)"));
+            leg.ReserveText + '|' + w->lboTX->item(0)->text(),
+            QString("    900| 1  04Jul Aspen(KASE)          0800   Aspen(KASE)          0810    "
+                    "00+00      0      0"));
     }
 
     // Five legs alternating Denver - Aspen; leg 3 entered again, on July 3.
@@ -301,14 +268,12 @@ class TestLegSteps : public QObject {
         // Denver to Aspen, 109 n.mi. at -18 + 340 = 322 kt: 0.3385 -> 0.33 h, row 1 (1700/h):
         // burn 561, 00+20; arrival 8 + 6 + 0.33 - 6 + 0.1666 = 8.4966 -> 0830.
         enterLeg(w, {"3", "", "0703", "0800", "", "", "", ""});
-        QCOMPARE(int(s.NumLegs), 5);
-        QCOMPARE(w->txtLeg->text(), QString("6"));
-        QCOMPARE(w->lboTX->count(), 5);
-        QCOMPARE(w->lboTX->item(2)->text(), " 3  03" + kThreeLegLines[0].mid(6));
-        QCOMPARE(w->lboTX->item(3)->text(), QString(" 4 planned"));
+        QVERIFY(s.NumLegs == 5 && w->txtLeg->text() == "6" && w->lboTX->count() == 5);
+        QCOMPARE(listLines(w->lboTX).mid(2, 2),
+                 QStringList({" 3  03" + kThreeLegLines[0].mid(6), " 4 planned"}));
         // Yes to the comments question: the comments of leg 3, not of the last leg.
-        QVERIFY(w->frameLegComments->isVisible());
-        QCOMPARE(w->txtLegComments->toPlainText(), QString("Fuel stop"));
+        QVERIFY(w->frameLegComments->isVisible() &&
+                w->txtLegComments->toPlainText() == "Fuel stop");
     }
 };
 

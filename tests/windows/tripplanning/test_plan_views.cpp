@@ -30,24 +30,27 @@ class TestPlanViews : public QObject {
     void cleanup() { prog.reset(); }
 
     // A view lists every leg's stored lines and a blank row over the whole page, menus hidden;
-    // Ctrl+C copies the selected rows; its exit gives the planning page back, and only the pilot
-    // view moves txtLeg on.
-    void openCopyAndLeave_data() { addViewColumn(); }
-    void openCopyAndLeave() {
+    // Ctrl+C copies the selected rows. Its comment frame: opened on the leg shown with the other
+    // buttons locked, a typed or pasted double quote turned into a blank with the warning, line
+    // breaks kept, Save, Erase, Cancel; the summary box alone reloads on focus. The view's exit
+    // gives the planning page back, and only the pilot view moves txtLeg on.
+    void viewAndComments_data() { addViewColumn(); }
+    void viewAndComments() {
         QFETCH(bool, pilot);
-        const PlanState& s = prog->s;
+        PlanState& s = prog->s;
         clickRow(w->lboTX, 0);  // txtLeg shows 1, the Edit menu is on
         open(pilot);
         QListWidget* l = list(pilot);
-        QCOMPARE(l->count(), pilot ? 3 * 3 : 3 * 8);  // each leg's lines and a blank row
-        QCOMPARE(l->item(0)->text(), pilot ? s.leg(1).PilotLine1 : s.leg(1).SumLine1);
-        QCOMPARE(l->item(pilot ? 5 : 15)->text(), QString(60, ' '));
+        // each leg's lines and a blank row
+        QCOMPARE(QStringList({QString::number(l->count()), l->item(0)->text(),
+                              l->item(pilot ? 5 : 15)->text(), focusName()}),
+                 QStringList({pilot ? "9" : "24", pilot ? s.leg(1).PilotLine1 : s.leg(1).SumLine1,
+                              QString(60, ' '), l->objectName()}));
         QGroupBox* frame = pilot ? w->framePilot : w->frameSummary;
         QCOMPARE(frame->geometry(), w->centralWidget()->rect());
-        QVERIFY(!w->mnufil->menuAction()->isVisible() && !w->mnuHelp->isVisible());
-        QVERIFY(w->cmdContinuePlanning->isHidden() && !w->lboTX->isEnabled());
-        QCOMPARE(w->mnuViePilot->isChecked(), pilot);
-        QCOMPARE(focusName(), l->objectName());
+        QVERIFY(!w->mnufil->menuAction()->isVisible() && !w->mnuHelp->isVisible() &&
+                w->cmdContinuePlanning->isHidden() && !w->lboTX->isEnabled() &&
+                w->mnuViePilot->isChecked() == pilot);
 
         l->clearSelection();
         l->item(4)->setSelected(true);
@@ -56,15 +59,59 @@ class TestPlanViews : public QObject {
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  "\r\n" + l->item(3)->text() + "\r\n" + l->item(4)->text() + "\r\n");
 
-        QTest::mouseClick(pilot ? w->cmdPExitToPlanPage : w->cmdSExitToPlanPage, Qt::LeftButton);
-        QVERIFY(frame->isHidden());
-        QCOMPARE(w->txtLeg->text(), QString(pilot ? "4" : "1"));
+        s.leg(2).LegComments = "Fuel";
+        QGroupBox* commentFrame = pilot ? w->framePilotComments : w->frameSumComments;
+        QPlainTextEdit* box = pilot ? w->txtPilotComments : w->txtSumComments;
+        QPushButton* button = pilot ? w->cmdPilotComments : w->cmdSumComments;
+        QPushButton* exit = pilot ? w->cmdPExitToPlanPage : w->cmdSExitToPlanPage;
+        QPushButton* other = pilot ? w->cmdSummaryFormat : w->cmdPilotFormat;
+        QPushButton* print = pilot ? w->cmdPilPrint : w->cmdSumPrint;
+        const auto unlocked = [&] {
+            return exit->isEnabled() + other->isEnabled() + print->isEnabled();
+        };
+        clickRow(list(pilot), pilot ? 4 : 12);  // leg 2
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(commentFrame->isVisible() && button->isHidden() && list(pilot)->isEnabled() &&
+                unlocked() == 0);
+        QCOMPARE(focusName() + '|' + box->toPlainText(), box->objectName() + "|Fuel");
+
+        prog->platform.messages.clear();  // the comments questions of the typed legs
+        box->moveCursor(QTextCursor::End);
+        QTest::keyClicks(box, " at \"KDEN\"");
+        QTest::keyClick(box, Qt::Key_Return);
+        QGuiApplication::clipboard()->setText("Crew \"rest\"\r\nGPU");
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        // A pasted quote is refused at Save, the text kept with a blank for it.
+        QTest::mouseClick(pilot ? w->cmdPilotComOK : w->cmdSumComOK, Qt::LeftButton);
+        QCOMPARE(prog->shownMessages(),
+                 QStringList(3, "Tarvex: Do not use <quotes> in the text of the comments !!"));
+        QTest::mouseClick(pilot ? w->cmdPilotComOK : w->cmdSumComOK, Qt::LeftButton);
+        const QString saved = "Fuel at  KDEN \nCrew  rest \nGPU";
+        QCOMPARE(s.leg(2).LegComments + '|' + focusName(), saved + '|' + list(pilot)->objectName());
+        QVERIFY(commentFrame->isHidden() && button->isVisible() && unlocked() == 3);
+
+        // Erase empties the leg's comments at once and keeps the frame open; Cancel keeps
+        // nothing typed and gives the focus to the exit button.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(pilot ? w->cmdErasePComments : w->cmdEraseSComments, Qt::LeftButton);
+        QVERIFY(box->toPlainText().isEmpty() && s.leg(2).LegComments.isEmpty() &&
+                commentFrame->isVisible());
+        QTest::keyClicks(box, "Draft");
+        list(pilot)->setFocus();  // no click: the summary box shows the stored text on focus
+        box->setFocus();
+        QCOMPARE(box->toPlainText(), QString(pilot ? "Draft" : ""));
+        QTest::mouseClick(pilot ? w->cmdPilCancel : w->cmdSumCancel, Qt::LeftButton);
+        QVERIFY(s.leg(2).LegComments.isEmpty() && commentFrame->isHidden() && button->isVisible() &&
+                unlocked() == 3);
+        QCOMPARE(focusName(), exit->objectName());
+        QTest::mouseClick(exit, Qt::LeftButton);
+        QCOMPARE(w->txtLeg->text() + focusName(),
+                 QString(pilot ? "4" : "1") + "cmdContinuePlanning");
         for (QAction* a : {w->mnufil->menuAction(), w->mnuView->menuAction(),
                            w->mnuSettings->menuAction(), w->mnuHelp, w->mnuFilExit})
             QVERIFY2(a->isVisible() && a->isEnabled(), qPrintable(a->objectName()));
-        QVERIFY(!w->mnuEdit->menuAction()->isEnabled() && w->lboTX->isEnabled());
-        QVERIFY(w->cmdExitTX->isVisible());
-        QCOMPARE(focusName(), QString("cmdContinuePlanning"));
+        QVERIFY(frame->isHidden() && !w->mnuEdit->menuAction()->isEnabled() &&
+                w->lboTX->isEnabled() && w->cmdExitTX->isVisible());
     }
 
     // A fourth leg that breaks three checks: from Teterboro while leg 3 landed at Aspen, at 0800
@@ -79,12 +126,10 @@ class TestPlanViews : public QObject {
         addRow("summary view, click", 3, true);
     }
     void tripChecks() {
-        QFETCH(int, layout);
-        QFETCH(bool, click);
+        auto [layout, click] = fetch<int, bool>("layout", "click");
         QVERIFY(w->lboChecks[2]->isHidden());  // the three legs pass every check
         enterLeg(w, {"", "", "", "0800", "kteb", "", "egll", "", "", "", ""});
         const PlanState& s = prog->s;
-        QCOMPARE(s.NumLegs, 4);
         if (layout != 2) open(layout == 1);
         QListWidget* plan = layout == 2 ? w->lboTX : list(layout == 1);
         QListWidget* checks = w->lboChecks[layout];
@@ -95,7 +140,7 @@ class TestPlanViews : public QObject {
             leg4 + "departs KTEB, leg 3 arrives at KASE - legs do not connect",
             leg4 + "departs 0800, leg 3 arrives 0930 - departs 3:30 before leg 3 arrives"};
         QCOMPARE(listLines(checks), lines);
-        QVERIFY(checks->isVisible());
+        QVERIFY(checks->isVisible() && s.NumLegs == 4);
 
         const int perLeg = plan->count() / 4;
         QStringList texts;
@@ -110,22 +155,20 @@ class TestPlanViews : public QObject {
         QCOMPARE(listLines(plan), texts);
         for (int row = 0; row < plan->count(); ++row) {
             const bool marked = row >= 3 * perLeg && (perLeg == 1 || row % perLeg < perLeg - 1);
-            QCOMPARE(plan->item(row)->data(Qt::BackgroundRole).isValid(), marked);
-            QCOMPARE(plan->item(row)->data(Qt::ForegroundRole).isValid(), marked);
+            QVERIFY(plan->item(row)->data(Qt::BackgroundRole).isValid() == marked &&
+                    plan->item(row)->data(Qt::ForegroundRole).isValid() == marked);
         }
 
         auto selectedLeg = [&] { return layout == 2 ? s.SelLeg : s.FmtSelLeg; };
         clickRow(plan, 0);
         QCOMPARE(selectedLeg(), 1);
         clickRow(checks, 2);
-        QCOMPARE(plan->currentRow(), 3 * perLeg);
-        QCOMPARE(selectedLeg(), 4);
+        QVERIFY(plan->currentRow() == 3 * perLeg && selectedLeg() == 4);
         if (!click) {  // the line stays current: only Return goes to its leg again
             clickRow(plan, 0);
             checks->setFocus();
             QTest::keyClick(checks, Qt::Key_Return);
-            QCOMPARE(plan->currentRow(), 3 * perLeg);
-            QCOMPARE(selectedLeg(), 4);
+            QVERIFY(plan->currentRow() == 3 * perLeg && selectedLeg() == 4);
         }
         checks->clearSelection();
         for (int r : {2, 0}) checks->item(r)->setSelected(true);
@@ -192,19 +235,19 @@ class TestPlanViews : public QObject {
                               Qt::LeftButton);
             open(pilot);
         }
-        QVERIFY(w->framePilot->isVisible() == pilot && w->frameSummary->isVisible() == !pilot);
-        QCOMPARE(list(pilot)->currentRow(), row);
-        QCOMPARE(list(pilot)->selectedItems().size(), 1);
-        QCOMPARE(int(s.FmtSelLeg), leg);
-        QCOMPARE(w->viewLeg(), leg);
-        const QString comments = QString("Note %1\nline 2").arg(leg);
-        QCOMPARE((pilot ? w->txtPilotComments : w->txtSumComments)->toPlainText(), comments);
-        QCOMPARE(w->txtLegComments->toPlainText(), comments);
+        QCOMPARE(QList<int>({w->framePilot->isVisible(), w->frameSummary->isVisible(),
+                             list(pilot)->currentRow(), int(list(pilot)->selectedItems().size()),
+                             s.FmtSelLeg, w->viewLeg()}),
+                 QList<int>({pilot, !pilot, row, 1, leg, leg}));
         // Leg 2 flies to Denver, the only destination with services.
-        QCOMPARE((pilot ? w->txtPilotFBO : w->txtSumFBO)->text().startsWith("Front Range"),
-                 leg == 2);
-        QCOMPARE((pilot ? w->txtPilotCrew : w->txtSumCrew)->text().startsWith("Airport Inn"),
-                 leg == 2);
+        const QString comments = QString("Note %1\nline 2").arg(leg);
+        QCOMPARE(
+            QStringList({(pilot ? w->txtPilotComments : w->txtSumComments)->toPlainText(),
+                         w->txtLegComments->toPlainText(),
+                         (pilot ? w->txtPilotFBO : w->txtSumFBO)->text().trimmed().left(11),
+                         (pilot ? w->txtPilotCrew : w->txtSumCrew)->text().trimmed().left(11)}),
+            QStringList({comments, comments, leg == 2 ? "Front Range" : "",
+                         leg == 2 ? "Airport Inn" : ""}));
         if (pilot)
             QCOMPARE(w->txtTXLeg->text() + ' ' + w->txtDepAP->text() + '-' + w->txtDestAP->text(),
                      QString::number(leg) +
@@ -215,76 +258,8 @@ class TestPlanViews : public QObject {
                 w->findChild<QCheckBox*>((pilot ? "chkPil" : "chkSum") + service)->isChecked());
         QCOMPARE(checked, QString("11011"));
         QTest::mouseClick(pilot ? w->chkPilCr : w->chkSumCr, Qt::LeftButton);
-        QCOMPARE(s.leg(leg).InclCrewHotel, std::optional<int>(0));
-        QCOMPARE(s.leg(leg % 3 + 1).InclCrewHotel, std::optional<int>(1));
+        QVERIFY(s.leg(leg).InclCrewHotel == 0 && s.leg(leg % 3 + 1).InclCrewHotel == 1);
         QCOMPARE(focusName(), list(pilot)->objectName());
-    }
-
-    // The comment frame of each view: opened on the leg shown with the other buttons locked, a
-    // typed or pasted double quote turned into a blank with the warning, line breaks kept (typed,
-    // pasted, shown elsewhere, copied), Save, Erase, Cancel; the summary box alone reloads on
-    // focus.
-    void comments_data() { addViewColumn(); }
-    void comments() {
-        QFETCH(bool, pilot);
-        PlanState& s = prog->s;
-        s.leg(2).LegComments = "Fuel";
-        QGroupBox* frame = pilot ? w->framePilotComments : w->frameSumComments;
-        QPlainTextEdit* box = pilot ? w->txtPilotComments : w->txtSumComments;
-        QPushButton* button = pilot ? w->cmdPilotComments : w->cmdSumComments;
-        QPushButton* exit = pilot ? w->cmdPExitToPlanPage : w->cmdSExitToPlanPage;
-        QPushButton* other = pilot ? w->cmdSummaryFormat : w->cmdPilotFormat;
-        QPushButton* back = pilot ? w->cmdPilotFormat : w->cmdSummaryFormat;
-        QPushButton* print = pilot ? w->cmdPilPrint : w->cmdSumPrint;
-        const auto unlocked = [&] {
-            return exit->isEnabled() + other->isEnabled() + print->isEnabled();
-        };
-        open(pilot);
-        clickRow(list(pilot), pilot ? 4 : 12);  // leg 2
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(frame->isVisible() && button->isHidden() && list(pilot)->isEnabled());
-        QCOMPARE(unlocked(), 0);
-        QCOMPARE(focusName(), box->objectName());
-        QCOMPARE(box->toPlainText(), QString("Fuel"));
-
-        prog->platform.messages.clear();  // the comments questions of the typed legs
-        box->moveCursor(QTextCursor::End);
-        QTest::keyClicks(box, " at \"KDEN\"");
-        QTest::keyClick(box, Qt::Key_Return);
-        QGuiApplication::clipboard()->setText("Crew \"rest\"\r\nGPU");
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(prog->platform.messages.size(), 2);
-        QCOMPARE(prog->platform.messages[0].text,
-                 QString("Do not use <quotes> in the text of the comments !!"));
-        // A pasted quote is refused at Save, the text kept with a blank for it.
-        QTest::mouseClick(pilot ? w->cmdPilotComOK : w->cmdSumComOK, Qt::LeftButton);
-        QCOMPARE(prog->platform.messages.size(), 3);
-        QTest::mouseClick(pilot ? w->cmdPilotComOK : w->cmdSumComOK, Qt::LeftButton);
-        const QString saved = "Fuel at  KDEN \nCrew  rest \nGPU";
-        QCOMPARE(s.leg(2).LegComments, saved);
-        QVERIFY(frame->isHidden() && button->isVisible() && unlocked() == 3);
-        QCOMPARE(focusName(), list(pilot)->objectName());
-        QTest::mouseClick(other, Qt::LeftButton);
-        QCOMPARE((pilot ? w->txtSumComments : w->txtPilotComments)->toPlainText(), saved);
-        w->txtLegComments->selectAll();
-        w->txtLegComments->copy();
-        QCOMPARE(QGuiApplication::clipboard()->text(), saved);
-        QTest::mouseClick(back, Qt::LeftButton);
-
-        // Erase empties the leg's comments at once and keeps the frame open; Cancel keeps
-        // nothing typed and gives the focus to the exit button.
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTest::mouseClick(pilot ? w->cmdErasePComments : w->cmdEraseSComments, Qt::LeftButton);
-        QVERIFY(box->toPlainText().isEmpty() && s.leg(2).LegComments.isEmpty());
-        QVERIFY(frame->isVisible());
-        QTest::keyClicks(box, "Draft");
-        list(pilot)->setFocus();  // no click: the summary box shows the stored text on focus
-        box->setFocus();
-        QCOMPARE(box->toPlainText(), QString(pilot ? "Draft" : ""));
-        QTest::mouseClick(pilot ? w->cmdPilCancel : w->cmdSumCancel, Qt::LeftButton);
-        QVERIFY(s.leg(2).LegComments.isEmpty() && frame->isHidden() && button->isVisible());
-        QCOMPARE(unlocked(), 3);
-        QCOMPARE(focusName(), exit->objectName());
     }
 };
 
