@@ -187,11 +187,11 @@ class CursorTest : public QObject {
         const qint64 newId = write(rs, true, {{"Ident", "KBOS"}, {"City", "Zzyzx"}});
         const QString added = u"SELECT Ident || City FROM tblAirports WHERE ID = %1"_s.arg(newId);
         QCOMPARE(Scalar(t->db, added), u"KBOSZzyzx"_s);
-        QCOMPARE(here(rs) + QString::number(rs.recordCount()),
-                 u"KALB3"_s);  // stays; two visited, one added
+        // The current row stays; two rows visited, one added.
+        QCOMPARE(here(rs) + QString::number(rs.recordCount()), u"KALB3"_s);
         QCOMPARE(find(rs, tx::CityFrom("zz")), u"KBOS"_s);
-        QCOMPARE(play(rs, "L") + QString::number(rs.recordCount()),
-                 u"KBOS9"_s);  // joined the end of the order
+        // Joined the end of the order.
+        QCOMPARE(play(rs, "L") + QString::number(rs.recordCount()), u"KBOS9"_s);
         rs.moveNext();
         write(rs, true, {{"Ident", "KAAA"}, {"City", "Aachen"}});
         QVERIFY(rs.eof());  // added past the end: the cursor stays there
