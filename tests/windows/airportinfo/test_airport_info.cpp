@@ -10,6 +10,7 @@
 
 #include "airportdb/SqlStatement.h"
 #include "airportdb/Statements.h"
+#include "support/TempDb.h"
 #include "support/TestProgram.h"
 #include "windows/AppWindows.h"
 #include "windows/airportinfo/View.h"
@@ -27,11 +28,7 @@ class TestAirportInfo : public QObject {
     View* v = nullptr;
 
     Db& db() { return prog->adb.db; }
-    QString scalar(const QString& sql, const QVariantList& params = {}) {
-        detail::Statement st(db(), sql);
-        st.bindAll(params);
-        return st.step() ? st.value(0).toString() : QString("<none>");
-    }
+    QString scalar(const QString& sql) { return Scalar(db(), sql); }
     QString messages() const { return prog->shownMessages().join(" / "); }
     // The rows of one service table of an airport, "Name|PhoneNumber|Freq|Default" in ID order.
     QStringList rows(ServiceTable t, const QString& ident) {
@@ -292,7 +289,7 @@ class TestAirportInfo : public QObject {
                  "Airport " +
                      named + ".");
         QVERIFY(prog->platform.messages[0].defaultButton == Platform::Answer::No);
-        QCOMPARE(shown() + scalar("SELECT count(*) FROM tblAirports WHERE Ident = ?1", {ident}),
+        QCOMPARE(shown() + scalar("SELECT count(*) FROM tblAirports WHERE Ident = '" + ident + "'"),
                  next + (yes ? "0" : "1"));
         QCOMPARE(scalar(serviceRows).toInt(), remaining);
     }
