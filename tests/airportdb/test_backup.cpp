@@ -179,7 +179,6 @@ class TestBackup : public QObject {
             "table tblLimos");
         // Every row as the airport window would store it; the first bad one is named.
         row("Std a word", "sql:UPDATE tblAirports SET Std = 'seven'", "airport KAAA (ID 1): Std");
-        row("Day beyond 14", "sql:UPDATE tblAirports SET Day = 15", "KAAA (ID 1): Time Zone(DAY)");
         row("identifier in lower case", "sql:UPDATE tblAirports SET Ident = 'kaaa'", "\"kaaa\"");
         row("identifier empty", "sql:UPDATE tblAirports SET Ident = ' '",
             "airport (ID 1): Identifier");
