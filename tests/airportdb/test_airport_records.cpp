@@ -62,9 +62,8 @@ class TestAirportRecords : public QObject {
         row("kind unknown", "kind", "huge", AirportField::Kind);
     }
     void storeFields() {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(std::optional<AirportField>, refused);
+        auto [field, typed, refused] =
+            fetch<QString, QString, std::optional<AirportField>>("field", "typed", "refused");
         AirportFields f{"KDEN", "Denver", "CO", "N39-51.7", "W104-40.4", "-7",
                         "-6",   "NAM",    "",   "",         "",          ""};
         const QHash<QString, std::pair<QString*, QStringList>> box{
@@ -111,10 +110,8 @@ class TestAirportRecords : public QObject {
         addRow("catering revised empty", tx::ServiceTable::Catering, true, "", "Sky Meals");
     }
     void storeService() {
-        QFETCH(tx::ServiceTable, table);
-        QFETCH(bool, revise);
-        QFETCH(QString, name);
-        QFETCH(QString, stored);
+        auto [table, revise, name, stored] =
+            fetch<tx::ServiceTable, bool, QString, QString>("table", "revise", "name", "stored");
         TempDb t;
         const qint64 ord = t.airport("KORD", "Chicago");
         const qint64 row = revise ? t.service(tx::TableName(table), ord, "Sky Meals", true) : 0;
@@ -131,10 +128,9 @@ class TestAirportRecords : public QObject {
         TempDb t;
         const qint64 ord = t.airport("KORD", "Chicago");
         t.airport("KALB", "Albany");
-        QVERIFY(tx::IdentTaken(t.db, " kord "));
-        QVERIFY(!tx::IdentTaken(t.db, "KORD", ord));  // the airport itself, being revised
-        QVERIFY(tx::IdentTaken(t.db, "KALB", ord));
-        QVERIFY(!tx::IdentTaken(t.db, "KOR"));
+        // Not the airport itself, being revised.
+        QVERIFY(tx::IdentTaken(t.db, " kord ") && !tx::IdentTaken(t.db, "KORD", ord) &&
+                tx::IdentTaken(t.db, "KALB", ord) && !tx::IdentTaken(t.db, "KOR"));
     }
 };
 

@@ -53,8 +53,7 @@ class MkdbTest : public QObject {
         row("nothing", "Qxqxq", false, "");
     }
     void searchShipped() {
-        QFETCH(QString, typed);
-        QFETCH(bool, identBox);
+        auto [typed, identBox] = fetch<QString, bool>("typed", "identBox");
         tx::AirportDatabase adb;
         adb.db.open(out.filePath("shipped.mdb"));
         adb.AirportsRs.emplace(tx::OpenAirports(adb.db));
@@ -86,10 +85,7 @@ class MkdbTest : public QObject {
             "JOIN tblAirports a ON a.ID = c.AirportID ORDER BY c.ID)",
             "KALB,EGLL");
     }
-    void storedValues() {
-        QFETCH(QString, sql);
-        QTEST(Scalar(db, sql), "expected");
-    }
+    void storedValues() { QTEST(Scalar(db, std::get<0>(fetch<QString>("sql"))), "expected"); }
 
     // The command-line tool on the fixture with one line replaced by the text: the line of the
     // file that the message must name (an empty text removes the file). Bad input leaves the
@@ -110,8 +106,7 @@ class MkdbTest : public QObject {
         row("services file missing", QByteArray(), "services.tsv: cannot be read");
     }
     void commandLine() {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, fault);
+        auto [text, fault] = fetch<QByteArray, QString>("text", "fault");
         const QString file = fault.section(':', 0, 0);
         const int line = fault.section(':', 1, 1).toInt();
         QTemporaryDir data, target;

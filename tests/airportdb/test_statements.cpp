@@ -27,8 +27,7 @@ class StatementsTest : public QObject {
             "column City of tblAirports");
     }
     void openRefuses() {
-        QFETCH(QByteArray, make);
-        QFETCH(QString, fault);
+        auto [make, fault] = fetch<QByteArray, QString>("make", "fault");
         QTemporaryDir dir;
         const QString path = dir.filePath("data.mdb");
         const bool sql = make.startsWith("CREATE") || make.startsWith("ALTER");
@@ -53,18 +52,16 @@ class StatementsTest : public QObject {
         row("row that does not exist", "A", "none", true, "a1,b1");
     }
     void makeDefault() {
-        QFETCH(QString, airport);
-        QFETCH(QString, row);
-        QFETCH(bool, refused);
+        auto [airport, row, refused] = fetch<QString, QString, bool>("airport", "row", "refused");
         TempDb t;
         QHash<QString, qint64> ids = {{"A", t.airport("KAAA", "A")}, {"B", t.airport("KBBB", "B")}};
         for (ServiceTable table : tx::kServiceTables) {
             const QString name = tx::TableName(table);
             for (const QString r : {"a1", "a2", "a3", "b1", "b2"})
                 ids[r] = t.service(name, ids[r.left(1).toUpper()], r, r.endsWith('1'));
-            auto make = [&] { tx::MakeDefault(t.db, table, ids[airport], ids[row]); };
-            if (refused) QVERIFY_THROWS_EXCEPTION(DbError, make());
-            if (!refused) make();
+            const QString thrown =
+                Thrown<DbError>([&] { tx::MakeDefault(t.db, table, ids[airport], ids[row]); });
+            QCOMPARE(thrown == "<nothing thrown>", !refused);
             QTEST(Scalar(t.db,
                          u"SELECT group_concat(Name) FROM (SELECT Name FROM %1 WHERE "
                          u"\"Default\" ORDER BY Name)"_s.arg(name)),

