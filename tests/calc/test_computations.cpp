@@ -182,21 +182,18 @@ class TestComputations : public QObject {
     }
     void speedTimeBurn() {
         auto [distNM, row, wind] = fetch<double, int, double>("distNM", "row", "wind");
-        s.DistNM = distNM;
-        s.DistIndex = row;
-        s.CourseSector = 27;
-        s.Winds[27] = wind;
-        s.cur().BurnText = "    999";
-        s.ACMaxFuel = 2800;
+        s.DistNM = distNM, s.DistIndex = row, s.CourseSector = 27, s.Winds[27] = wind;
+        s.cur().BurnText = "    999", s.ACMaxFuel = 2800;
         const SpeedTimeBurn flight = TXComps(s);
         const bool ok = flight.flies;
         if (ok) setReserveTexts(s, 1500, flight.fuelBurn);
-        const QString got =
-            u"%1 %2 %3"_s.arg(s.DistIndex).arg(flight.groundSpeed).arg(flight.flightHours);
-        const QString texts =
-            s.cur().BurnText +
-            (ok ? u'|' + s.cur().ReserveText + u'|' + s.cur().TotalReqText : u""_s);
-        QTEST((ok ? u"ok "_s : u"refused "_s) + got + u" ["_s + texts + u']', "want");
+        const Leg& l = s.cur();
+        QTEST(u"%1 %2 %3 %4 [%5]"_s.arg(ok ? "ok" : "refused")
+                  .arg(s.DistIndex)
+                  .arg(flight.groundSpeed)
+                  .arg(flight.flightHours)
+                  .arg(ok ? l.BurnText + '|' + l.ReserveText + '|' + l.TotalReqText : l.BurnText),
+              "want");
         if (!ok) QCOMPARE(flight.fuelBurn, 0.0);
     }
 
