@@ -66,12 +66,9 @@ class TestComputations : public QObject {
     // Aircraft rows 0..5: 250, 300, 350, 400, 420, 440 kt; fuel flows 900 .. 1400.
     void init() {
         s = PlanState();
-        s.CurLeg = 2;
-        for (int k = 0; k <= 5; ++k) {
-            s.ACSpeed[k] = std::min(250 + 50 * k, 340 + 20 * k);
-            s.ACFuelFlow[k] = 900 + 100 * k;
-        }
-        s.ACRows = 5;
+        s.CurLeg = 2, s.ACRows = 5;
+        for (int k = 0; k <= 5; ++k)
+            s.ACSpeed[k] = std::min(250 + 50 * k, 340 + 20 * k), s.ACFuelFlow[k] = 900 + 100 * k;
     }
 
     // Ends "lat lon lat lon"; distance in n.mi., row (DistIndex) and course sector.
