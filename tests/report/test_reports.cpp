@@ -107,13 +107,13 @@ QStringList SummaryPage(bool paper) {
         if (i == 3) p << in + s + "5";
         if (!paper && i < 3) p << "   ";
         p << in + s + "6" << in + s + "7" << in;
+        const QString c = S(paper ? 14 : 4), h = S(paper ? 19 : 9);
         if (i == 2)
-            p << (paper ? S(14) : "") + "Comments:" << S(paper ? 14 : 4) + "Call FBO on arrival"
-              << S(paper ? 14 : 4) + "Fuel to tabs";
+            p << (paper ? c : QString()) + "Comments:" << c + "Call FBO on arrival"
+              << c + "Fuel to tabs";
         if (i == 3)
-            p << S(paper ? 19 : 9) + "Crew Hotel: Crew Inn"
-              << S(paper ? 19 : 9) + "Limo:       City Cars"
-              << S(paper ? 19 : 9) + "Catering:   Sky Meals";
+            p << h + "Crew Hotel: Crew Inn" << h + "Limo:       City Cars"
+              << h + "Catering:   Sky Meals";
         p << "";
     }
     return p;
