@@ -54,8 +54,7 @@ class TestRealLegs : public QObject {
         const QStringList e = entry.split(' ');
         s.CurLeg = static_cast<std::int16_t>(e[0].toInt());
         Leg& leg = s.cur();
-        leg.TorL = e[1];
-        leg.LegDate = e[2];
+        leg.TorL = e[1], leg.LegDate = e[2];
         (e[1] == u"L" ? leg.ArrTimeEntry : leg.DepTimeEntry) = e[3];
         DateFill(s);
         lookUp(e[4], true);
@@ -80,12 +79,10 @@ class TestRealLegs : public QObject {
             s.ACFuelFlow[k] = std::max(2000 - 50 * k, 1500);
         }
         s.ACMaxFuel = 14000;
-        s.TZRows = 3;  // the daylight periods of 2025
-        s.TZCode = {"", "US", "EU", "NF"};
+        s.TZRows = 3, s.TZCode = {"", "US", "EU", "NF"};  // the daylight periods of 2025
         s.TZDSTStart = {0, 3.09, 3.30, 3.09};
         s.TZDSTEnd = {0, 11.02, 10.26, 11.02};
-        s.TaxiDefault = "12";
-        s.Today = QDate(2025, 1, 10);
+        s.TaxiDefault = "12", s.Today = QDate(2025, 1, 10);
     }
 
     // Tagged by the entry; LegDate after, PlanLine, PilotLine1, PilotLine2, SumLine2, SumLine4,
@@ -159,9 +156,7 @@ class TestRealLegs : public QObject {
         s.leg(12) = s.cur();
         s.CurLeg = 12;
         Leg& l = s.cur();
-        l.DepCity = "COLORADO SPRINGS";
-        l.DepID = "DEN";
-        l.DepZoneOffset = -10;
+        l.DepCity = "COLORADO SPRINGS", l.DepID = "DEN", l.DepZoneOffset = -10;
         l.DepSunrise = l.DepSunset = l.DestSunset = NoSunTime;
         StoreLegLines(s);
         const QStringList want{
@@ -197,8 +192,7 @@ class TestRealLegs : public QObject {
             << QStringList{"2+45 10", "", "01+05 20"} << u"30| 3+50"_s;
     }
     void planTotals() {
-        QFETCH(QStringList, legs);
-        QFETCH(QString, totals);
+        auto [legs, totals] = fetch<QStringList, QString>("legs", "totals");
         s.NumLegs = static_cast<std::int16_t>(legs.size());
         legs << "09+00 999";
         for (int i = 0; i < legs.size(); ++i) {

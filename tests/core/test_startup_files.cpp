@@ -7,7 +7,6 @@
 #include "core/ProgramDir.h"
 #include "core/SeqFile.h"
 #include "core/StartupFiles.h"
-#include "planfile/PlanFile.h"
 #include "support/CalcTest.h"
 
 using namespace tx;
@@ -180,118 +179,73 @@ class TestStartupFiles : public QObject {
     }
 
     // Refused, even when the file it names exists; the aircraft loaded before stays whole.
-    void aircraftRefused_data() {
-        addColumns<QString, QString>("name", "fault");
-        const QString plain = "is not a plain file name";
-        addRow("in a folder", QString("sub/IN.AC"), plain);
-        addRow("backslash", QString("sub\\IN.AC"), plain);
-        addRow("control character", QString("A\tB.AC"), "\"A?B.AC\" " + plain);
-        addRow("double quote", QString("A\"B.AC"), plain);
-        addRow("dot dot", QString(".."), plain);
-        addRow("256 bytes", QString(253, 'A') + ".AC", plain);
-        addRow("damaged", QString("BAD.AC"), QString("BAD.AC: the file ends too early"));
-    }
     void aircraftRefused() {
-        auto [name, fault] = fetch<QString, QString>("name", "fault");
         for (const QString n : {"sub/IN.AC", "sub\\IN.AC", "A\tB.AC", "A\"B.AC", "A.AC"})
             put(n, currentLayout(5));
         put("BAD.AC", currentLayout(5).left(40));
         PlanState s = state();
         s.ACFileName = "A.AC";
         LoadAircraft(s);
-        s.ACFileName = name;
-        VerifyHolds(Thrown<FileError>([&] { LoadAircraft(s); }), {fault});
+        const auto refused = [&](const QString& name) {
+            s.ACFileName = name;
+            return Thrown<FileError>([&] { LoadAircraft(s); });
+        };
+        for (const QString& n :
+             QStringList{"sub/IN.AC", "sub\\IN.AC", "A\"B.AC", "..", QString(253, 'A') + ".AC"})
+            VerifyHolds(refused(n), {"is not a plain file name"});
+        VerifyHolds(refused("A\tB.AC"), {"\"A?B.AC\" is not a plain file name"});
+        VerifyHolds(refused("BAD.AC"), {"BAD.AC: the file ends too early"});
         QCOMPARE(s.ACFileLoaded + s.ACType + QString::number(s.ACSpeed[5]), "A.ACSample Jet250");
     }
 
     // Every file the program rewrites gives each field back as it was read: a field as it
     // stands in the file, read, the file rewritten and read again: "its line as rewritten|the
-    // text read". A file that is a symbolic link stays one: the link's target, in another
-    // folder, gets the rewritten file. Every other line stands as it was (an older aircraft file
-    // gains its row count).
+    // text read". Every other line stands as it was (an older aircraft file gains its row
+    // count).
     void writtenReadsBack_data() {
-        addColumns<QString, QByteArray, bool, QString>("file", "field", "linked", "want");
-        const auto row = addRow<const char*, QByteArray, bool, const char*>;
-        const char *T = "TARVEX.DAT", *A = "OLD.AC", *D = "TXDefAC.DAT", *P = "P.tx";
-        row("settings, doubled quotes", T, R"("Joe ""Ace"" Smith")", false,
+        addColumns<QString, QByteArray, QString>("file", "field", "want");
+        const auto row = addRow<const char*, QByteArray, const char*>;
+        const char *T = "TARVEX.DAT", *A = "OLD.AC", *D = "TXDefAC.DAT";
+        row("settings, doubled quotes", T, R"("Joe ""Ace"" Smith")",
             R"("Joe ""Ace"" Smith"|Joe "Ace" Smith)");
-        row("settings through a link", T, "Acme", true, R"("Acme"|Acme)");
-        row("aircraft, plain", A, "Jet", false, "Jet|Jet");
-        row("aircraft, outer blanks", A, R"("  Jet ")", false, R"("  Jet "|  Jet )");
-        row("aircraft, leading quote", A, R"("""Fast"" Jet")", false,
-            R"("""Fast"" Jet"|"Fast" Jet)");
-        row("aircraft, bare with a quote", A, R"(Jet "Fast")", false, R"(Jet "Fast"|Jet "Fast")");
-        row("aircraft, empty", A, R"("")", false, "|");
-        row("default aircraft, plain", D, "LJ-35.AC", false, "LJ-35.AC|LJ-35.AC");
-        row("default aircraft, comma", D, R"("Jet, 2.AC")", false, R"("Jet, 2.AC"|Jet, 2.AC)");
-        row("plan file, doubled quotes", P, R"("Joe ""Ace""")", false,
-            R"("","Joe ""Ace""",""|Joe "Ace")");
-        row("plan file, bare with a quote", P, R"(O"Hare)", false, R"("","O""Hare",""|O"Hare)");
-        row("plan file, Windows-1252", P, "\"Z\xfcrich \x80\"", false,
-            "\"\",\"Z\u00fcrich \u20ac\",\"\"|Z\u00fcrich \u20ac");
-        row("plan file through a link", P, "Denver", true, R"("","Denver",""|Denver)");
+        row("aircraft, plain", A, "Jet", "Jet|Jet");
+        row("aircraft, outer blanks", A, R"("  Jet ")", R"("  Jet "|  Jet )");
+        row("aircraft, leading quote", A, R"("""Fast"" Jet")", R"("""Fast"" Jet"|"Fast" Jet)");
+        row("aircraft, bare with a quote", A, R"(Jet "Fast")", R"(Jet "Fast"|Jet "Fast")");
+        row("aircraft, empty", A, R"("")", "|");
+        row("default aircraft, plain", D, "LJ-35.AC", "LJ-35.AC|LJ-35.AC");
+        row("default aircraft, comma", D, R"("Jet, 2.AC")", R"("Jet, 2.AC"|Jet, 2.AC)");
     }
     void writtenReadsBack() {
-        auto [file, field, linked, want] =
-            fetch<QString, QByteArray, bool, QString>("file", "field", "linked", "want");
-        // The file with the field on line `at`.
-        QByteArray bytes;
-        int at = 0;
+        auto [file, field, want] = fetch<QString, QByteArray, QString>("file", "field", "want");
+        // The file with the field on its first line; how the field is read and the file rewritten.
+        std::function<QString(PlanState&)> read = [](PlanState& p) {
+            return p.ACFileName = ReadDefaultAircraftFile(p);
+        };
+        std::function<void(const PlanState&)> write = WriteDefaultAircraftFile;
+        QByteArray bytes = field + "\r\n";
         if (file == "TARVEX.DAT") {
-            bytes = field + "\r\n" + SettingsLine.mid(4).replace("\",\"", "\"\r\n\"") + "\r\n";
+            bytes += SettingsLine.mid(4).replace("\",\"", "\"\r\n\"") + "\r\n";
+            read = [](PlanState& p) { return ReadSettingsFile(p), p.OwnerName; };
+            write = WriteSettingsFile;
         } else if (file == "OLD.AC") {
             bytes = aircraft(48, field);
-        } else if (file == "TXDefAC.DAT") {
-            bytes = field + "\r\n";
-        } else {
-            PlanState plan;
-            plan.NumLegs = 1;
-            plan.leg(1).DepCity = "@";
-            WritePlanFile(plan, dir_, "P");
-            bytes = ReadFile(QDir(dir_).filePath(file)).replace("\"@\"", field);
-            at = 9;
+            read = [](PlanState& p) { return LoadAircraft(p), p.ACType; };
+            write = WriteAircraft;
         }
-        const QString path = QDir(dir_).filePath(file), elsewhere = top_.filePath(file);
-        QFile::remove(path);
-        WriteFile(linked ? elsewhere : path, bytes);
-        if (linked) QVERIFY(QFile::link(elsewhere, path));
+        put(file, bytes);
         const QList<QByteArray> before = lines(file);
 
         PlanState s = state(), again = state();
         s.ACFileName = again.ACFileName = file;
-        QString read, back;
-        if (file == "TARVEX.DAT") {
-            ReadSettingsFile(s);
-            read = s.OwnerName;
-            WriteSettingsFile(s);
-            ReadSettingsFile(again);
-            back = again.OwnerName;
-        } else if (file == "OLD.AC") {
-            LoadAircraft(s);
-            read = s.ACType;
-            WriteAircraft(s);
-            LoadAircraft(again);
-            back = again.ACType;
-            QCOMPARE(again.ACSpeed, s.ACSpeed);
-            QCOMPARE(again.ACFuelFlow, s.ACFuelFlow);
-        } else if (file == "TXDefAC.DAT") {
-            s.ACFileName = read = ReadDefaultAircraftFile(s);
-            WriteDefaultAircraftFile(s);
-            back = ReadDefaultAircraftFile(again);
-        } else {
-            ReadPlanFile(s, dir_, file);
-            read = s.leg(1).DepCity;
-            s.ACFileName = s.ACFileLoaded;
-            WritePlanFile(s, dir_, "P");
-            ReadPlanFile(again, dir_, file);
-            back = again.leg(1).DepCity;
-        }
-        QCOMPARE(back, read);
-        QCOMPARE(QFileInfo(path).isSymLink(), linked);
+        const QString got = read(s);
+        write(s);
+        QCOMPARE(read(again), got);
+        QVERIFY(again.ACSpeed == s.ACSpeed && again.ACFuelFlow == s.ACFuelFlow);
         QList<QByteArray> after = lines(file);
         if (file == "OLD.AC") QCOMPARE(after.takeFirst(), QByteArray(" 48\r"));
-        QCOMPARE(DecodeCp1252(after.takeAt(at).chopped(1)) + '|' + read, want);
-        QCOMPARE(after, before.mid(0, at) + before.mid(at + 1));
+        QCOMPARE(DecodeCp1252(after.takeFirst().chopped(1)) + '|' + got, want);
+        QCOMPARE(after, before.mid(1));
     }
 
     // Slots 0..25; nothing outside them.
@@ -314,8 +268,7 @@ class TestStartupFiles : public QObject {
         QCOMPARE(ChooseProgramDir(own.path(), user, "tarvex", true).dir, own.path());
         QVERIFY(!QDir(user).exists());
         ProgramDirChoice first = ChooseProgramDir(own.path(), user, "tarvex", false);
-        QCOMPARE(first.dir, user);
-        QVERIFY(first.firstUse);
+        QVERIFY(first.dir == user && first.firstUse);
         QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"A.AC", "data.mdb", "TARVEX.DAT"}));
         QCOMPARE(ReadFile(user + "/A.AC"), QByteArray("shipped A.AC"));
@@ -327,10 +280,9 @@ class TestStartupFiles : public QObject {
         WriteFile(user + "/data.mdb.2026-12-01-101500.bak", "kept");
         WriteFile(own.filePath("TARVEX.DAT"), "newer shipped");
         ProgramDirChoice later = ChooseProgramDir(own.path(), user, "tarvex", false);
-        QVERIFY(!later.firstUse);
-        QCOMPARE(ReadFile(user + "/TARVEX.DAT"), QByteArray("the user's"));
-        QCOMPARE(ReadFile(user + "/A.AC"), QByteArray("shipped A.AC"));
-        QVERIFY(!QFile::exists(user + "/data.mdb"));
+        QVERIFY(!later.firstUse && !QFile::exists(user + "/data.mdb"));
+        QCOMPARE(ReadFile(user + "/TARVEX.DAT") + '|' + ReadFile(user + "/A.AC"),
+                 "the user's|shipped A.AC");
 
         WriteFile(home.filePath("blocked"), "a file where the folder should be");
         QVERIFY_THROWS_EXCEPTION(

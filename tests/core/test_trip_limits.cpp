@@ -41,8 +41,7 @@ class TestTripLimits : public QObject {
             {"TXLimits.DAT: the file holds more than the 6 limits"});
     }
     void load() {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, problem);
+        auto [file, problem] = fetch<QByteArray, QStringList>("file", "problem");
         QTemporaryDir dir;
         PlanState s;
         s.ProgramDir = dir.path();
@@ -81,8 +80,7 @@ class TestTripLimits : public QObject {
             "Minimum rest: type hours and minutes as h:mm, such as 10:00");
     }
     void typed() {
-        QFETCH(int, limit);
-        QFETCH(QString, text);
+        auto [limit, text] = fetch<int, QString>("limit", "text");
         const auto refusal = TripLimitRefusal(TripLimit(limit), text);
         QTEST(refusal ? *refusal : QString::number(TripLimitMinutes(text)), "result");
     }

@@ -84,8 +84,7 @@ class TestTripChecks : public QObject {
              below});
     }
     void checks() {
-        QFETCH(QStringList, legs);
-        QFETCH(QString, limits);
+        auto [legs, limits] = fetch<QStringList, QString>("legs", "limits");
         PlanState s = EquatorPlan();
         for (const QString& l : legs)
             if (l != u"-") enterLeg(s, l);

@@ -61,6 +61,8 @@ PlanState Fixture() {
 const QString kTitle = "Tarvex (for planning ONLY) - ";
 const QString kTotals = "Total TX Dist.(n.mi.):  1234 - Total TX Time:  5+07";
 const QString kR20 = "ion Sample 560 Ultra";
+const QString kShortHead =
+    "**Leg Date  Departure            ETD    Destination          ETA     Flt.Tm. Dist.  Burn";
 const QString kHead1 =
     "Leg   Date    Dep/Zone     Wind    Dest/Zone   Fuel Burn  Reserve   Dep  SR/SS";
 
@@ -73,26 +75,19 @@ QStringList PilotPage(bool paper) {
     p << (paper ? S(24) : S(14)) + kTotals;
     p << b + in + "TRIP1" + S(53) + kR20;
     p << in + D(78) << b + in + kHead1;
-    p << b + in +
-             (paper
-                  ? "      Dist    GMT/Local   Flt.Tm.  GMT/Local              Tot.Req.  Dest SR/SS"
-                  : "      Dist    GMT/Local   Flt.Tm.  GMT/Local             Tot.Req.   Dest "
-                    "SR/SS");
+    p << b + in + "      Dist    GMT/Local   Flt.Tm.  GMT/Local" +
+             (paper ? S(14) + "Tot.Req.  " : S(13) + "Tot.Req.   ") + "Dest SR/SS";
     p << in + D(78);
     p << in + "p1a" << in + "p1b" << in << in + "p2a" << in + "p2b" << in << in + "p3a"
       << in + "p3b" << in;
     p << in + "KDEN DENVER        Dep FBO one" << in + "KASE ASPEN         Aspen FBO"
       << in + "LFPB PARIS LE BOUR Paris FBO" << in + "LSZH ZÜRICH        Zürich FBO";
-    p << "";
-    if (paper) p << "";
-    p << "";  // leg 1
-    p << in + D(78) << b + in + "Misc: (PARIS LE BOURGE, FR)"
-      << "";
+    for (int k = paper ? 3 : 2; k > 0; --k) p << "";  // the last for leg 1
+    p << in + D(78) << b + in + "Misc: (PARIS LE BOURGE, FR)" << QString();
     p << (paper ? S(14) : "") + "Comments:" << services + "Call FBO on arrival"
       << services + "Fuel to tabs";
     p << in + D(78) << b + in + "Misc: (ZÜRICH, CH)" << services + "Crew Hotel: Crew Inn"
-      << services + "Limo:       City Cars" << services + "Catering:   Sky Meals"
-      << "";
+      << services + "Limo:       City Cars" << services + "Catering:   Sky Meals" << QString();
     return p;
 }
 
@@ -112,13 +107,13 @@ QStringList SummaryPage(bool paper) {
         if (i == 3) p << in + s + "5";
         if (!paper && i < 3) p << "   ";
         p << in + s + "6" << in + s + "7" << in;
+        const QString c = S(paper ? 14 : 4), h = S(paper ? 19 : 9);
         if (i == 2)
-            p << (paper ? S(14) : "") + "Comments:" << S(paper ? 14 : 4) + "Call FBO on arrival"
-              << S(paper ? 14 : 4) + "Fuel to tabs";
+            p << (paper ? c : QString()) + "Comments:" << c + "Call FBO on arrival"
+              << c + "Fuel to tabs";
         if (i == 3)
-            p << S(paper ? 19 : 9) + "Crew Hotel: Crew Inn"
-              << S(paper ? 19 : 9) + "Limo:       City Cars"
-              << S(paper ? 19 : 9) + "Catering:   Sky Meals";
+            p << h + "Crew Hotel: Crew Inn" << h + "Limo:       City Cars"
+              << h + "Catering:   Sky Meals";
         p << "";
     }
     return p;
@@ -132,20 +127,11 @@ class TestReports : public QObject {
     void reports_data() {
         QTest::addColumn<QString>("report");
         QTest::addColumn<QStringList>("want");
-        QTest::newRow("short version")
-            << "short"
-            << QStringList{"",
-                           "",
-                           "",
-                           "**" + S(13) + kTitle + kDate,
-                           S(17) + "Total TX Dist.:  1234" + S(5) + "Total TX Time:  5+07",
-                           "**Citation Sample 560 ",
-                           "**Leg Date  Departure            ETD    Destination          ETA     "
-                           "Flt.Tm. Dist.  Burn",
-                           D(86),
-                           "plan 1",
-                           "plan 2",
-                           "plan 3"};
+        QStringList shortVersion{"", "", "", "**" + S(13) + kTitle + kDate};
+        shortVersion << S(17) + "Total TX Dist.:  1234" + S(5) + "Total TX Time:  5+07";
+        shortVersion << "**Citation Sample 560 " << kShortHead << D(86)
+                     << QString("plan 1|plan 2|plan 3").split('|');
+        QTest::newRow("short version") << "short" << shortVersion;
         QTest::newRow("pilot, paper") << "pilot paper" << PilotPage(true);
         QTest::newRow("pilot, text file") << "pilot text" << PilotPage(false);
         QTest::newRow("summary, paper") << "summary paper" << SummaryPage(true);
@@ -180,8 +166,7 @@ class TestReports : public QObject {
         addRow("60 characters, next line", 60, QStringList{QString(60, 'N'), S(58) + kR20});
     }
     void nameTab() {
-        QFETCH(int, length);
-        QFETCH(QStringList, want);
+        auto [length, want] = fetch<int, QStringList>("length", "want");
         const QStringList lines = PilotTextLines(Fixture(), QString(length, 'N'), kDate);
         QCOMPARE(lines.mid(4, want.size()), want);
         QCOMPARE(lines[4 + want.size()], D(78));
@@ -198,17 +183,11 @@ class TestReports : public QObject {
             "**" + S(10) +
                 "      Dist    GMT/Local   Flt.Tm.  GMT/Local   kg         Tot.Req.  Dest SR/SS");
         addRow("summary, text file", "summary text", 5, details, -1, "");
-        addRow(
-            "short version", "short", 6, details, 7,
-            "**Leg Date  Departure            ETD    Destination          ETA     Flt.Tm. Dist.  "
-            "Burn kg");
+        addRow("short version", "short", 6, details, 7, kShortHead + " kg");
     }
     void tripDetails() {
-        QFETCH(QString, report);
-        QFETCH(int, at);
-        QFETCH(QString, line);
-        QFETCH(int, headingAt);
-        QFETCH(QString, heading);
+        auto [report, at, line, headingAt, heading] = fetch<QString, int, QString, int, QString>(
+            "report", "at", "line", "headingAt", "heading");
         const PlanState s = Fixture();
         const auto lines = [&](const PlanReserved& d) {
             if (report == "short") return Marked(PrintShortVersion(s, kDate, d));
@@ -261,8 +240,7 @@ class TestReports : public QObject {
         QTest::newRow("no comment") << QString() << QStringList();
     }
     void airportPrintout() {
-        QFETCH(QString, comment);
-        QFETCH(QStringList, tail);
+        auto [comment, tail] = fetch<QString, QStringList>("comment", "tail");
         AirportPrintFields a{"KASE", "ASPEN", "CO", "N3913.4",  "W10652.1",
                              "-7",   "-6",    "US", comment,    "Aspen FBO",
                              "",     "",      "",   "Sky Meals"};  // FBO and caterer only

@@ -15,11 +15,6 @@ const QString TestProgram::kAircraftType = QStringLiteral("Test Jet 35");
 
 namespace {
 
-bool write(const QString& dir, const QString& name, const QByteArray& bytes) {
-    QFile f(QDir(dir).filePath(name));
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
 struct Airport {
     const char *ident, *city, *state, *lat, *lon;
     double std, day;
@@ -87,19 +82,19 @@ bool TestProgram::makeFiles(const ProgramOptions& options) {
     for (const char* f : {"Acme Flight Department", "12 Hangar Road", "Centennial, CO",
                           "303-555-0142", "", "10", "ops@acme.example", "", "", "", ""})
         settings += '"' + QByteArray(f) + "\"\r\n";
-    if (!write(d, "TARVEX.DAT", settings)) return false;
-    if (!write(d, "TZONES.DAT",
-               "\"Zones\",\"\",\"\",\"\",\"\",\"12/31/2030\",\"\",\"\",\"\",3\r\n"
-               "\"US\",3.14,11.07\r\n\"EU\",3.28,10.31\r\n\"AU\",10.03,4.04\r\n"))
-        return false;
     // A yearly table without rows: every leg takes the periods of TZONES.DAT.
-    if (!write(d, "TZYEARS.DAT", "\"Years\",\"\",\"\",\"\",2000,2060,0\r\n")) return false;
+    if (!writeFile("TARVEX.DAT", settings) ||
+        !writeFile("TZONES.DAT",
+                   "\"Zones\",\"\",\"\",\"\",\"\",\"12/31/2030\",\"\",\"\",\"\",3\r\n"
+                   "\"US\",3.14,11.07\r\n\"EU\",3.28,10.31\r\n\"AU\",10.03,4.04\r\n") ||
+        !writeFile("TZYEARS.DAT", "\"Years\",\"\",\"\",\"\",2000,2060,0\r\n"))
+        return false;
     if (options.withAircraft) {
         QByteArray ac = " 3\r\n" + kAircraftType.toLatin1() + "\r\nsample\r\n";
         for (int k = 0; k <= 3; ++k) ac += " " + QByteArray::number(300 + 40 * k) + "\r\n";
         for (int k = 0; k <= 3; ++k) ac += " " + QByteArray::number(1800 - 100 * k) + "\r\n";
         ac += " 6000\r\n 1200\r\n";
-        if (!write(d, "TEST.AC", ac) || !write(d, "TXDefAC.DAT", "TEST.AC\r\n")) return false;
+        if (!writeFile("TEST.AC", ac) || !writeFile("TXDefAC.DAT", "TEST.AC\r\n")) return false;
     }
     try {  // plain SQL: the cursors under test do not build their own fixture
         Db db;
@@ -146,7 +141,8 @@ QByteArray TestProgram::readFile(const QString& name) const {
 }
 
 bool TestProgram::writeFile(const QString& name, const QByteArray& bytes) const {
-    return write(dir(), name, bytes);
+    QFile f(QDir(dir()).filePath(name));
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 QStringList TestProgram::shownMessages() const {
