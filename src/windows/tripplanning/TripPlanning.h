@@ -405,6 +405,7 @@ class TripPlanning : public QMainWindow, public TripPlanningControls {
     // Used by several files of the window.
     int EntryStep = 0;                      // 1 .. 8: the entry box that last received the focus
     std::int16_t FinishedLeg = 0;           // the leg just completed
+    double ReenteredLeg = 0;                // that leg when it lies before the last leg, else 0
     bool ListLegFlag = false;               // the planning-page comment belongs to SelLeg
     Pending PendingAction = Pending::None;  // what runs once the offered save is done
     ExportKind PendingExport = ExportKind::Pdf;  // the export that waits for it

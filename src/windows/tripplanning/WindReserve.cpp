@@ -177,6 +177,7 @@ void TripPlanning::CompleteLeg(double reserve) {
 
     if (s_.NumLegs < s_.CurLeg) s_.NumLegs = s_.CurLeg;
     FinishedLeg = s_.CurLeg;
+    ReenteredLeg = s_.NumLegs > FinishedLeg ? FinishedLeg : 0;
 
     lboTX->setEnabled(true);
     RefillPlanLists();
