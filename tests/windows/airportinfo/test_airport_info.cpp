@@ -19,8 +19,6 @@
 using namespace tx;
 using namespace tx::test;
 
-Q_DECLARE_METATYPE(tx::Platform::Answer)
-
 class TestAirportInfo : public QObject {
     Q_OBJECT
     std::unique_ptr<TestProgram> prog;
@@ -42,11 +40,32 @@ class TestAirportInfo : public QObject {
         while (st.step()) out << st.value(0).toString();
         return out;
     }
-    // The identifier search from its menu entry.
-    void find(const QString& ident) {
-        v->mnuFilSeaID->trigger();
-        typeAndReturn(ident);
+    // An airport's columns named, '|' between them ("null" for none).
+    QString fields(const QString& ident, const QString& names) {
+        QStringList f;
+        for (const QString& n : words(names)) f << "ifnull(\"" + n + "\", 'null')";
+        return scalar("SELECT " + f.join(" || '|' || ") + " FROM tblAirports WHERE Ident = '" +
+                      ident + "'");
     }
+    // Steps separated by blanks: a menu entry or a button named is triggered or clicked, "@box"
+    // gives a box the focus with its text selected, "+text" types the text alone, "." presses
+    // Return; anything else is typed with Return.
+    void run(const QString& steps) {
+        for (const QString& s : words(steps)) {
+            if (auto* a = v->findChild<QAction*>(s))
+                a->trigger();
+            else if (auto* b = v->findChild<QPushButton*>(s))
+                QTest::mouseClick(b, Qt::LeftButton);
+            else if (auto* box = v->findChild<QLineEdit*>(s.mid(1)); box && s[0] == '@')
+                box->setFocus(), box->selectAll();
+            else if (s[0] == '+')
+                QTest::keyClicks(QApplication::focusWidget(), s.mid(1));
+            else
+                typeAndReturn(s == "." ? QString() : s);
+        }
+    }
+    // The identifier search from its menu entry.
+    void find(const QString& ident) { run("mnuFilSeaID " + ident); }
     QString shown() const {
         return v->txtIdentifier->isVisible() ? v->txtIdentifier->text() : QString("-");
     }
@@ -78,47 +97,45 @@ class TestAirportInfo : public QObject {
     void cleanup() { prog.reset(); }
 
     // A search from its menu entry ("ID" or "City"; the city one from an airport shown when
-    // `before` is given), then Next and Previous clicks ("N", "P"): the airport shown ("-" when
-    // the city box is offered) and the message of an end, given with a beep, after which the
-    // entries that act on an airport stay off until the next one is shown.
+    // `before` is given), then the buttons clicked: the airport shown ("-" when the city box is
+    // offered) and the message of the end of the recordset reached, given with a beep, after
+    // which the entries that act on an airport stay off until the next one is shown.
     void search_data() {
         addColumns<QString, QString, QString, QString, QString, QString>(
-            "before", "search", "typed", "clicks", "ident", "sorry");
-        const char* first =
-            "Sorry.: You are at the beginning of the recordset and can go no further.";
-        const char* last = "Sorry.: You are at the end of the recordset and can go no further.";
+            "before", "search", "typed", "clicks", "ident", "end");
         addRow("identifier with blanks around", "", "ID", " ack", "", "ACK", "");
         addRow("identifier not found", "", "ID", "kxq", "", "-", "");
         addRow("city at or after", "", "City", "Mas", "", "LFPB", "");
         addRow("city of blanks: the first", "LFPB", "City", "   ", "", "KASE", "");
         addRow("city after every city: stays", "LFPB", "City", "zz", "", "LFPB", "");
-        addRow("before the first", "", "ID", "KASE", "P", "KASE", first);
-        addRow("past the last", "", "ID", "KTEB", "N", "KTEB", last);
-        addRow("back from the end", "", "ID", "KTEB", "NP", "YSSY", last);
+        addRow("before the first", "", "ID", "KASE", "cmdPrevious", "KASE", "beginning");
+        addRow("past the last", "", "ID", "KTEB", "cmdNext", "KTEB", "end");
+        addRow("back from the end", "", "ID", "KTEB", "cmdNext cmdPrevious", "YSSY", "end");
     }
     void search() {
-        auto [before, search, typed, clicks, ident, sorry] =
+        auto [before, search, typed, clicks, ident, end] =
             fetch<QString, QString, QString, QString, QString, QString>("before", "search", "typed",
-                                                                        "clicks", "ident", "sorry");
+                                                                        "clicks", "ident", "end");
         // A three-letter identifier, kept out of the city order the other rows walk.
         if (typed == " ack") {
             db().execute("INSERT INTO tblAirports (Ident, City) VALUES ('ACK', 'Nantucket')");
             prog->adb.AirportsRs->requery();
         }
         if (!before.isEmpty()) find(before);
-        v->findChild<QAction*>("mnuFilSea" + search)->trigger();
+        run("mnuFilSea" + search);
         QCOMPARE(focusName(), QString(search == "ID" ? "txtID" : "txtCTY"));
         typeAndReturn(typed);
-        for (QChar c : clicks)
-            QTest::mouseClick(c == 'N' ? v->cmdNext : v->cmdPrevious, Qt::LeftButton);
+        run(clicks);
+        const QString sorry =
+            "Sorry.: You are at the " + end + " of the recordset and can go no further.";
         QCOMPARE(shown() + '|' + messages() + '|' + QString::number(prog->platform.beeps),
-                 ident + '|' + sorry + (sorry.isEmpty() ? "|0" : "|1"));
+                 ident + '|' + (end.isEmpty() ? "|0" : sorry + "|1"));
         const bool found = ident != "-";  // else the city search, the identifier box emptied
         QCOMPARE(on("txtID lblID txtCTY cmdCityOK cmdNext cmdPrevious") +
                      (found ? QString() : v->txtID->text()),
                  found ? "000011" : "101100");
         if (clicks.isEmpty()) QCOMPARE(focusName(), QString(found ? "cmdNext" : "txtCTY"));
-        QCOMPARE(v->mnuEdiAP->isEnabled(), found && (sorry.isEmpty() || ident != typed));
+        QCOMPARE(v->mnuEdiAP->isEnabled(), found && (end.isEmpty() || ident != typed));
     }
 
     // An airport shown (after its row `mark` was made the default, when given): the entry its
@@ -159,8 +176,7 @@ class TestAirportInfo : public QObject {
     // check; the new airport is then shown, and the planning lookups find it, by its IATA code
     // too.
     void addAirport() {
-        find("KDEN");
-        v->mnuFilAddAP->trigger();
+        run("mnuFilSeaID KDEN mnuFilAddAP");
         QCOMPARE(on("frameAddAP cmdSave +mnuFile") + v->txtCity->text() + focusName(),
                  QString("100txtIdentifier"));
         typeAndReturn("kasex");  // no fifth character; a duplicate, the box emptied
@@ -178,27 +194,20 @@ class TestAirportInfo : public QObject {
             typeAndReturn(entries[i]);
             QCOMPARE(focusName(), boxes[i]);
         }
-        // The identifier changed after its check, then OK: refused, nothing stored.
-        v->txtIdentifier->setFocus();
-        v->txtIdentifier->selectAll();
-        QTest::keyClicks(v->txtIdentifier, "ktEb");
-        QTest::mouseClick(v->cmdAddOK, Qt::LeftButton);
+        run("@txtIdentifier +ktEb cmdAddOK");  // changed after its check: refused, nothing stored
         QCOMPARE(prog->shownMessages().value(1).section(':', 0, 0) + focusName() +
                      scalar("SELECT count(*) FROM tblAirports"),
                  QString("DuplicatetxtIdentifier7"));
 
-        QTest::keyClicks(v->txtIdentifier, "KABC");
-        QTest::mouseClick(v->cmdAddOK, Qt::LeftButton);
-        QCOMPARE(scalar("SELECT City || '|' || State || '|' || Lat || '|' || \"Long\" || '|' || "
-                        "Std || '|' || ZoneCode || '|' || ifnull(Comments, 'null') || '|' || IATA "
-                        "|| '|' || Name || '|' || Kind FROM tblAirports WHERE Ident = 'KABC'"),
+        run("+KABC cmdAddOK");
+        QCOMPARE(fields("KABC", "City State Lat Long Std ZoneCode Comments IATA Name Kind"),
                  QString(25, u'c') + '|' + QString(20, u's') +
                      "|N39-00.0|W105-00.0|-7.0|MST|null|CUN|" + QString(50, u'n') + "|large");
         QCOMPARE(shown() + on("frameAddAP +mnuFile +mnuEdiAP") + focusName() +
-                     QString::number(prog->platform.messages.size()),
-                 QString("KABC011cmdNext2"));
-        QVERIFY(v->txtCity->isReadOnly());
-        v->mnuFilExit->trigger();
+                     QString::number(prog->platform.messages.size()) +
+                     (v->txtCity->isReadOnly() ? " locked" : ""),
+                 QString("KABC011cmdNext2 locked"));
+        run("mnuFilExit");
         planning->LookUpIdent("CUN", *prog->adb.AirportsRs);
         QVERIFY(prog->s.LookupResult == tx::LookupValues::Result::Found &&
                 prog->s.RecIdent == "KABC");
@@ -210,21 +219,17 @@ class TestAirportInfo : public QObject {
         db().execute(
             "UPDATE tblAirports SET \"Long\" = 'W104-40.45', Comments = 'Ramp 2' "
             "WHERE Ident = 'KDEN'");
-        find("KDEN");
-        QCOMPARE(v->txtComment->toPlainText(), QString("Ramp 2"));
-        v->mnuEdiAP->trigger();
-        QCOMPARE(on("cmdSave cmdAddOK cmdNext") + focusName(), QString("100cmdCxAddEdit"));
-        v->txtLongitude->setFocus();
-        typeAndReturn({});
+        run("mnuFilSeaID KDEN mnuEdiAP");
+        QCOMPARE(v->txtComment->toPlainText() + on("cmdSave cmdAddOK cmdNext") + focusName(),
+                 QString("Ramp 2100cmdCxAddEdit"));
+        run("@txtLongitude .");
         QCOMPARE(v->txtLongitude->text() + ' ' + focusName(), QString("W104-40.4 txtLongitude"));
-        typeAndReturn({});
+        run(".");
         QCOMPARE(focusName(), QString("txtStandard"));  // on the second Enter
         v->txtComment->clear();
-        QTest::mouseClick(v->cmdSave, Qt::LeftButton);
-        QCOMPARE(scalar("SELECT \"Long\" || '|' || Comments || '|' FROM tblAirports WHERE "
-                        "Ident = 'KDEN'"),
-                 QString("W104-40.4| |"));
-        QCOMPARE(messages() + on("frameAddAP cmdNext"), QString("01"));
+        run("cmdSave");
+        QCOMPARE(fields("KDEN", "Long Comments") + '|' + messages() + on("frameAddAP cmdNext"),
+                 QString("W104-40.4| |01"));
     }
 
     // Revised fields that cannot be stored: the message, the box that takes the focus, and
@@ -238,37 +243,31 @@ class TestAirportInfo : public QObject {
     }
     void refusedOnSave() {
         auto [box, typed, title] = fetch<QString, QString, QString>("box", "typed", "title");
-        find("KDEN");
-        const auto stored = [&] {
-            return scalar(
-                "SELECT Ident || City || Lat || \"Long\" || Std || Day FROM tblAirports "
-                "WHERE Ident = 'KDEN'");
-        };
-        const QString before = stored();
-        v->mnuEdiAP->trigger();
+        const QString columns = "Ident City Lat Long Std Day", before = fields("KDEN", columns);
+        run("mnuFilSeaID KDEN mnuEdiAP");
         auto* edit = v->findChild<QLineEdit*>(box);
         edit->setText(typed);
-        QTest::mouseClick(v->cmdSave, Qt::LeftButton);
-        QCOMPARE(prog->platform.messages.size(), 1);
-        QCOMPARE(prog->platform.messages[0].title + focusName(), title + box);
-        QVERIFY(edit->text() == typed && v->frameAddAP->isVisible() && stored() == before);
+        run("cmdSave");
+        QCOMPARE(QString::number(prog->platform.messages.size()) +
+                     prog->platform.messages.value(0).title + focusName(),
+                 '1' + title + box);
+        QVERIFY(edit->text() == typed && v->frameAddAP->isVisible() &&
+                fields("KDEN", columns) == before);
         // Cancel shows the stored airport again, its boxes locked.
-        QTest::mouseClick(v->cmdCxAddEdit, Qt::LeftButton);
-        QVERIFY(v->frameAddAP->isHidden() && v->txtLatitude->isReadOnly());
-        QCOMPARE(v->txtID->text() + v->txtCity->text() + v->txtLatitude->text(),
-                 QString("KDENDenverN39-51.7"));
+        run("cmdCxAddEdit");
+        QCOMPARE(on("frameAddAP") + (v->txtLatitude->isReadOnly() ? " locked " : " ") +
+                     v->txtID->text() + v->txtCity->text() + v->txtLatitude->text(),
+                 QString("0 locked KDENDenverN39-51.7"));
     }
 
-    // The airport deleted after the question, which names it and counts its service rows; the
-    // airport shown next; exactly the deleted airport's service rows go with it.
+    // The airport deleted after the question, which names it ("<ident>, " before and " service
+    // rows" after `named`); the airport shown next; exactly its service rows go with it.
     void deleteAirport_data() {
         addColumns<QString, bool, QString, QString>("ident", "yes", "named", "next");
-        addRow("the next in city order", "KDEN", true, "KDEN, Denver, CO, with its 7 service rows",
-               "EGLL");
-        addRow("the last: the one before", "KTEB", true,
-               "KTEB, Teterboro, NJ, with its 5 service rows", "YSSY");
-        addRow("none of its own", "KASE", true, "KASE, Aspen, CO, with no service rows", "KDEN");
-        addRow("answered No", "KDEN", false, "KDEN, Denver, CO, with its 7 service rows", "KDEN");
+        addRow("the next in city order", "KDEN", true, "Denver, CO, with its 7", "EGLL");
+        addRow("the last: the one before", "KTEB", true, "Teterboro, NJ, with its 5", "YSSY");
+        addRow("none of its own", "KASE", true, "Aspen, CO, with no", "KDEN");
+        addRow("answered No", "KDEN", false, "Denver, CO, with its 7", "KDEN");
     }
     void deleteAirport() {
         auto [ident, yes, named, next] =
@@ -285,7 +284,7 @@ class TestAirportInfo : public QObject {
         QCOMPARE(messages(),
                  "Delete Airport?: Are you sure you want to delete this record?\n\n"
                  "Airport " +
-                     named + ".");
+                     ident + ", " + named + " service rows.");
         QVERIFY(prog->platform.messages[0].defaultButton == Platform::Answer::No);
         QCOMPARE(shown() + scalar("SELECT count(*) FROM tblAirports WHERE Ident = '" + ident + "'"),
                  next + (yes ? "0" : "1"));
@@ -297,24 +296,21 @@ class TestAirportInfo : public QObject {
     void emptyAirportsTable() {
         db().execute("DELETE FROM tblAirports WHERE Ident <> 'KDEN'");
         prog->adb.AirportsRs->requery();
-        find("KDEN");
         prog->platform.answers = {Platform::Answer::Yes};
-        v->mnuFilDelAP->trigger();
-        QCOMPARE(scalar("SELECT count(*) FROM tblAirports"), QString("0"));
-        QCOMPARE(on("txtID txtCTY cmdNext +mnuEdiAP +mnuFilDelAP") + focusName(),
-                 QString("11000txtID"));
-        QVERIFY(v->txtCity->text().isEmpty() && v->cboFBOs->count() == 0);
-        typeAndReturn("KDEN");
+        run("mnuFilSeaID KDEN mnuFilDelAP");
+        QCOMPARE(scalar("SELECT count(*) FROM tblAirports") +
+                     on("txtID txtCTY cmdNext +mnuEdiAP +mnuFilDelAP") + focusName() +
+                     v->txtCity->text() + QString::number(v->cboFBOs->count()),
+                 QString("011000txtID0"));
+        run("KDEN");
         QCOMPARE(focusName(), QString("txtCTY"));
-        typeAndReturn("a");
-        v->cmdNext->click();
-        v->cmdPrevious->click();
+        run("a cmdNext cmdPrevious");
         QCOMPARE(shown() + focusName(), QString("-txtCTY"));
         QCOMPARE(prog->platform.messages.size(), 3);  // the question and the two ends
     }
 
-    // One frame per family, opened from its menu entry (after any entries before it, each opened,
-    // typed into and cancelled): what is typed ("" keeps a box) with Enter from box to box ("/"
+    // One frame per family, opened from its menu entry (the steps before it open another frame,
+    // type into it and cancel it): what is typed ("" keeps a box) with Enter from box to box ("/"
     // between boxes), the frame's caption, the button Enter reaches; the rows stored afterwards
     // ("Name|Phone|Freq|Default", "/" between rows), or the refusal that keeps the frame open.
     // A delete entry asks its question instead, naming the row.
@@ -336,15 +332,16 @@ class TestAirportInfo : public QObject {
         addRow("revise a pax hotel: default kept", "KDEN", 2, "mnuEdiPax", "Denver Grand/",
                "   Edit Pax Hotel Data   ", "cmdRevPHot", "Denver Grand|303-555-0120||1");
         // The cancelled add leaves its text behind; the revise starts from the row selected.
-        addRow("revise an FBO after a cancelled add", "KDEN", 0, "mnuFilAddFBO mnuEdiFBO", "//",
-               "   Edit FBO Data   ", "cmdReviseFBO",
+        addRow("revise an FBO after a cancelled add", "KDEN", 0,
+               "mnuFilAddFBO +Typed cmdCancelFBO mnuEdiFBO", "//", "   Edit FBO Data   ",
+               "cmdReviseFBO",
                "Mile High Jet Center|303-555-0101|122.950|0/"
                "Front Range Aviation|303-555-0102|130.65 |1/Plains Air|303-555-0103|123.000|0");
         addRow("revise a limo", "KTEB", 3, "mnuEdiLimos", "/201-555-0199", "   Edit Limo Data   ",
                "cmdRevLimo", "Garden State Limo|201-555-0199||1");
-        addRow("add catering after a cancelled revise", "KDEN", 4, "mnuEdiCatering mnuFilAddCat",
-               "Jet Meals/", "   Add Catering   ", "cmdEnterCat",
-               "Sky Catering|303-555-0130||1/Jet Meals|||0");
+        addRow("add catering after a cancelled revise", "KDEN", 4,
+               "mnuEdiCatering +Typed cmdCancelCat mnuFilAddCat", "Jet Meals/",
+               "   Add Catering   ", "cmdEnterCat", "Sky Catering|303-555-0130||1/Jet Meals|||0");
         // The default deleted: the first remaining one becomes the default.
         addRow("delete the default crew hotel", "KDEN", 1, "mnuFilDelCrew",
                "Crew Hotel: Airport Inn", "Delete Crew Hotel?", "", "Summit Lodge|303-555-0111||1");
@@ -354,30 +351,22 @@ class TestAirportInfo : public QObject {
             fetch<QString, int, QString, QString, QString, QString, QString>(
                 "ident", "family", "entries", "typed", "caption", "okButton", "result");
         const ServiceTable t = kServiceTables[family];
-        const QString suffix = words("FBO CHot PHot Limo Cat")[family];
-        QGroupBox* frame = v->findChild<QGroupBox*>("frameAdd" + suffix);
-        find(ident);
-        QStringList opened = words(entries);
-        const QString entry = opened.takeLast();
-        for (const QString& cancelled : opened) {
-            v->findChild<QAction*>(cancelled)->trigger();
-            QTest::keyClicks(QApplication::focusWidget(), "Typed Then Cancelled");
-            QTest::mouseClick(v->findChild<QPushButton*>("cmdCancel" + suffix), Qt::LeftButton);
-        }
+        auto* frame =
+            v->findChild<QGroupBox*>("frameAdd" + words("FBO CHot PHot Limo Cat")[family]);
         prog->platform.answers = {Platform::Answer::Yes};
-        v->findChild<QAction*>(entry)->trigger();
+        run("mnuFilSeaID " + ident + ' ' + entries);
         if (okButton.isEmpty()) {
-            QCOMPARE(messages(),
-                     caption + ": Are you sure you want to delete this record?\n\n" + typed);
-            QCOMPARE(rows(t, ident).join('/'), result);
+            QCOMPARE(messages() + '|' + rows(t, ident).join('/'),
+                     caption + ": Are you sure you want to delete this record?\n\n" + typed + '|' +
+                         result);
             return;
         }
         const QString locked = "+mnuFile +cboFBOs +cmdNext +txtCity";
         QCOMPARE(frame->title() + on(locked + ' ' + frame->objectName()), caption + "00001");
         // The box with the focus is light yellow, the others are not.
         auto* first = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(first && frame->isAncestorOf(first));
-        QCOMPARE(first->palette().color(QPalette::Base), QColor(255, 255, 128));
+        QVERIFY(first && frame->isAncestorOf(first) &&
+                first->palette().color(QPalette::Base) == QColor(255, 255, 128));
         for (const QString& text : typed.split('/')) {
             if (!text.isEmpty()) qobject_cast<QLineEdit*>(QApplication::focusWidget())->clear();
             typeAndReturn(text);
@@ -395,8 +384,7 @@ class TestAirportInfo : public QObject {
     // "&Print" hands the airport as shown to the platform, the entry shown in each list that has
     // one; a failed print says so.
     void printsTheAirportShown() {
-        find("KDEN");
-        v->mnuFilPrint->trigger();
+        run("mnuFilSeaID KDEN mnuFilPrint");
         QStringList lines;
         for (const ReportLine& l : prog->platform.printouts.value(0).lines) lines << l.text;
         for (const QString& l : QStringList{"Identifier:      KDEN", "City:            Denver",
@@ -405,7 +393,7 @@ class TestAirportInfo : public QObject {
             QVERIFY2(lines.contains(l), qPrintable(l));
         QVERIFY(!lines.join('|').contains("Limo :"));  // Denver has none
         prog->platform.printError = "no printer";
-        v->mnuFilPrint->trigger();
+        run("mnuFilPrint");
         QCOMPARE(prog->platform.messages.value(0).text,
                  QString("The airport was not printed.\nno printer"));
     }
@@ -423,9 +411,7 @@ class TestAirportInfo : public QObject {
     void returnToPlanning() {
         auto [search, typed, byClose, ident] =
             fetch<QString, QString, bool, QString>("search", "typed", "byClose", "ident");
-        v->findChild<QAction*>("mnuFilSea" + search)->trigger();
-        QTest::keyClicks(QApplication::focusWidget(), typed);
-        if (!ident.isEmpty()) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        run("mnuFilSea" + search + " +" + typed + (ident.isEmpty() ? "" : " ."));
         v->move(80, 60);
         byClose ? void(v->close()) : v->mnuFilExit->trigger();
         QVERIFY(planning->isVisible() && v->isHidden() && planning->pos() == QPoint(80, 60));
@@ -434,12 +420,12 @@ class TestAirportInfo : public QObject {
         QTRY_COMPARE(focusName(), QString("txtID"));
         QCOMPARE(v->txtID->text() + '|' + v->txtID->selectedText() + '|' + v->txtCTY->text(),
                  ident + '|' + ident + '|');
-        QCOMPARE(on("lblID cmdIdentOK cmdNext +mnuEdiAP +mnuFilPrint"), QString("11000"));
-        QVERIFY(v->txtCity->text().isEmpty() && v->cboFBOs->count() == 0);
-        typeAndReturn("kden");
+        QCOMPARE(on("lblID cmdIdentOK cmdNext +mnuEdiAP +mnuFilPrint") + v->txtCity->text() +
+                     QString::number(v->cboFBOs->count()),
+                 QString("110000"));
+        run("kden");
         QCOMPARE(shown(), QString("KDEN"));
-        v->mnuFilSeaCity->trigger();
-        QTest::keyClicks(v->txtCTY, "den");
+        run("mnuFilSeaCity +den");
         v->txtID->setFocus();
         v->txtCTY->setFocus();
         QCOMPARE(v->txtCTY->selectedText(), QString("den"));
@@ -447,22 +433,22 @@ class TestAirportInfo : public QObject {
 
     // "E&xit Tarvex" is the main window's exit: with legs in the plan, the same question first;
     // Cancel stays here, Yes asks for the file name on the planning page.
-    void exitTarvex_data() {
-        addColumns<Platform::Answer>("answer");
-        addRow("Cancel: stays", Platform::Answer::Cancel);
-        addRow("Yes: the file name", Platform::Answer::Yes);
-    }
     void exitTarvex() {
-        QFETCH(Platform::Answer, answer);
         prog->s.NumLegs = 2;
-        prog->platform.answers = {answer};
-        v->mnuExit->trigger();
-        QCOMPARE(messages(),
-                 "TX Save ??:         Do you wish to Save present Tarvex Plan ?        ");
-        QCOMPARE(prog->quitCalls, 0);
-        const bool yes = answer == Platform::Answer::Yes;
-        QVERIFY(v->isVisible() != yes && planning->frameTXName->isVisible() == yes);
-        QCOMPARE(planning->isVisible(), yes);
+        prog->platform.answers = {Platform::Answer::Cancel, Platform::Answer::Yes};
+        const QString asked =
+            "TX Save ??:         Do you wish to Save present Tarvex Plan ?        ";
+        const auto windows = [&] {  // this one, the planning page, the file name, quits
+            return QString("%1%2%3%4")
+                .arg(v->isVisible())
+                .arg(planning->isVisible())
+                .arg(planning->frameTXName->isVisible())
+                .arg(prog->quitCalls);
+        };
+        run("mnuExit");
+        QCOMPARE(messages() + windows(), asked + "1000");
+        run("mnuExit");
+        QCOMPARE(messages() + windows(), asked + " / " + asked + "0110");
     }
 };
 
