@@ -119,14 +119,24 @@ QStringList SummaryPage(bool paper) {
     return p;
 }
 
+// A report by its name ("short", "pilot paper", "summary paper", "pilot text", "summary text"),
+// bold lines marked on paper.
+QStringList Lines(const QString& report, const PlanReserved& d = {}) {
+    const PlanState s = Fixture();
+    if (report == "short") return Marked(PrintShortVersion(s, kDate, d));
+    if (report.endsWith("paper"))
+        return Marked((report == "pilot paper" ? PrintPilotFormat : PrintSummaryFormat)(s, "TRIP1",
+                                                                                        kDate, d));
+    return (report == "pilot text" ? PilotTextLines : SummaryTextLines)(s, "TRIP1", kDate, d);
+}
+
 }  // namespace
 
 class TestReports : public QObject {
     Q_OBJECT
   private slots:
     void reports_data() {
-        QTest::addColumn<QString>("report");
-        QTest::addColumn<QStringList>("want");
+        addColumns<QString, QStringList>("report", "want");
         QStringList shortVersion{"", "", "", "**" + S(13) + kTitle + kDate};
         shortVersion << S(17) + "Total TX Dist.:  1234" + S(5) + "Total TX Time:  5+07";
         shortVersion << "**Citation Sample 560 " << kShortHead << D(86)
@@ -140,23 +150,15 @@ class TestReports : public QObject {
     // Text reports are written to disk beside the plan file as Windows-1252 lines ending in
     // CR LF, as the windows show them.
     void reports() {
-        QFETCH(QString, report);
-        PlanState s = Fixture();
+        auto [report, want] = fetch<QString, QStringList>("report", "want");
+        QCOMPARE(Lines(report), want);
+        if (!report.endsWith("text")) return;
         QTemporaryDir dir;
-        QStringList got;
-        if (report == "short") got = Marked(PrintShortVersion(s, kDate));
-        if (report == "pilot paper") got = Marked(PrintPilotFormat(s, "TRIP1", kDate));
-        if (report == "summary paper") got = Marked(PrintSummaryFormat(s, "TRIP1", kDate));
-        if (report.endsWith("text")) {
-            const bool pilot = report.startsWith("pilot");
-            SavePlan(s, dir.path(), "TRIP1", {}, pilot, kDate, {});
-            QVERIFY(ReadFile(dir.filePath("TRIP1.tx")).startsWith("3\r\n"));
-            const QByteArray bytes = ReadFile(dir.filePath("TRIP1.txt"));
-            QVERIFY(bytes.endsWith("\r\n"));
-            got = QString::fromLatin1(bytes.chopped(2)).split("\r\n");
-            QCOMPARE((pilot ? PilotTextLines : SummaryTextLines)(s, "TRIP1", kDate, {}), got);
-        }
-        QTEST(got, "want");
+        PlanState s = Fixture();
+        SavePlan(s, dir.path(), "TRIP1", {}, report.startsWith("pilot"), kDate, {});
+        const QByteArray bytes = ReadFile(dir.filePath("TRIP1.txt"));
+        QVERIFY(ReadFile(dir.filePath("TRIP1.tx")).startsWith("3\r\n") && bytes.endsWith("\r\n"));
+        QCOMPARE(QString::fromLatin1(bytes.chopped(2)).split("\r\n"), want);
     }
 
     // A name that reaches the aircraft column pushes the type to that column of the next line.
@@ -188,16 +190,10 @@ class TestReports : public QObject {
     void tripDetails() {
         auto [report, at, line, headingAt, heading] = fetch<QString, int, QString, int, QString>(
             "report", "at", "line", "headingAt", "heading");
-        const PlanState s = Fixture();
-        const auto lines = [&](const PlanReserved& d) {
-            if (report == "short") return Marked(PrintShortVersion(s, kDate, d));
-            if (report == "pilot paper") return Marked(PrintPilotFormat(s, "TRIP1", kDate, d));
-            return SummaryTextLines(s, "TRIP1", kDate, d);
-        };
-        QStringList want = lines({});
+        QStringList want = Lines(report);
         want.insert(at, line);
         if (headingAt >= 0) want[headingAt] = heading;
-        QCOMPARE(lines({"N123AB", "Lee, Ann", "4", "kg"}), want);
+        QCOMPARE(Lines(report, {"N123AB", "Lee, Ann", "4", "kg"}), want);
     }
 
     void wrapComments_data() {
@@ -223,21 +219,20 @@ class TestReports : public QObject {
         QTEST(WrapComments(comment), "want");
     }
 
-    // Lines after the eight field lines; the head is checked once for every row.
+    // The comment's lines after the eight field lines, under "Comments:" when there are any;
+    // the head is checked once for every row.
     void airportPrintout_data() {
         addColumns<QString, QStringList>("comment", "tail");
-        const QString c30 = "Closed nightly 2300-0600 local";
-        QTest::newRow("30-character comment") << c30 << QStringList{"Comments:", S(5) + c30};
+        const auto row = addRow<QString, QStringList>;
+        const QString c30 = "Closed nightly 2300-0600 local", z50(50, 'z');
+        row("30-character comment", c30, {S(5) + c30});
         QStringList words;
         for (int i = 0; i < 10; ++i) words << QString(9, QChar('a' + i));
         const QString w = " " + words.join(' ');
-        QTest::newRow("ten nine-letter words: 51 + 49")
-            << words.join(' ') << QStringList{"Comments:", S(4) + w.left(51), S(4) + w.mid(51)};
-        QTest::newRow("no blank: cut at 51, nothing dropped")
-            << QString(120, 'z')
-            << QStringList{"Comments:", S(4) + ' ' + QString(50, 'z'), S(4) + QString(51, 'z'),
-                           S(4) + QString(19, 'z')};
-        QTest::newRow("no comment") << QString() << QStringList();
+        row("ten nine-letter words: 51 + 49", w.mid(1), {S(4) + w.left(51), S(4) + w.mid(51)});
+        row("no blank: cut at 51, nothing dropped", QString(120, 'z'),
+            {S(5) + z50, S(4) + z50 + 'z', S(4) + QString(19, 'z')});
+        row("no comment", QString(), {});
     }
     void airportPrintout() {
         auto [comment, tail] = fetch<QString, QStringList>("comment", "tail");
@@ -252,7 +247,8 @@ class TestReports : public QObject {
                 "Time Zone(STD):  -7|Time Zone(DAY):  -6|ZoneCode:        US")
                 .split('|');
         QCOMPARE(Marked(PrintAirportInformation(a)),
-                 head + tail + QStringList({"FBO :      Aspen FBO", "Catering : Sky Meals"}));
+                 head + (tail.isEmpty() ? tail : QStringList{"Comments:"} + tail) +
+                     QStringList({"FBO :      Aspen FBO", "Catering : Sky Meals"}));
     }
 };
 
