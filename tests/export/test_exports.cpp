@@ -69,8 +69,9 @@ QList<QStringList> ParseCsv(const QString& text) {
     return rows;
 }
 
-QDateTime At(const char* iso) {
-    return QDateTime::fromString(iso, Qt::ISODate);
+// "yyyy-MM-dd hh:mm" in UTC.
+QDateTime At(const QString& utc) {
+    return QDateTime::fromString(QString(utc).replace(' ', 'T') + ":00Z", Qt::ISODate);
 }
 
 }  // namespace
@@ -78,31 +79,30 @@ QDateTime At(const char* iso) {
 class TestExports : public QObject {
     Q_OBJECT
   private slots:
-    // One leg each (its comment kComment): its block-out, the local times the description gives.
-    // Today 10 Jan 2025: a date earlier in the year is 2026's.
+    // One leg each (its comment kComment): its block-out in UTC, the departure's and the
+    // arrival's local times the description gives. Today 10 Jan 2025: a date earlier in the year
+    // is 2026's.
     void calendar_data() {
-        addColumns<QString, QDateTime, QString>("leg", "out", "local");
+        addColumns<QString, QString, QString, QString>("leg", "out", "departs", "arrives");
         // 0800 on the 20th at +12 is 2000 GMT on the 19th; 1:42 later 2142 GMT, 1042 at -11
         // on the 19th (-D).
-        addRow("-D, across the date line westward", "T 3.20 0800 E175 W175 900",
-               At("2025-03-19T20:00:00Z"),
-               "Departs E175 2025-03-20 08:00 local\nArrives W175 2025-03-19 10:42 local");
+        addRow("-D, across the date line westward", "T 3.20 0800 E175 W175 900", "2025-03-19 20:00",
+               "E175 2025-03-20 08:00", "W175 2025-03-19 10:42");
         // 1112 on the 19th at -11 is 2212 GMT; in 2354 GMT, 1154 on the 20th at +12 (+D).
-        addRow("+D, across the date line eastward", "T 3.19 1112 W175 E175 900",
-               At("2025-03-19T22:12:00Z"),
-               "Departs W175 2025-03-19 11:12 local\nArrives E175 2025-03-20 11:54 local");
+        addRow("+D, across the date line eastward", "T 3.19 1112 W175 E175 900", "2025-03-19 22:12",
+               "W175 2025-03-19 11:12", "E175 2025-03-20 11:54");
         // Given by its landing, 1154 on the 20th: out 1:42 before, 2212 GMT on the 19th.
-        addRow("landing time", "L 3.20 1154 W175 E175 900", At("2025-03-19T22:12:00Z"),
-               "Departs W175 2025-03-19 11:12 local\nArrives E175 2025-03-20 11:54 local");
+        addRow("landing time", "L 3.20 1154 W175 E175 900", "2025-03-19 22:12",
+               "W175 2025-03-19 11:12", "E175 2025-03-20 11:54");
         // 2300 GMT on 31 Dec 2025 lands 0042 GMT on 1 Jan 2026.
-        addRow("across New Year", "T 12.31 2300 W000 W010 900", At("2025-12-31T23:00:00Z"),
-               "Departs W000 2025-12-31 23:00 local\nArrives W010 2025-12-31 23:42 local");
-        addRow("earlier than today: next year", "T 1.05 0900 W010 W000 900",
-               At("2026-01-05T10:00:00Z"),
-               "Departs W010 2026-01-05 09:00 local\nArrives W000 2026-01-05 11:42 local");
+        addRow("across New Year", "T 12.31 2300 W000 W010 900", "2025-12-31 23:00",
+               "W000 2025-12-31 23:00", "W010 2025-12-31 23:42");
+        addRow("earlier than today: next year", "T 1.05 0900 W010 W000 900", "2026-01-05 10:00",
+               "W010 2026-01-05 09:00", "W000 2026-01-05 11:42");
     }
     void calendar() {
-        auto [leg, local] = fetch<QString, QString>("leg", "local");
+        auto [leg, out, departs, arrives] =
+            fetch<QString, QString, QString, QString>("leg", "out", "departs", "arrives");
         PlanState s = EquatorPlan();
         enterLeg(s, "T 3.10 0800 W000 W010 900");
         enterLeg(s, leg);
@@ -112,32 +112,28 @@ class TestExports : public QObject {
         s.leg(2).DestLimo = "Left out", s.leg(2).InclLimo = 0;
         const PlanReserved details{"N123AB", "Ann Lee, Bo \"B\" Ray", "4", "kg"};
         const QList<Event> events =
-            ParseCalendar(CalendarBytes(s, "Spring trip", details, At("2025-01-10T12:00:00Z")));
+            ParseCalendar(CalendarBytes(s, "Spring trip", details, At("2025-01-10 12:00")));
         QCOMPARE(events.size(), 2);
         const Event& e = events[1];
-        QTEST(e.start, "out");
-        QCOMPARE(e.end, e.start.addSecs(102 * 60));  // every leg is 1:42 block
-        QCOMPARE(e.summary, "Leg 2 " + s.leg(2).DepID + "-" + s.leg(2).DestID);
-        QCOMPARE(e.location, s.leg(2).DepID + " Ciudad de Cancún, QR");
-        QCOMPARE(e.description, local +
-                                    "\nCrew hotel: Inn, Rooms; Ltd\nAircraft: N123AB\nCrew: Ann "
-                                    "Lee, Bo \"B\" Ray\nPassengers: 4\nComments:\n" +
-                                    kComment);
+        QCOMPARE(e.start, At(out));
+        const QString dep = s.leg(2).DepID;  // every leg is 1:42 block
+        QCOMPARE(QString::number(e.start.secsTo(e.end) / 60) + ' ' + e.summary + '|' + e.location,
+                 "102 Leg 2 " + dep + "-" + s.leg(2).DestID + '|' + dep + " Ciudad de Cancún, QR");
+        QCOMPARE(e.description,
+                 "Departs " + departs + " local\nArrives " + arrives +
+                     " local\nCrew hotel: Inn, Rooms; Ltd\nAircraft: N123AB\nCrew: Ann "
+                     "Lee, Bo \"B\" Ray\nPassengers: 4\nComments:\n" +
+                     kComment);
 
         // Exported again after a change: the same UIDs, so a calendar updates its events;
         // another plan's differ.
         s.leg(2).LegComments = "changed";
-        const QList<Event> again =
-            ParseCalendar(CalendarBytes(s, "Spring trip", {}, At("2025-02-01T09:00:00Z")));
-        const QList<Event> other =
-            ParseCalendar(CalendarBytes(s, "Autumn trip", {}, At("2025-02-01T09:00:00Z")));
-        QVERIFY(again.size() == 2 && again[1].description.endsWith("changed"));
-        QSet<QString> uids;
-        for (int i = 0; i < 2; ++i) {
-            QCOMPARE(again[i].uid, events[i].uid);
-            uids << events[i].uid << other[i].uid;
-        }
-        QCOMPARE(uids.size(), 4);
+        QStringList uids;
+        for (const char* plan : {"Spring trip", "Autumn trip"})
+            for (const Event& e : ParseCalendar(CalendarBytes(s, plan, {}, At("2025-02-01 09:00"))))
+                uids << e.uid;
+        QCOMPARE(uids.mid(0, 2), QStringList({events[0].uid, events[1].uid}));
+        QCOMPARE(QSet<QString>(uids.begin(), uids.end()).size(), 4);
     }
 
     // Every figure of the pilot format in a field of its own; the crew's comma and quotes
