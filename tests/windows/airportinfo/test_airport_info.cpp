@@ -8,7 +8,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "airportdb/SqlStatement.h"
 #include "airportdb/Statements.h"
 #include "support/TempDb.h"
 #include "support/TestProgram.h"
@@ -30,15 +29,12 @@ class TestAirportInfo : public QObject {
     QString messages() const { return prog->shownMessages().join(" / "); }
     // The rows of one service table of an airport, "Name|PhoneNumber|Freq|Default" in ID order.
     QStringList rows(ServiceTable t, const QString& ident) {
-        detail::Statement st(
-            db(), QString("SELECT Name || '|' || PhoneNumber || '|' || %2 || '|' || \"Default\" "
-                          "FROM %1 WHERE AirportID = (SELECT ID FROM tblAirports WHERE Ident = "
-                          "?1) ORDER BY ID")
-                      .arg(TableName(t), t == ServiceTable::FBOs ? "ifnull(Freq, '')" : "''"));
-        st.bind(1, ident);
-        QStringList out;
-        while (st.step()) out << st.value(0).toString();
-        return out;
+        const QString freq = t == ServiceTable::FBOs ? "ifnull(Freq, '')" : "''";
+        return scalar("SELECT group_concat(Name || '|' || PhoneNumber || '|' || " + freq +
+                      " || '|' || \"Default\", '/') FROM (SELECT * FROM " + TableName(t) +
+                      " WHERE AirportID = (SELECT ID FROM tblAirports WHERE Ident = '" + ident +
+                      "') ORDER BY ID)")
+            .split('/', Qt::SkipEmptyParts);
     }
     // An airport's columns named, '|' between them ("null" for none).
     QString fields(const QString& ident, const QString& names) {

@@ -23,8 +23,8 @@ class TestHelp : public QObject {
     // Help replaces the main window where it stands; Cancel Help, or Escape wherever the focus
     // is, puts the main window where the help window then stands.
     void opensAndClosesInPlace_data() {
-        addColumns<QString>("leave");
-        addRow("Cancel Help", "button");
+        addColumns<QString>("leave");  // the button clicked, or the control Escape is pressed in
+        addRow("Cancel Help", "cmdCancelHelp");
         addRow("Escape in the help text", "rtbTXHelp");
         addRow("Escape on the tabs", "TXSSTab");
     }
@@ -39,13 +39,10 @@ class TestHelp : public QObject {
         QVERIFY(help && help->isVisible() && w->isHidden() && help->pos() == QPoint(40, 60));
         help->move(70, 90);
         QTest::qWait(0);
-        if (leave == "button") {
-            QTest::mouseClick(help->cmdCancelHelp, Qt::LeftButton);
-        } else {
-            QWidget* at = help->findChild<QWidget*>(leave);
-            at->setFocus();
-            QTest::keyClick(at, Qt::Key_Escape);
-        }
+        QWidget* at = help->findChild<QWidget*>(leave);
+        at->setFocus();
+        at == help->cmdCancelHelp ? QTest::mouseClick(at, Qt::LeftButton)
+                                  : QTest::keyClick(at, Qt::Key_Escape);
         QVERIFY(w->isVisible() && help->isHidden() && w->pos() == QPoint(70, 90));
     }
 
@@ -62,17 +59,15 @@ class TestHelp : public QObject {
     // Each text file is shown with its bold; a file that cannot be read (how is told in
     // tests/core) leaves a note naming it and what is wrong.
     void richTextFiles_data() {
-        addColumns<QByteArray, QString>("help", "shown");  // "": missing
-        addRow(
-            "read",
-            QByteArray("{\\rtf1{\\fonttbl{\\f0 Courier New;}}\\f0 One\\tab{\\b Two}\\par Three}"),
-            "One\tTwo\nThree");
-        addRow("missing", QByteArray(), "The text cannot be shown.\n%1: the file is missing");
+        addColumns<QString, QString>("help", "shown");  // "": missing
+        addRow("read", "{\\rtf1{\\fonttbl{\\f0 Courier New;}}\\f0 One\\tab{\\b Two}\\par Three}",
+               "One\tTwo\nThree");
+        addRow("missing", "", "The text cannot be shown.\n%1: the file is missing");
     }
     void richTextFiles() {
-        auto [help, shown] = fetch<QByteArray, QString>("help", "shown");
+        auto [help, shown] = fetch<QString, QString>("help", "shown");
         const QString path = QDir::toNativeSeparators(QDir(prog->dir()).filePath("TXHelp.rtf"));
-        if (!help.isEmpty()) QVERIFY(prog->writeFile("TXHelp.rtf", help));
+        if (!help.isEmpty()) QVERIFY(prog->writeFile("TXHelp.rtf", help.toLatin1()));
         QVERIFY(prog->writeFile("TXLicense.rtf", "{\\rtf1 Licence}"));
         TXHelp& w = prog->app->LoadHelp();
         const QString text = w.rtbTXHelp->toPlainText();
