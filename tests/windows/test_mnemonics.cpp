@@ -43,7 +43,6 @@ struct State {
 const State kStates[] = {
     {"disclaimer", "disclaimer", "EY"},
     {"planning page", "", "BFHSVX|ANRDSPEBX PS PST PCSU BR EIDT PS ASCT EVSH"},
-    {"plan with a leg", "leg", "CFHSVX"},
     {"plan with a leg: File, Export, CSV", "leg", "CFHSVX", "FES", "mnuExpCSV"},
     {"leg selected", "leg|row", "CEFHSTVX"},
     {"departure: Alt+N types nothing", "leg|cmdContinuePlanning|>|>|>|>", "BC", "N", "-txtDepID"},
