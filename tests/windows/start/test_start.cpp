@@ -16,6 +16,7 @@
 
 using namespace tx;
 using namespace tx::test;
+using namespace Qt::Literals;
 
 namespace {
 
@@ -46,23 +47,44 @@ class TestStart : public QObject {
     }
     void cleanup() { prog.reset(); }
 
-    void mandatoryFiles_data() {
-        addColumns<QString, QByteArray>("file", "bytes");  // no bytes: the file is removed
-        addRow("database missing", "data.mdb", QByteArray());
-        addRow("settings cut short", "TARVEX.DAT", QByteArray("\"Owner\",\"Street\"\r\n"));
-        addRow("zones missing", "TZONES.DAT", QByteArray());
+    // One file of the program directory removed (no bytes) or written, then the start: a missing
+    // or damaged mandatory file ends it with a message that names the file, and nothing is
+    // created in place of a missing one; a damaged aircraft only leaves no aircraft; a damaged
+    // limits file is named in a message and the default limits are used.
+    void files_data() {
+        addColumns<QString, QByteArray, bool, bool, int>("file", "bytes", "starts", "named",
+                                                         "groundTime");
+        const auto limits = [](const char* duty) {
+            return "\"Minimum ground time\",0:45\r\n\"Show time\",1:00\r\n\"Post-flight time\","
+                   "0:15\r\n\"Minimum rest\",10:00\r\n\"Duty limit\"," +
+                   QByteArray(duty) + "\r\n\"Flight-time limit\",10:00\r\n";
+        };
+        addRow("database missing", "data.mdb", QByteArray(), false, true, 0);
+        addRow("settings cut short", "TARVEX.DAT", "\"Owner\",\"Street\"\r\n"_ba, false, true, 0);
+        addRow("zones missing", "TZONES.DAT", QByteArray(), false, true, 0);
+        addRow("aircraft cut short", "TEST.AC", " 20\r\nCut short\r\n"_ba, true, false, 30);
+        addRow("limits read", "TXLimits.DAT", limits("14:00"), true, false, 45);
+        addRow("a limit out of its range", "TXLimits.DAT", limits("25:00"), true, true, 30);
     }
-    void mandatoryFiles() {
-        auto [file, bytes] = fetch<QString, QByteArray>("file", "bytes");
+    void files() {
+        auto [file, bytes, starts, named, groundTime] = fetch<QString, QByteArray, bool, bool, int>(
+            "file", "bytes", "starts", "named", "groundTime");
         const QString path = QDir(prog->dir()).filePath(file);
         QVERIFY(bytes.isEmpty() ? QFile::remove(path) : prog->writeFile(file, bytes));
         Start start(prog->dir());
-        QVERIFY(!start.started && !start.adb.db.isOpen() && start.platform.messages.size() == 1);
-        const FakePlatform::Message& m = start.platform.messages.first();
-        QVERIFY2(m.text.contains(QDir::toNativeSeparators(path)), qPrintable(m.text));
-        QCOMPARE(m.buttons, Platform::Buttons::OK);
-        // Nothing was created in place of a missing file.
-        QCOMPARE(QFile::exists(path), !bytes.isEmpty());
+        // Started, the database open, the messages, the file there.
+        QCOMPARE(QList<int>({start.started, start.adb.db.isOpen(),
+                             int(start.platform.messages.size()), QFile::exists(path)}),
+                 QList<int>({starts, starts, named, !bytes.isEmpty()}));
+        if (named) {
+            const FakePlatform::Message& m = start.platform.messages.first();
+            VerifyHolds(m.text, {QDir::toNativeSeparators(path)});
+            QCOMPARE(m.buttons, Platform::Buttons::OK);
+        }
+        if (!starts) return;
+        QVERIFY(start.limits[TripLimit::Duty] == 14 * 60 &&
+                start.s.ACFileName.isEmpty() == (file == "TEST.AC"));
+        QCOMPARE(start.limits[TripLimit::MinGround], groundTime);
     }
 
     // A restore cut short between its renames left no data.mdb: its kept copy is put back, and
@@ -78,34 +100,6 @@ class TestStart : public QObject {
         VerifyHolds(start.platform.messages.first().text, {"put back"});
         QCOMPARE(dir.entryList({"data.mdb*", ".tarvex-*"}, QDir::Files | QDir::Hidden),
                  QStringList{"data.mdb"});
-    }
-
-    // A damaged aircraft only leaves no aircraft; a damaged limits file is named in a message
-    // and the default limits are used. The program starts either way.
-    void optionalFiles_data() {
-        addColumns<QString, QByteArray, bool, int>("file", "bytes", "message", "groundTime");
-        const QByteArray limits =
-            "\"Minimum ground time\",0:45\r\n\"Show time\",1:00\r\n"
-            "\"Post-flight time\",0:15\r\n\"Minimum rest\",10:00\r\n";
-        addRow("aircraft cut short", "TEST.AC", QByteArray(" 20\r\nCut short\r\n"), false, 30);
-        addRow("limits read", "TXLimits.DAT",
-               limits + "\"Duty limit\",14:00\r\n\"Flight-time limit\",10:00\r\n", false, 45);
-        addRow("a limit out of its range", "TXLimits.DAT",
-               limits + "\"Duty limit\",25:00\r\n\"Flight-time limit\",10:00\r\n", true, 30);
-    }
-    void optionalFiles() {
-        auto [file, bytes, message, groundTime] =
-            fetch<QString, QByteArray, bool, int>("file", "bytes", "message", "groundTime");
-        QVERIFY(prog->writeFile(file, bytes));
-        Start start(prog->dir());
-        QVERIFY(start.started && start.adb.db.isOpen());
-        QCOMPARE(start.platform.messages.size(), message ? 1 : 0);
-        if (message)
-            VerifyHolds(start.platform.messages[0].text,
-                        {QDir::toNativeSeparators(QDir(prog->dir()).filePath(file))});
-        QVERIFY(start.limits[TripLimit::Duty] == 14 * 60 &&
-                start.s.ACFileName.isEmpty() == (file == "TEST.AC"));
-        QCOMPARE(start.limits[TripLimit::MinGround], groundTime);
     }
 
     // The splash gives way to the disclaimer after three seconds, or at once when it is closed.
