@@ -156,12 +156,11 @@ class TestAirportInfo : public QObject {
                          {mark});
         find(ident);
         QComboBox* list = v->serviceLists()[size_t(family)];
-        if (pick >= 0) {
-            list->setCurrentIndex(pick);
-            emit list->activated(pick);
-        }
-        QCOMPARE(list->currentIndex(), selected);
-        QCOMPARE((family ? v->txtCatName : v->txtFBOName)->text(), name);  // FBOs or catering
+        if (pick >= 0) list->setCurrentIndex(pick), emit list->activated(pick);
+        // The entry selected, and the name shown in the FBO or catering boxes.
+        QCOMPARE(QString::number(list->currentIndex()) + ' ' +
+                     (family ? v->txtCatName : v->txtFBOName)->text(),
+                 QString::number(selected) + ' ' + name);
         const QStringList marked = rows(t, ident).filter(QRegularExpression("\\|1$"));
         QCOMPARE(QString::number(marked.size()) + marked.value(0).section('|', 0, 0) + messages(),
                  "1" + name);
