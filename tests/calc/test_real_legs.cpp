@@ -3,7 +3,7 @@
 // 60 n.mi.) and a sample jet: speed 200 kt in row 0 rising 30 kt a row to 450 kt from row 9;
 // fuel flow 2000 an hour in row 0 falling 50 a row to 1500 from row 10; reserve 1500; taxi
 // 12 min (0.2 h); today 10 Jan 2025. Then the column rules of the leg lines, on the first of
-// them, and the plan totals.
+// them.
 #include <QtTest>
 
 #include "calc/LegComputation.h"
@@ -165,42 +165,6 @@ class TestRealLegs : public QObject {
             "12    15Mar   DEN   -10      14    KORD   -5      2986      1500     ----/----",
             "       769    1430 0830    01+49   1631 1131                4486     0703/----"};
         QCOMPARE((QStringList{l.PlanLine, l.PilotLine1, l.PilotLine2}), want);
-    }
-
-    // Leg entry takes the services of the airport just looked up; the recomputation after an
-    // aircraft change ("Yes") keeps the leg's, once.
-    void destinationServices() {
-        Leg& l = s.cur();
-        s.CurFBO = s.CurCrewHotel = s.CurPaxHotel = s.CurLimo = s.CurCatering = "NEW";
-        l.DestFBO = l.DestCrewHotel = l.DestPaxHotel = l.DestLimo = l.DestCatering = "OLD";
-        StoreLegLines(s, DestServices::Kept);
-        const QString kept =
-            l.DestFBO + l.DestCrewHotel + l.DestPaxHotel + l.DestLimo + l.DestCatering;
-        StoreLegLines(s);
-        QCOMPARE(
-            kept + '|' + l.DestFBO + l.DestCrewHotel + l.DestPaxHotel + l.DestLimo + l.DestCatering,
-            u"OLDOLDOLDOLDOLD|NEWNEWNEWNEWNEW"_s);
-    }
-
-    // "flight time, distance" of legs 1..NumLegs; a leg after them is not counted.
-    void planTotals_data() {
-        addColumns<QStringList, QString>("legs", "totals");
-        QTest::newRow("empty plan") << QStringList() << u"0| 0+00"_s;
-        QTest::newRow("to a whole hour")
-            << QStringList{"00+59 1", "00+59 2", "00+02 3"} << u"6| 2+00"_s;
-        QTest::newRow("one-digit hours, uncomputed leg")
-            << QStringList{"2+45 10", "", "01+05 20"} << u"30| 3+50"_s;
-    }
-    void planTotals() {
-        auto [legs, totals] = fetch<QStringList, QString>("legs", "totals");
-        s.NumLegs = static_cast<std::int16_t>(legs.size());
-        legs << "09+00 999";
-        for (int i = 0; i < legs.size(); ++i) {
-            s.leg(i + 1).FltTimeText = legs[i].section(' ', 0, 0);
-            s.leg(i + 1).DistText = legs[i].section(' ', 1);
-        }
-        PlanTotals(s);
-        QCOMPARE(QString::number(s.TotalDist) + u'|' + s.TotalTimeText, totals);
     }
 };
 
