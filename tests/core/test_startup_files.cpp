@@ -1,3 +1,5 @@
+// The files the program reads at its start and rewrites: settings, time zones, daylight years,
+// the default aircraft, aircraft files and the trip limits; the program directory chosen.
 #include <sys/stat.h>
 
 #include <QTemporaryDir>
@@ -7,6 +9,7 @@
 #include "core/ProgramDir.h"
 #include "core/SeqFile.h"
 #include "core/StartupFiles.h"
+#include "core/TripLimits.h"
 #include "support/CalcTest.h"
 
 using namespace tx;
@@ -45,6 +48,11 @@ QByteArray padded(const QByteArray& b, qsizetype size) {
 const QByteArray SettingsLine =
     "\"n\",\"a\",\"c\",\"p\",\"keep, 5\",\"10\",\"e\",\"\",\"\",\"\",\"r\"";
 const qsizetype MB = 1 << 20;
+
+const QByteArray Written =
+    "\"Minimum ground time\",0:45\r\n\"Show time\",0:30\r\n"
+    "\"Post-flight time\",0:00\r\n\"Minimum rest\",12:00\r\n"
+    "\"Duty limit\",13:15\r\n\"Flight-time limit\",8:00\r\n";
 
 }  // namespace
 
@@ -85,66 +93,63 @@ class TestStartupFiles : public QObject {
 
     // One file of the start replaced (a null text removes it): "last zone code and end date |
     // aircraft, type, rows, last speed", or why the start goes on without the default aircraft,
-    // or why it stops.
+    // or why it stops; a message names the row's file unless it names another.
     void startFiles_data() {
         addColumns<QString, QByteArray, QString>("file", "bytes", "want");
-        const auto row = addRow<const char*, QByteArray, const char*>;
-        const char *Z = "TZONES.DAT", *D = "TXDefAC.DAT", *A = "A.AC";
+        const auto row = addRow<const char*, QByteArray, QString>;
+        const char *Z = "TZONES.DAT", *Y = "TZYEARS.DAT", *T = "TARVEX.DAT", *D = "TXDefAC.DAT",
+                   *A = "A.AC";
+        const QString early = "the file ends too early (field %1)", loaded = "Z2 11.07|A.AC %1",
+                      over48 = "stops: the table holds %1 zone rows; at most 48 are allowed",
+                      pipe = "this is a named pipe, not a file";
+        const QByteArray nam = "2000,2060,1\r\n\"NAM\",";
         row("no zone rows", Z, zones(0), " 0|A.AC Sample Jet 5 250");
         row("48 zone rows", Z, zones(48), "Z48 11.07|A.AC Sample Jet 5 250");
-        row("49 zone rows", Z, zones(49),
-            "stops: TZONES.DAT: the table holds 49 zone rows; at most 48 are allowed");
-        row("negative count", Z, zones(0).replace(",0\r", ",-1\r"),
-            "stops: TZONES.DAT: the table holds -1 zone rows; at most 48 are allowed");
-        row("fewer zone rows", Z, zones(3).replace(",3\r", ",4\r"),
-            "stops: TZONES.DAT: the file ends too early (field 20)");
+        row("49 zone rows", Z, zones(49), over48.arg(49));
+        row("negative count", Z, zones(0).replace(",0\r", ",-1\r"), over48.arg(-1));
+        row("fewer zone rows", Z, zones(3).replace(",3\r", ",4\r"), "stops: " + early.arg(20));
         // A missing or damaged yearly table only says so: the start goes on.
-        const char* Y = "TZYEARS.DAT";
-        row("no TZYEARS.DAT", Y, QByteArray(), "TZYEARS.DAT: the file is missing");
+        row("no TZYEARS.DAT", Y, QByteArray(), "the file is missing");
         row("years reversed", Y, years("2060,2000,0"),
-            "TZYEARS.DAT: the years 2060 to 2000 are not in order within 1900 to 2199");
+            "the years 2060 to 2000 are not in order within 1900 to 2199");
         row("too many year rows", Y, years("2000,2060,9601"),
-            "TZYEARS.DAT: the table holds 9601 rows; at most 9600 are allowed");
+            "the table holds 9601 rows; at most 9600 are allowed");
         row("year rows end early", Y, years("2000,2060,3\r\n\"NAM\",2000,4.02,10.29"),
-            "TZYEARS.DAT: the file ends too early (field 12)");
+            early.arg(12));
         row("lower-case code", Y, years("2000,2060,1\r\n\"nam\",2000,4.02,10.29"),
-            "TZYEARS.DAT: row 1: \"nam\" is not a zone code of 1 to 3 capital letters");
-        row("year outside", Y, years("2000,2060,1\r\n\"NAM\",2061,4.02,10.29"),
-            "TZYEARS.DAT: row 1: the year 2061 is not a whole year from 2000 to 2060");
-        row("no such day", Y, years("2000,2060,1\r\n\"NAM\",2000,4.31,10.29"),
-            "TZYEARS.DAT: row 1: 4.31 to 10.29 are not two month.day dates");
+            "row 1: \"nam\" is not a zone code of 1 to 3 capital letters");
+        row("year outside", Y, years(nam + "2061,4.02,10.29"),
+            "row 1: the year 2061 is not a whole year from 2000 to 2060");
+        row("no such day", Y, years(nam + "2000,4.31,10.29"),
+            "row 1: 4.31 to 10.29 are not two month.day dates");
         row("rows out of order", Y,
-            years("2000,2060,2\r\n\"NAM\",2001,4.01,10.28\r\n\"NAM\",2000,4.02,10.29"),
-            "TZYEARS.DAT: row 2: NAM 2000 does not follow NAM 2001 (rows go by code, then year, "
-            "each once)");
-        row("10 settings", "TARVEX.DAT", SettingsLine.chopped(4),
-            "stops: TARVEX.DAT: the file ends too early (field 11)");
-        row("settings over 1 MB", "TARVEX.DAT", padded(SettingsLine, MB + 1),
-            "stops: TARVEX.DAT: the file is larger than 1 MB");
+            years("2000,2060,2\r\n\"NAM\",2001,4.01,10.28\r\n" + nam.mid(13) + "2000,4.02,10.29"),
+            "row 2: NAM 2000 does not follow NAM 2001 (rows go by code, then year, each once)");
+        row("10 settings", T, SettingsLine.chopped(4), "stops: " + early.arg(11));
+        row("settings over 1 MB", T, padded(SettingsLine, MB + 1),
+            "stops: the file is larger than 1 MB");
         // Only regular files are read, and opening one never waits.
-        row("zones a named pipe", Z, "<pipe>",
-            "stops: TZONES.DAT: this is a named pipe, not a file");
-        row("TXDefAC.DAT a link to a pipe", D, "<link to pipe>",
-            "TXDefAC.DAT: this is a named pipe, not a file");
-        row("TXDefAC.DAT of 1 MB", D, padded("A.AC", MB), "Z2 11.07|A.AC Sample Jet 5 250");
-        row("no TXDefAC.DAT", D, QByteArray(), "TXDefAC.DAT: the file is missing");
-        row("empty TXDefAC.DAT", D, "", "TXDefAC.DAT: the file ends too early (field 1)");
-        row("names nothing", D, "\r\n", "TXDefAC.DAT: no aircraft file is named");
+        row("zones a named pipe", Z, "<pipe>", "stops: " + pipe);
+        row("TXDefAC.DAT a link to a pipe", D, "<link to pipe>", pipe);
+        row("TXDefAC.DAT of 1 MB", D, padded("A.AC", MB), loaded.arg("Sample Jet 5 250"));
+        row("no TXDefAC.DAT", D, QByteArray(), "the file is missing");
+        row("empty TXDefAC.DAT", D, "", early.arg(1));
+        row("names nothing", D, "\r\n", "no aircraft file is named");
         row("names a file outside", D, "../outside.AC",
-            "TXDefAC.DAT: \"../outside.AC\" is not a plain file name in the program directory");
+            "\"../outside.AC\" is not a plain file name in the program directory");
         row("names a missing file", D, "NONE.AC", "NONE.AC: the file is missing");
         // The first field is a row count only when the whole field is a number.
-        row("100 rows", A, currentLayout(100), "Z2 11.07|A.AC Sample Jet 100 1200");
-        row("older, 727-200", A, aircraft(48, "727-200"), "Z2 11.07|A.AC 727-200 48 680");
-        row("ends early", A, currentLayout(20).chopped(8),
-            "A.AC: the file ends too early (field 47)");
+        row("100 rows", A, currentLayout(100), loaded.arg("Sample Jet 100 1200"));
+        row("older, 727-200", A, aircraft(48, "727-200"), loaded.arg("727-200 48 680"));
+        row("ends early", A, currentLayout(20).chopped(8), early.arg(47));
         row("1e999", A, currentLayout(3).replace(" 210\r", " 1e999\r"),
-            "A.AC: \"1e999\" is not a number (field 5)");
-        row("101 rows", A, currentLayout(101),
-            "A.AC: it has 101 table rows; at most 100 are allowed");
+            "\"1e999\" is not a number (field 5)");
+        row("101 rows", A, currentLayout(101), "it has 101 table rows; at most 100 are allowed");
     }
     void startFiles() {
         auto [file, bytes, want] = fetch<QString, QByteArray, QString>("file", "bytes", "want");
+        static const QRegularExpression named("^(stops: )?[^ :|]+\\.(DAT|AC): |\\|");
+        if (!want.contains(named)) want.insert(want.startsWith("stops: ") ? 7 : 0, file + ": ");
         for (const auto& [name, good] :
              {std::pair<QString, QByteArray>{"TARVEX.DAT", SettingsLine},
               {"TZONES.DAT", zones(2)},
@@ -287,6 +292,73 @@ class TestStartupFiles : public QObject {
         WriteFile(home.filePath("blocked"), "a file where the folder should be");
         QVERIFY_THROWS_EXCEPTION(
             FileError, ChooseProgramDir(own.path(), home.filePath("blocked"), "tarvex", false));
+    }
+
+    // TXLimits.DAT, "<none>": missing, "<write>": written from the limits of Written (and compared
+    // with it); the minutes loaded, and words of the problem, the first one following the file's
+    // path.
+    void tripLimits_data() {
+        addColumns<QByteArray, QString, QStringList>("file", "minutes", "problem");
+        const auto row = addRow<QByteArray, QString, QStringList>;
+        const QString defaults = "30 60 15 600 840 600", read = "45 30 0 720 795 480";
+        QByteArray wrongLabel = Written, outOfRange = Written, notTime = Written;
+        row("missing", "<none>", defaults, {});
+        row("written", "<write>", read, {});
+        row("wrong label", wrongLabel.replace("\"Show time\"", "\"Show\""), defaults,
+            {"limit 2 should be labelled \"Show time\", not \"Show\"", "default"});
+        row("out of range", outOfRange.replace("13:15", "30:00"), defaults,
+            {"Duty limit must lie between 1:00 and 24:00", "\"30:00\""});
+        row("not h:mm", notTime.replace("0:30", "30"), defaults,
+            {"Show time: type hours and minutes as h:mm"});
+        row("ends early", Written.left(Written.lastIndexOf("\"Flight")), defaults,
+            {"the file ends too early", "default limits"});
+        row("a seventh limit", Written + "\"Spare\",1:00\r\n", defaults,
+            {"the file holds more than the 6 limits"});
+    }
+    void tripLimits() {
+        auto [file, problem] = fetch<QByteArray, QStringList>("file", "problem");
+        const QString path = QDir(dir_).filePath("TXLimits.DAT");
+        PlanState s = state();
+        TripLimits limits;
+        limits.minutes = {45, 30, 0, 720, 795, 480};
+        QFile::remove(path);
+        if (file == "<write>") WriteTripLimits(s, limits);
+        put("TXLimits.DAT", file);
+        const QByteArray before = ReadFile(path);
+        if (file == "<write>") QCOMPARE(before, Written);
+
+        const TripLimitsRead got = LoadTripLimits(s);
+        QStringList minutes;
+        for (const int m : got.limits.minutes) minutes << QString::number(m);
+        QTEST(minutes.join(' '), "minutes");
+        QCOMPARE(got.problem.isEmpty(), problem.isEmpty());
+        if (!problem.isEmpty())
+            VerifyHolds(got.problem, QStringList{inDir("TXLimits.DAT: " + problem[0])} + problem);
+        // Never a file the next start refuses: a limit out of its range is not written.
+        limits[TripLimit::FlightTime] = 24 * 60 + 1;
+        VerifyHolds(Thrown<FileError>([&] { WriteTripLimits(s, limits); }),
+                    {inDir("TXLimits.DAT: Flight-time limit must lie between 1:00 and 24:00")});
+        QCOMPARE(ReadFile(path), before);
+    }
+
+    // A typed limit: its minutes, or the refusal.
+    void typedLimit_data() {
+        addColumns<int, QString, QString>("limit", "text", "result");
+        const auto row = addRow<int, QString, QString>;
+        const int ground = int(TripLimit::MinGround), rest = int(TripLimit::MinRest),
+                  duty = int(TripLimit::Duty);
+        row("longest duty, blanks around", duty, " 24:00 ", "1440");
+        row("duty a minute over", duty, "24:01", "Duty limit must lie between 1:00 and 24:00");
+        row("rest a minute short", rest, "0:59", "Minimum rest must lie between 1:00 and 48:00");
+        row("minutes only", ground, "30",
+            "Minimum ground time: type hours and minutes as h:mm, such as 0:30");
+        row("pasted digits", rest, "0000010:60",
+            "Minimum rest: type hours and minutes as h:mm, such as 10:00");
+    }
+    void typedLimit() {
+        auto [limit, text] = fetch<int, QString>("limit", "text");
+        const auto refusal = TripLimitRefusal(TripLimit(limit), text);
+        QTEST(refusal ? *refusal : QString::number(TripLimitMinutes(text)), "result");
     }
 };
 
