@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-#include "ThreeLegPlan.h"
+#include "PlanningTest.h"
 #include "planfile/PlanFile.h"
 #include "windows/AppWindows.h"
 

@@ -10,7 +10,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "ThreeLegPlan.h"
+#include "PlanningTest.h"
 #include "airportdb/Statements.h"
 #include "windows/AppWindows.h"
 

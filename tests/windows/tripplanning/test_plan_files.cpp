@@ -3,7 +3,7 @@
 // saves that fail, and the aircraft a retrieved plan brings. The file layout and the report lines
 // are pinned by the planfile and report tests; here the window writes the right files.
 //
-// The plan is the typed one of ThreeLegPlan.h (327 n.mi., 1+00, aircraft "Test Jet 35" from
+// The plan is the typed one of PlanningTest.h (327 n.mi., 1+00, aircraft "Test Jet 35" from
 // TEST.AC); the fake clock says 1/15/2027 2:05:09 PM.
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "ThreeLegPlan.h"
+#include "PlanningTest.h"
 #include "core/SeqFile.h"
 #include "report/PlanReports.h"
 #include "support/CalcTest.h"

@@ -3,7 +3,7 @@
 // selected leg, copying rows and leaving a view; the trip checks under the three plan lists.
 #include <QtWidgets>
 
-#include "ThreeLegPlan.h"
+#include "PlanningTest.h"
 #include "windows/AppWindows.h"
 
 using namespace tx;

@@ -4,7 +4,7 @@
 // further pages, the trip checks at the end. The report lines themselves are pinned by the report
 // tests.
 //
-// The plan is the typed one of ThreeLegPlan.h, named "trip"; the fake clock says 1/15/2027
+// The plan is the typed one of PlanningTest.h, named "trip"; the fake clock says 1/15/2027
 // 2:05:09 PM. Every leg includes all five services; only leg 2 flies to an airport that has some
 // (Denver).
 #include <QAction>
@@ -16,7 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include "ThreeLegPlan.h"
+#include "PlanningTest.h"
 #include "core/SeqFile.h"
 #include "export/TripExports.h"
 #include "planning/TripChecks.h"

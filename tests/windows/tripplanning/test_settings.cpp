@@ -2,12 +2,12 @@
 // and restore commands of the main window. How a new aircraft recomputes each leg, and the backup
 // file checks, are pinned in tests/planning and tests/airportdb.
 //
-// TEST.AC (tests/support): the plan of ThreeLegPlan.h flies at 340 kt, 1700 an hour, reserve
+// TEST.AC (tests/support): the plan of PlanningTest.h flies at 340 kt, 1700 an hour, reserve
 // 1200. fast.ac (written here, in lower case): 500 kt and 2000 an hour on both rows, usable fuel
 // 20000, reserve 900. Taxi 10 min = 0.1666 h, 15 min = 0.25 h.
 #include <QtWidgets>
 
-#include "ThreeLegPlan.h"
+#include "PlanningTest.h"
 #include "airportdb/Statements.h"
 #include "windows/AppWindows.h"
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "ThreeLegPlan.h"
+#include "PlanningTest.h"
 #include "windows/AppWindows.h"
 #include "windows/start/Intro.h"
 #include "windows/tripplanning/TripPlanning.h"
@@ -27,17 +27,6 @@ class TestTripPlanning : public QObject {
         return !beginLeg || focusName() == "txtLeg";
     }
 
-    // Steps separated by blanks: "B" clicks Back, "C" Cancel, "." presses Return, anything else
-    // is typed into the focused box and accepted with Return.
-    void run(const QString& steps) {
-        for (const QString& step : words(steps)) {
-            if (step == "B" || step == "C")
-                QTest::mouseClick(step == "B" ? w->cmdBack : w->cmdLegCancel, Qt::LeftButton);
-            else
-                typeAndReturn(step == "." ? QString() : step);
-        }
-    }
-
   private slots:
     void cleanup() { prog.reset(); }
 
@@ -46,24 +35,22 @@ class TestTripPlanning : public QObject {
     void formLoad() {
         QVERIFY(open(0, false));
         Intro intro(*prog->app);
-        QCOMPARE(QStringList({w->txtLeg->text(), w->txtTorL->text(), w->txtFuelReserve->text(),
-                              intro.lblTXName->text(), intro.lblPhone->text(),
-                              intro.lblEmail->text(), intro.IntroLabel1->text(), w->windowTitle(),
-                              w->lblACType[2]->text(), w->lblACType[3]->text()}),
-                 QStringList({"1", "T", "1200", "Acme Flight Department", "PH: 303-555-0142",
-                              "ops@acme.example", " Tarvex  (ver 3.1.4) ", " Tarvex  (ver 3.1.4) ",
-                              "Test Jet 35", "Test Jet 35"}));
-        QVERIFY(w->cmdEnterComments->isVisible() && !w->cmdEnterComments->isEnabled());
-        // The top menus and the entries that need no plan are on, the others off.
-        const QStringList on = words(
-            "mnufil mnuView mnuSettings mnuHelp mnuVieAirport mnuFilRetDel_0 mnuFilRetDel_1 "
-            "mnuFilBackupdata mnuFilExit mnuSetChange mnuSetReserve mnuSetBlock");
-        for (const QString& name : on + words("mnuEdit mnuFilNew mnuFilSave mnuFilPrint mnuEdiEdit "
-                                              "mnuEdiInsert mnuEdiDel mnuViePilot mnuVieSummary")) {
-            QAction* a = w->findChild<QAction*>(name);
-            if (auto* m = w->findChild<QMenu*>(name)) a = m->menuAction();
-            QVERIFY2(a && a->isEnabled() == on.contains(name), qPrintable(name));
-        }
+        QCOMPARE(texts(w, "txtLeg txtTorL txtFuelReserve lblACType_2 lblACType_3") + '|' +
+                     texts(&intro, "lblTXName lblPhone lblEmail IntroLabel1") + '|' +
+                     w->windowTitle(),
+                 "1|T|1200|Test Jet 35|Test Jet 35|Acme Flight Department|PH: 303-555-0142|"
+                 "ops@acme.example| Tarvex  (ver 3.1.4) | Tarvex  (ver 3.1.4) ");
+        // Comments shown and off; the top menus and the entries that need no plan on, the others
+        // off.
+        QCOMPARE(on(w,
+                    "cmdEnterComments +cmdEnterComments +mnufil +mnuView +mnuSettings +mnuHelp "
+                    "+mnuVieAirport +mnuFilRetDel_0 +mnuFilRetDel_1 +mnuFilBackupdata "
+                    "+mnuFilExit +mnuSetChange +mnuSetReserve +mnuSetBlock") +
+                     on(w,
+                        "+mnuEdit +mnuFilNew +mnuFilSave +mnuFilPrint +mnuEdiEdit +mnuEdiInsert "
+                        "+mnuEdiDel +mnuViePilot +mnuVieSummary"),
+                 QString("10111111111111"
+                         "000000000"));
         // A list row holding the heading's own text lies exactly under the heading.
         QVERIFY(QFontInfo(w->Label3->font()).fixedPitch());
         w->lboTX->addItem(w->Label3->text());
@@ -83,7 +70,7 @@ class TestTripPlanning : public QObject {
         QVERIFY(hRight > hLeft && std::abs(hLeft - rLeft) <= 1 && std::abs(hRight - rRight) <= 1);
     }
 
-    // Steps from the leg box (see run), the box that then has the focus and the boxes enabled;
+    // Steps (runSteps) from the leg box, the box that then has the focus and the boxes enabled;
     // where given, the date entry, take-off time and landing time the leg then holds (typed on
     // 1/15/2027).
     void stateTable_data() {
@@ -101,51 +88,46 @@ class TestTripPlanning : public QObject {
         row("departure", ". . 07/04 1430", "txtDepID", departure, "07/04|1430|");
         row("empty time", ". . 0704 .", "txtDepID", departure, "07/04|0000|");
         row("landing time", ". l 0704 1305", "txtDepID", departure, "07/04||1305");
-        row("back from T/L", ". B", "txtLeg", "txtLeg");
-        row("back from date", ". . B", "txtTorL", "txtTorL");
-        row("back twice from departure", ". . 0704 1430 B B", "txtDate", "txtDate");
-        row("back then forward", ". . 0704 B .", "txtTime", "txtTime");
+        row("back from T/L", ". cmdBack", "txtLeg", "txtLeg");
+        row("back from date", ". . cmdBack", "txtTorL", "txtTorL");
+        row("back twice from departure", ". . 0704 1430 cmdBack cmdBack", "txtDate", "txtDate");
+        row("back then forward", ". . 0704 cmdBack .", "txtTime", "txtTime");
         // After a refusal only the refused box is live, and the leg shown is the leg open.
-        row("leg refused after back", "2 B 9", "txtLeg", "txtLeg", "", 3);
+        row("leg refused after back", "2 cmdBack 9", "txtLeg", "txtLeg", "", 3);
         row("date refused", ". . 13/01", "txtDate", "txtDate", "||");
         row("7/4, too short", ". . 7/4", "txtDate", "txtDate", "||");
         row("time refused", ". . 0704 2401", "txtTime", "txtTime", "07/04||");
         const QStringList toDeparture{".", ".", "0704", "1430"};
         for (int n = 0; n <= 4; ++n)
             row(qPrintable(QString("cancel at step %1").arg(n + 1)),
-                toDeparture.mid(0, n).join(' ') + " C", "cmdContinuePlanning", "");
+                toDeparture.mid(0, n).join(' ') + " cmdLegCancel", "cmdContinuePlanning", "");
     }
     void stateTable() {
         auto [numLegs, steps, focus, enabled, entries] =
             fetch<int, QString, QString, QString, QString>("numLegs", "steps", "focus", "enabled",
                                                            "entries");
         QVERIFY(open(numLegs));
-        run(steps);
-        QCOMPARE(focusName(), focus);
+        runSteps(w, prog->platform, steps);
         QVERIFY(prog->platform.messages.isEmpty());
         // While a leg is entered its frame replaces the page buttons and the menus are off: the
         // frame, the three buttons shown, the five menus on, Continue on and Comments off.
         const bool entering = focus != "cmdContinuePlanning";
-        QString states;
-        for (QWidget* b : QList<QWidget*>{w->framePlanning, w->cmdContinuePlanning,
-                                          w->cmdEnterComments, w->cmdExitTX})
-            states += QString::number(b->isVisible());
-        for (QAction* m : {w->mnufil->menuAction(), w->mnuEdit->menuAction(),
-                           w->mnuView->menuAction(), w->mnuSettings->menuAction(), w->mnuHelp})
-            states += QString::number(m->isEnabled());
-        if (!entering)
-            states += QString::number(w->cmdContinuePlanning->isEnabled()) +
-                      QString::number(w->cmdEnterComments->isEnabled());
-        QCOMPARE(states, QString(entering ? "100000000" : "01111111110"));
+        QCOMPARE(focusName() + '|' +
+                     on(w,
+                        "framePlanning cmdContinuePlanning cmdEnterComments cmdExitTX +mnufil "
+                        "+mnuEdit +mnuView +mnuSettings +mnuHelp") +
+                     (entering ? "" : on(w, "+cmdContinuePlanning +cmdEnterComments")),
+                 focus + '|' + (entering ? "100000000" : "01111111110"));
         if (!entering) return;
-        QStringList on;
+        // The boxes enabled, Back, the focused box's text selected, the leg shown.
+        QStringList live;
         for (QLineEdit* box : w->entryBoxes())
-            if (box->isEnabled()) on << box->objectName();
+            if (box->isEnabled()) live << box->objectName();
         auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QCOMPARE(on.join(' ') + '|' + QString::number(w->cmdBack->isEnabled()) + '|' +
+        QCOMPARE(live.join(' ') + '|' + on(w, "+cmdBack") +
                      QString::number(box && box->selectedText() == box->text()) + '|' +
                      w->txtLeg->text(),
-                 enabled + '|' + QString::number(focus != "txtLeg") + "|1|" +
+                 enabled + '|' + QString::number(focus != "txtLeg") + "1|" +
                      QString::number(prog->s.CurLeg));
         if (entries.isEmpty()) return;
         const Leg& leg = prog->s.leg(1);
@@ -178,11 +160,10 @@ class TestTripPlanning : public QObject {
         QElapsedTimer clock;
         clock.start();
         QTest::keyClicks(w->txtLeg, keys);
-        QCOMPARE(QStringList({focusName(), w->txtLeg->text(), QString::number(prog->s.CurLeg),
-                              QString::number(prog->platform.beeps),
-                              QString::number(w->lblMaxLegs->isVisible())}),
-                 QStringList({"txtLeg", shown, QString::number(numLegs + 1),
-                              QString::number(notice), QString::number(notice)}));
+        QCOMPARE(texts(w, "@ txtLeg") +
+                     QString("|%1|%2").arg(prog->s.CurLeg).arg(prog->platform.beeps) +
+                     on(w, "lblMaxLegs"),
+                 QString("txtLeg|%1|%2|%3%3").arg(shown).arg(numLegs + 1).arg(notice));
         if (notice) {
             QCOMPARE(w->txtLeg->selectedText(), shown);
             QTRY_VERIFY_WITH_TIMEOUT(w->lblMaxLegs->isHidden(), 4000);
@@ -190,7 +171,7 @@ class TestTripPlanning : public QObject {
         } else {
             QCOMPARE(w->framePlanning->title(), "Leg #  " + caption);
         }
-        run(".");  // the number shown is then taken
+        typeAndReturn({});  // the number shown is then taken
         QCOMPARE(focusName(), QString("txtTorL"));
     }
 
@@ -206,10 +187,10 @@ class TestTripPlanning : public QObject {
         QVERIFY(open());
         prog->s.leg(1).DepTimeEntry = "0815";
         prog->s.leg(1).ArrTimeEntry = "0930";
-        run(".");
+        typeAndReturn({});
         QTest::keyClicks(w->txtTorL, keys);
         QCOMPARE(w->txtTorL->text() + w->txtTime->text(), shown + (shown == "L" ? "0930" : "0815"));
-        run(".");
+        typeAndReturn({});
         QCOMPARE(focusName() + prog->s.leg(1).TorL, "txtDate" + shown);
     }
 

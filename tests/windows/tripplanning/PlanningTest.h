@@ -1,5 +1,6 @@
 #pragma once
-// The plan the view and edit tests work on, typed into the main window: Denver - Aspen - Denver -
+// What the main window's tests share: its controls' states and texts read as one short text, and
+// the plan the view and edit tests work on, typed into the window: Denver - Aspen - Denver -
 // Aspen (the test airports of tests/support).
 //
 // Each leg is 109 n.mi.: row 1 of TEST.AC, 340 kt and 1700 an hour. The wind is -18 (proposed
@@ -9,13 +10,44 @@
 // Totals: 3 * 109 = 327 n.mi., 60 minutes = 1+00.
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/CalcTest.h"
 #include "support/TestProgram.h"
 #include "windows/tripplanning/TripPlanning.h"
 
 namespace tx::test {
+
+// "1" or "0" per control of the window named (an action, a menu's entry or a widget): shown, or
+// with '+' before its name enabled, with '*' checked; '?' for a name the window lacks.
+inline QString on(const QWidget* w, const QString& names) {
+    QString out;
+    for (const QString& n : words(names)) {
+        const bool flag = n[0] == '+' || n[0] == '*';
+        QObject* o = w->findChild<QAction*>(n.mid(flag));
+        if (auto* m = w->findChild<QMenu*>(n.mid(flag))) o = m->menuAction();
+        if (!o) o = w->findChild<QWidget*>(n.mid(flag));
+        const char* state = n[0] == '+' ? "enabled" : n[0] == '*' ? "checked" : "visible";
+        out += !o ? '?' : o->property(state).toBool() ? '1' : '0';
+    }
+    return out;
+}
+
+// The texts of the controls named, '|' between them: a box's, label's or button's text, a
+// frame's title; "@" stands for the name of the control that has the focus.
+inline QString texts(const QWidget* w, const QString& names) {
+    QStringList out;
+    for (const QString& n : words(names)) {
+        const QObject* o = w->findChild<QObject*>(n);
+        QVariant v = n == "@" ? focusName() : o ? QVariant() : QVariant("?");
+        for (const char* p : {"text", "plainText", "title"})
+            if (!v.isValid()) v = o->property(p);
+        out << v.toString();
+    }
+    return out.join('|');
+}
 
 // The planning-page lines of the three legs.
 inline const QStringList kThreeLegLines{
