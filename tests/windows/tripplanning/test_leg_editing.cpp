@@ -21,14 +21,8 @@ class TestLegEditing : public QObject {
     TripPlanning* w = nullptr;
 
     QStringList planLines() const { return listLines(w->lboTX); }
-    bool editEntriesOff() const {
-        return !w->mnuEdit->menuAction()->isEnabled() && !w->mnuEdiEdit->isEnabled() &&
-               !w->mnuEdiInsert->isEnabled() && !w->mnuEdiDel->isEnabled();
-    }
-    // Line `line` of the plan (1-based) under another leg number.
-    static QString renumbered(int line, int number) {
-        return QString("%1").arg(number, 2) + kThreeLegLines[line - 1].mid(2);
-    }
+    // The Edit menu and its three entries enabled.
+    QString editEntries() const { return on(w, "+mnuEdit +mnuEdiEdit +mnuEdiInsert +mnuEdiDel"); }
     // Return in every box as it stands (the services frame included), the wind the leg was
     // planned with, until the leg is completed.
     void reenter() {
@@ -48,21 +42,23 @@ class TestLegEditing : public QObject {
     // after the last leg, the Edit entries off (and doing nothing should they run on a leg that
     // is gone). A plan of 20 legs takes no blank leg.
     void insertAndDelete_data() {
-        // twenty: the plan filled up to 20 legs first.
-        addColumns<QString, int, bool, QStringList, QString>("entry", "row", "twenty", "lines",
-                                                             "totals");
-        addRow("delete leg 1", "mnuEdiDel", 0, false,
-               QStringList{renumbered(2, 1), renumbered(3, 2)}, "218| 0+40");
-        addRow("delete the last leg", "mnuEdiDel", 2, false, kThreeLegLines.mid(0, 2), "218| 0+40");
-        addRow("insert before leg 2", "mnuEdiInsert", 1, false,
-               QStringList{kThreeLegLines[0], " 2" + QString(76, ' '), renumbered(2, 3),
-                           renumbered(3, 4)},
-               "327| 1+00");
-        addRow("insert into 20 legs", "mnuEdiInsert", 1, true, QStringList(), "");
+        // twenty: the plan filled up to 20 legs first; plan: "line:number" per line listed, line
+        // n of the three under that number, "-" a blank leg.
+        addColumns<QString, int, bool, QString, QString>("entry", "row", "twenty", "plan",
+                                                         "totals");
+        addRow("delete leg 1", "mnuEdiDel", 0, false, "2:1 3:2", "218| 0+40");
+        addRow("delete the last leg", "mnuEdiDel", 2, false, "1:1 2:2", "218| 0+40");
+        addRow("insert before leg 2", "mnuEdiInsert", 1, false, "1:1 -:2 2:3 3:4", "327| 1+00");
+        addRow("insert into 20 legs", "mnuEdiInsert", 1, true, "", "");
     }
     void insertAndDelete() {
-        auto [entry, row, twenty, lines, totals] = fetch<QString, int, bool, QStringList, QString>(
-            "entry", "row", "twenty", "lines", "totals");
+        auto [entry, row, twenty, plan, totals] =
+            fetch<QString, int, bool, QString, QString>("entry", "row", "twenty", "plan", "totals");
+        QStringList lines;
+        for (const QString& l : words(plan))
+            lines << QString("%1").arg(l.section(':', 1).toInt(), 2) +
+                         (l[0] == '-' ? QString(76, ' ')
+                                      : kThreeLegLines[l[0].digitValue() - 1].mid(2));
         PlanState& s = prog->s;
         if (twenty) {
             for (int k = 4; k <= 20; ++k) s.leg(k) = s.leg(3);
@@ -83,12 +79,14 @@ class TestLegEditing : public QObject {
         if (twenty) return;
         if (s.NumLegs < 3) QVERIFY(s.leg(3).PlanLine.isEmpty() && s.leg(3).DepID.isEmpty());
         // The view lists refilled: their lines, renumbered, are pinned in test_leg_moves.
-        QCOMPARE(QStringList({listLines(w->lboPilot).value(3 * s.NumLegs - 3),
-                              QString::number(w->lboSummary->count()), w->txtLeg->text(),
-                              w->txtDepID->text(), w->txtDestID->text() + w->txtWind->text()}),
-                 QStringList({s.leg(s.NumLegs).PilotLine1, QString::number(8 * s.NumLegs),
-                              QString::number(s.NumLegs + 1), s.leg(s.NumLegs).DestID, ""}));
-        QVERIFY(editEntriesOff() && w->cmdEnterComments->isHidden());
+        QCOMPARE(listLines(w->lboPilot).value(3 * s.NumLegs - 3) + '|' +
+                     QString::number(w->lboSummary->count()) + '|' +
+                     texts(w, "txtLeg txtDepID txtDestID txtWind") + '|' + editEntries() +
+                     on(w, "cmdEnterComments"),
+                 s.leg(s.NumLegs).PilotLine1 + QString("|%1|%2|%3|||00000")
+                                                   .arg(8 * s.NumLegs)
+                                                   .arg(s.NumLegs + 1)
+                                                   .arg(s.leg(s.NumLegs).DestID));
         if (s.SelLeg > s.NumLegs) {
             for (QAction* a : {w->mnuEdiInsert, w->mnuEdiDel, w->mnuEdiEdit}) {
                 a->setEnabled(true);  // off, but reached anyway
@@ -106,13 +104,10 @@ class TestLegEditing : public QObject {
         PlanState& s = prog->s;
         s.leg(1).DestID = "KTEB";
         s.leg(1).DestCityStateF = "Teterboro, NJ";
-        clickRow(w->lboTX, 1);
-        w->mnuEdiEdit->trigger();
-        QVERIFY(w->framePlanning->isVisible() && w->cmdContinuePlanning->isHidden() &&
-                editEntriesOff());
-        QCOMPARE(QStringList({focusName(), w->txtLeg->text(), w->txtDate->text(),
-                              w->txtDepID->text(), w->txtDepCity->text()}),
-                 QStringList({"txtLeg", "2", "07/04", "KTEB", "Teterboro, NJ"}));
+        runSteps(w, prog->platform, "lboTX:1 mnuEdiEdit");
+        QCOMPARE(on(w, "framePlanning cmdContinuePlanning") + editEntries() +
+                     texts(w, "@ txtLeg txtDate txtDepID txtDepCity"),
+                 QString("100000txtLeg|2|07/04|KTEB|Teterboro, NJ"));
         reenter();
         QCOMPARE(
             planLines().value(1).left(59) + '|' + planLines().value(2) + '|' + w->txtLeg->text(),
@@ -125,10 +120,7 @@ class TestLegEditing : public QObject {
         PlanState& s = prog->s;
         s.leg(2).LegComments = "Two";
         s.leg(3).LegComments = "Three";
-        prog->platform.answers = {Platform::Answer::Yes};
-        clickRow(w->lboTX, 1);
-        w->mnuEdiEdit->trigger();
-        typeAndReturn("3");
+        runSteps(w, prog->platform, "yes lboTX:1 mnuEdiEdit 3");
         reenter();
         QCOMPARE(w->txtLegComments->toPlainText(), QString("Three"));
         w->txtLegComments->moveCursor(QTextCursor::End);
@@ -161,10 +153,7 @@ class TestLegEditing : public QObject {
         const QByteArray before = legs();
         runSteps(w, prog->platform, steps);
         QVERIFY(w->framePlanning->isVisible());
-        if (key == "Escape")
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else
-            QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
+        runSteps(w, prog->platform, key);
         QVERIFY(w->framePlanning->isHidden() && prog->s.NumLegs == 3);
         QCOMPARE(legs(), before);
         QCOMPARE(planLines(), kThreeLegLines);
@@ -186,14 +175,15 @@ class TestLegEditing : public QObject {
             fetch<QString, int, int, bool>("listName", "row", "leg", "commentsOpen");
         auto* l = w->findChild<QListWidget*>(listName);
         const bool pilot = l == w->lboPilot;
-        if (pilot) w->mnuViePilot->trigger();
-        if (l == w->lboSummary) w->mnuVieSummary->trigger();
-        if (commentsOpen) QTest::mouseClick(w->cmdPilotComments, Qt::LeftButton);
-        doubleClickRow(l, row);
-        QVERIFY(w->framePilot->isHidden() && w->frameSummary->isHidden() &&
-                w->framePlanning->isVisible() && w->mnufil->menuAction()->isVisible() &&
-                !w->mnufil->menuAction()->isEnabled());
-        QCOMPARE(w->txtLeg->text() + focusName(), QString::number(leg) + "txtLeg");
+        runSteps(w, prog->platform,
+                 QString(pilot                ? "mnuViePilot "
+                         : l == w->lboSummary ? "mnuVieSummary "
+                                              : "") +
+                     (commentsOpen ? "cmdPilotComments " : "") + listName +
+                     "::" + QString::number(row));
+        QCOMPARE(
+            on(w, "framePilot frameSummary framePlanning mnufil +mnufil") + texts(w, "txtLeg @"),
+            "00110" + QString::number(leg) + "|txtLeg");
         if (commentsOpen)
             QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
         else
@@ -203,9 +193,9 @@ class TestLegEditing : public QObject {
         if (l == w->lboTX) return;
         QVERIFY(l->isVisible() && focusName() == listName && prog->s.FmtSelLeg == leg);
         QCOMPARE(l->currentRow(), pilot ? 3 * leg - 2 : 8 * leg - 1);
-        for (QPushButton* b : {w->cmdPExitToPlanPage, w->cmdSummaryFormat, w->cmdPSave})
-            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-        QVERIFY(w->framePilotComments->isHidden() && !w->cmdPilotComments->isHidden());
+        QCOMPARE(on(w, "+cmdPExitToPlanPage +cmdSummaryFormat +cmdPSave framePilotComments") +
+                     on(w, "cmdPilotComments"),
+                 QString("1110") + (pilot ? "1" : "0"));
     }
 };
 
