@@ -38,12 +38,11 @@ class TestSettings : public QObject {
     }
     // The planning page is given back: frames closed, page unlocked, focus on Continue.
     void verifyPageBack() {
-        for (QGroupBox* f :
-             {w->frameACChange, w->frameChFRes, w->frameTaxiDefault, w->frameTripChecks})
-            QVERIFY2(f->isHidden(), qPrintable(f->objectName()));
-        QVERIFY(w->lboTX->isEnabled() && w->mnuSettings->menuAction()->isEnabled() &&
-                w->cmdContinuePlanning->isEnabled() && w->cmdExitTX->isEnabled());
-        QCOMPARE(focusName(), QString("cmdContinuePlanning"));
+        QCOMPARE(on(w,
+                    "frameACChange frameChFRes frameTaxiDefault frameTripChecks +lboTX "
+                    "+mnuSettings +cmdContinuePlanning +cmdExitTX") +
+                     focusName(),
+                 QString("00001111cmdContinuePlanning"));
     }
 
   private slots:
@@ -66,10 +65,9 @@ class TestSettings : public QObject {
         prog->platform.answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
 
         w->mnuSetChange->trigger();
-        QVERIFY(w->frameACChange->isVisible() && !w->lboTX->isEnabled() &&
-                w->flbTXAircraft->currentRow() == 0);
-        QCOMPARE(listLines(w->flbTXAircraft) << focusName(),
-                 QStringList({"BAD.AC", "fast.ac", "TEST.AC", "flbTXAircraft"}));
+        QCOMPARE(listLines(w->flbTXAircraft) << focusName() + on(w, "frameACChange +lboTX") +
+                                                    QString::number(w->flbTXAircraft->currentRow()),
+                 QStringList({"BAD.AC", "fast.ac", "TEST.AC", "flbTXAircraft100"}));
         if (how == "keys") {
             QTest::keyClick(w->flbTXAircraft, Qt::Key_Down);
             QTest::keyClick(w->flbTXAircraft, Qt::Key_Return);
@@ -81,8 +79,9 @@ class TestSettings : public QObject {
                 w->flbTXAircraft->viewport(), Qt::LeftButton, {},
                 w->flbTXAircraft->visualItemRect(w->flbTXAircraft->item(row)).center());
         } else {
-            w->flbTXAircraft->setCurrentRow(row);
-            QTest::mouseClick(how == "cancel" ? w->cmdACCancel : w->cmdACSelect, Qt::LeftButton);
+            runSteps(w, prog->platform,
+                     QString("flbTXAircraft:%1 cmdAC").arg(row) +
+                         (how == "cancel" ? "Cancel" : "Select"));
         }
         verifyPageBack();
         const QStringList shown = prog->shownMessages();
@@ -130,11 +129,8 @@ class TestSettings : public QObject {
         QVERIFY(prog->platform.messages.size() == 1 && focusName() == "txtWind" &&
                 prog->s.NumLegs == 0 && prog->s.leg(1).PlanLine.isEmpty() &&
                 w->lboTX->count() == 0);
-        QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
         prog->platform.messages.clear();
-        w->mnuSetChange->trigger();
-        w->flbTXAircraft->setCurrentRow(1);
-        QTest::mouseClick(w->cmdACSelect, Qt::LeftButton);
+        runSteps(w, prog->platform, "cmdLegCancel mnuSetChange flbTXAircraft:1 cmdACSelect");
         verifyPageBack();
         QCOMPARE(prog->readFile("TXDefAC.DAT"), QByteArray("fast.ac\r\n"));
         enterLeg(w, kDenverAspen);
@@ -220,29 +216,27 @@ class TestSettings : public QObject {
     // everything. A minimum ground time of 12:00 fails leg 2 of the three-leg plan (in at
     // Aspen 0830, out 1200): the one line under the list.
     void tripCheckLimits_data() {
-        addColumns<QStringList, QString, QString, int>("typed", "button", "refusal", "ground");
-        addRow("Apply/Save", QStringList{"12:00"}, "cmdSaveChecks", "", 720);
-        addRow("Apply this Session", QStringList{"12:00"}, "cmdApplyChecks", "", 720);
-        addRow("no h:mm", QStringList{"0:75"}, "cmdSaveChecks",
+        // typed: steps (runSteps) from the first box, the button clicked last.
+        addColumns<QString, QString, int>("typed", "refusal", "ground");
+        addRow("Apply/Save", "12:00 cmdSaveChecks", "", 720);
+        addRow("Apply this Session", "12:00 cmdApplyChecks", "", 720);
+        addRow("no h:mm", "0:75 cmdSaveChecks",
                "Minimum ground time: type hours and minutes as h:mm, such as 0:30.", 30);
-        addRow("out of its range", QStringList{"12:00", "", "", "", "25:00"}, "cmdApplyChecks",
+        addRow("out of its range", "12:00 . . . 25:00 cmdApplyChecks",
                "Duty limit must lie between 1:00 and 24:00.", 30);
-        addRow("Cancel", QStringList{"12:00"}, "cmdExitChecks", "", 30);
+        addRow("Cancel", "12:00 cmdExitChecks", "", 30);
     }
     void tripCheckLimits() {
-        auto [typed, button, refusal, ground] =
-            fetch<QStringList, QString, QString, int>("typed", "button", "refusal", "ground");
+        auto [steps, refusal, ground] = fetch<QString, QString, int>("typed", "refusal", "ground");
+        const QStringList typed = words(steps).mid(0, words(steps).size() - 1);
+        const QString button = words(steps).last();
         start();
         QVERIFY(enterThreeLegPlan(w));
         QVERIFY(w->lboChecks[2]->isHidden());
         prog->platform.messages.clear();
         w->mnuSetChecks->trigger();
         QCOMPARE(focusName(), QString("txtLimit_0"));
-        for (const QString& text : typed) {
-            QTest::keyClicks(QApplication::focusWidget(), text);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        }
-        QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
+        runSteps(w, prog->platform, steps);
         QCOMPARE(prog->shownMessages(),
                  refusal.isEmpty() ? QStringList() : QStringList{"Trip Checks: " + refusal});
         if (!refusal.isEmpty()) {
