@@ -1,6 +1,8 @@
-// The pilot and summary views of a typed plan: the rows they list, the leg a view selects when it
-// opens, the leg each row stands for with its details and print flags, the comments of the
-// selected leg, copying rows and leaving a view; the trip checks under the three plan lists.
+// The planning-page list and the pilot and summary views of a typed plan: a click on the page's
+// list that shows a leg, the rows the views list, the leg a view selects when it opens, the leg
+// each row stands for with its details and print flags; the comment frames of the page and of the
+// views with their refusal of double quotes and their question on characters a plan file cannot
+// hold; copying rows (Ctrl+C) and leaving a view; the trip checks under the three plan lists.
 #include <QtWidgets>
 
 #include "PlanningTest.h"
@@ -16,6 +18,12 @@ class TestPlanViews : public QObject {
 
     QListWidget* list(bool pilot) const { return pilot ? w->lboPilot : w->lboSummary; }
     void open(bool pilot) { (pilot ? w->mnuViePilot : w->mnuVieSummary)->trigger(); }
+    void openComments(int row) {
+        clickRow(w->lboTX, row);
+        QTest::mouseClick(w->cmdEnterComments, Qt::LeftButton);
+        QVERIFY(w->frameLegComments->isVisible());
+        w->txtLegComments->moveCursor(QTextCursor::End);
+    }
     static void addViewColumn() {
         QTest::addColumn<bool>("pilot");
         QTest::newRow("pilot") << true;
@@ -26,8 +34,100 @@ class TestPlanViews : public QObject {
     void init() {
         prog = std::make_unique<TestProgram>();
         QVERIFY((w = prog->showPlanning()) && enterThreeLegPlan(w));
+        prog->platform.messages.clear();  // the comments questions of the typed legs
     }
     void cleanup() { prog.reset(); }
+
+    // A click shows the leg (leg 2 given by its landing time: each leg holds both times, so
+    // that the wrong one would show); the button opens that leg's comments, not those of the
+    // last leg. A typed double quote becomes a blank, a pasted one is refused at Save and then
+    // shown as a blank, with one warning each time. Cancel stores nothing; Erase empties the
+    // box. Ctrl+C copies the selected lines.
+    void clickAndComments() {
+        PlanState& s = prog->s;
+        Leg& two = s.leg(2);
+        two.TorL = "L", two.DateEntry = "07/05", two.ArrTimeEntry = "1600", two.DepID = "LFPB";
+        two.LegComments = "Old note";
+        s.leg(1).LegComments = "Crew swap";
+        clickRow(w->lboTX, 1);
+        const QString shown = "txtLeg txtTorL txtTime txtDate txtDepID txtDestID";
+        QCOMPARE(texts(w, shown), QString("2|L|1600|07/05|LFPB|KDEN"));
+        QCOMPARE(s.cur().TorL, QString());  // nothing stored in the leg being entered
+        // The arrow keys select as a click does.
+        QTest::keyClick(w->lboTX, Qt::Key_Down);
+        QCOMPARE(w->txtLeg->text() + QString::number(s.SelLeg), QString("33"));
+
+        openComments(0);
+        QCOMPARE(texts(w, shown + " txtLegComments") + on(w, "+lboTX +cmdContinuePlanning"),
+                 QString("1|T|0800|07/04|KDEN|KASE|Crew swap00"));
+        QTest::keyClicks(w->txtLegComments, " at \"LFPB\"");
+        QCOMPARE(w->txtLegComments->toPlainText(), QString("Crew swap at  LFPB "));
+        w->txtLegComments->insertPlainText(" gate \"B\"");
+        QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
+        QVERIFY(w->frameLegComments->isVisible());
+        QCOMPARE(w->txtLegComments->toPlainText() + '|' + s.leg(1).LegComments,
+                 QString("Crew swap at  LFPB  gate  B |Crew swap"));
+        QCOMPARE(prog->shownMessages().value(2),
+                 QString("Tarvex: Do not use <quotes> in the text of the comments !!"));
+        QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
+        QCOMPARE(s.leg(1).LegComments + '|' + focusName() + on(w, "frameLegComments +lboTX"),
+                 QString("Crew swap at  LFPB  gate  B |cmdContinuePlanning01"));
+
+        openComments(1);
+        QTest::keyClicks(w->txtLegComments, " more");
+        QTest::mouseClick(w->cmdCancelComments, Qt::LeftButton);
+        QCOMPARE(s.leg(2).LegComments, QString("Old note"));
+        // The frame's own mnemonics win over the locked menus: Alt+E erases, Alt+S saves.
+        openComments(1);
+        QTest::keyClick(w->txtLegComments, Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(w->txtLegComments->toPlainText(), QString());  // a mnemonic clicks shortly
+        QTest::keyClicks(w->txtLegComments, "New note");
+        QTest::keyClick(w->txtLegComments, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(s.leg(2).LegComments, QString("New note"));
+        QVERIFY(w->frameLegComments->isHidden());
+        // Ctrl+C: the selected lines in list order, each ended by CR LF, after a CR LF of their
+        // own.
+        w->lboTX->clearSelection();
+        for (int r : {2, 0}) w->lboTX->item(r)->setSelected(true);
+        QTest::keyClick(w->lboTX, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "\r\n" + kThreeLegLines[0] + "\r\n" + kThreeLegLines[2] + "\r\n");
+    }
+
+    // Comments with characters the plan file cannot hold: at Save the user is told what each
+    // becomes; Yes stores them so, No goes back to the box with nothing stored.
+    void charactersAPlanCannotHold_data() {
+        addColumns<QString, bool>("save", "yes");
+        addRow("planning page, Yes", "cmdSaveComments", true);
+        addRow("pilot view, Yes", "cmdPilotComOK", true);
+        addRow("summary view, No", "cmdSumComOK", false);
+    }
+    void charactersAPlanCannotHold() {
+        auto [save, yes] = fetch<QString, bool>("save", "yes");
+        QPlainTextEdit* box = w->txtLegComments;
+        if (save == "cmdSaveComments") {
+            openComments(1);
+        } else {
+            const bool pilot = save == "cmdPilotComOK";
+            open(pilot);
+            clickRow(list(pilot), pilot ? 4 : 12);  // leg 2
+            QTest::mouseClick(pilot ? w->cmdPilotComments : w->cmdSumComments, Qt::LeftButton);
+            box = pilot ? w->txtPilotComments : w->txtSumComments;
+        }
+        const QString typed = QString::fromUtf8("Łódź → Kraków ✈ Łeba");
+        box->insertPlainText(typed);
+        prog->platform.answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
+        QTest::mouseClick(w->findChild<QPushButton*>(save), Qt::LeftButton);
+        const FakePlatform::Message& asked = prog->platform.messages.value(0);
+        QVERIFY(prog->platform.messages.size() == 1 && asked.buttons == Platform::Buttons::YesNo);
+        for (const char* change :
+             {"Ł  becomes  L", "ź  becomes  z", "→  becomes  ?", "✈  becomes  ?"})
+            QVERIFY2(asked.text.count(QString::fromUtf8(change)) == 1, qPrintable(asked.text));
+        QCOMPARE(prog->s.leg(2).LegComments,
+                 yes ? QString::fromUtf8("Lódz ? Kraków ? Leba") : QString());
+        QCOMPARE(box->isVisible(), !yes);
+        if (!yes) QCOMPARE(box->toPlainText() + focusName(), typed + box->objectName());
+    }
 
     // A view lists every leg's stored lines and a blank row over the whole page, menus hidden;
     // Ctrl+C copies the selected rows. Its comment frame: opened on the leg shown with the other
@@ -75,7 +175,6 @@ class TestPlanViews : public QObject {
                 unlocked() == 0);
         QCOMPARE(focusName() + '|' + box->toPlainText(), box->objectName() + "|Fuel");
 
-        prog->platform.messages.clear();  // the comments questions of the typed legs
         box->moveCursor(QTextCursor::End);
         QTest::keyClicks(box, " at \"KDEN\"");
         QTest::keyClick(box, Qt::Key_Return);
