@@ -1,7 +1,7 @@
 #pragma once
-// What the main window's tests share: its controls' states and texts read as one short text, and
-// the plan the view and edit tests work on, typed into the window: Denver - Aspen - Denver -
-// Aspen (the test airports of tests/support).
+// What the main window's tests share: a program with its main window, the window's controls'
+// states and texts read as one short text, and the plan the view and edit tests work on, typed into
+// the window: Denver - Aspen - Denver - Aspen (the test airports of tests/support).
 //
 // Each leg is 109 n.mi.: row 1 of TEST.AC, 340 kt and 1700 an hour. The wind is -18 (proposed
 // for the westbound legs, typed for the eastbound one): 109 / 322 = 0.3385 -> 0.33 h, 00+20, burn
@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
+#include <memory>
 
 #include "support/CalcTest.h"
 #include "support/TestProgram.h"
@@ -66,5 +67,23 @@ inline bool enterThreeLegPlan(TripPlanning* w) {
     enterLeg(w, {"", "", "07/05", "0900", "", "kase", "", ""});
     return w->lboTX->count() == 3;
 }
+
+// A test program and its main window, shown, for a test class to derive from (after QObject).
+struct PlanningWindow {
+    std::unique_ptr<TestProgram> prog;
+    TripPlanning* w = nullptr;
+
+    // A new program and its window, with the three-leg plan typed when asked (the messages its
+    // comments questions leave dropped); false when either failed.
+    bool start(bool threeLegs, const ProgramOptions& options = {}) {
+        prog = std::make_unique<TestProgram>(options);
+        if (!(w = prog->showPlanning()) || (threeLegs && !enterThreeLegPlan(w))) return false;
+        prog->platform.messages.clear();
+        return true;
+    }
+    QString on(const QString& names) const { return test::on(w, names); }
+    QString texts(const QString& names) const { return test::texts(w, names); }
+    void run(const QString& steps) const { runSteps(w, prog->platform, steps); }
+};
 
 }  // namespace tx::test

@@ -15,14 +15,12 @@
 using namespace tx;
 using namespace tx::test;
 
-class TestLegEditing : public QObject {
+class TestLegEditing : public QObject, PlanningWindow {
     Q_OBJECT
-    std::unique_ptr<TestProgram> prog;
-    TripPlanning* w = nullptr;
 
     QStringList planLines() const { return listLines(w->lboTX); }
     // The Edit menu and its three entries enabled.
-    QString editEntries() const { return on(w, "+mnuEdit +mnuEdiEdit +mnuEdiInsert +mnuEdiDel"); }
+    QString editEntries() const { return on("+mnuEdit +mnuEdiEdit +mnuEdiInsert +mnuEdiDel"); }
     // Return in every box as it stands (the services frame included), the wind the leg was
     // planned with, until the leg is completed.
     void reenter() {
@@ -81,8 +79,8 @@ class TestLegEditing : public QObject {
         // The view lists refilled: their lines, renumbered, are pinned in test_leg_moves.
         QCOMPARE(listLines(w->lboPilot).value(3 * s.NumLegs - 3) + '|' +
                      QString::number(w->lboSummary->count()) + '|' +
-                     texts(w, "txtLeg txtDepID txtDestID txtWind") + '|' + editEntries() +
-                     on(w, "cmdEnterComments"),
+                     texts("txtLeg txtDepID txtDestID txtWind") + '|' + editEntries() +
+                     on("cmdEnterComments"),
                  s.leg(s.NumLegs).PilotLine1 + QString("|%1|%2|%3|||00000")
                                                    .arg(8 * s.NumLegs)
                                                    .arg(s.NumLegs + 1)
@@ -104,9 +102,9 @@ class TestLegEditing : public QObject {
         PlanState& s = prog->s;
         s.leg(1).DestID = "KTEB";
         s.leg(1).DestCityStateF = "Teterboro, NJ";
-        runSteps(w, prog->platform, "lboTX:1 mnuEdiEdit");
-        QCOMPARE(on(w, "framePlanning cmdContinuePlanning") + editEntries() +
-                     texts(w, "@ txtLeg txtDate txtDepID txtDepCity"),
+        run("lboTX:1 mnuEdiEdit");
+        QCOMPARE(on("framePlanning cmdContinuePlanning") + editEntries() +
+                     texts("@ txtLeg txtDate txtDepID txtDepCity"),
                  QString("100000txtLeg|2|07/04|KTEB|Teterboro, NJ"));
         reenter();
         QCOMPARE(
@@ -120,7 +118,7 @@ class TestLegEditing : public QObject {
         PlanState& s = prog->s;
         s.leg(2).LegComments = "Two";
         s.leg(3).LegComments = "Three";
-        runSteps(w, prog->platform, "yes lboTX:1 mnuEdiEdit 3");
+        run("yes lboTX:1 mnuEdiEdit 3");
         reenter();
         QCOMPARE(w->txtLegComments->toPlainText(), QString("Three"));
         w->txtLegComments->moveCursor(QTextCursor::End);
@@ -151,9 +149,9 @@ class TestLegEditing : public QObject {
             return prog->readFile("legs.tx");
         };
         const QByteArray before = legs();
-        runSteps(w, prog->platform, steps);
+        run(steps);
         QVERIFY(w->framePlanning->isVisible());
-        runSteps(w, prog->platform, key);
+        run(key);
         QVERIFY(w->framePlanning->isHidden() && prog->s.NumLegs == 3);
         QCOMPARE(legs(), before);
         QCOMPARE(planLines(), kThreeLegLines);
@@ -181,9 +179,8 @@ class TestLegEditing : public QObject {
                                               : "") +
                      (commentsOpen ? "cmdPilotComments " : "") + listName +
                      "::" + QString::number(row));
-        QCOMPARE(
-            on(w, "framePilot frameSummary framePlanning mnufil +mnufil") + texts(w, "txtLeg @"),
-            "00110" + QString::number(leg) + "|txtLeg");
+        QCOMPARE(on("framePilot frameSummary framePlanning mnufil +mnufil") + texts("txtLeg @"),
+                 "00110" + QString::number(leg) + "|txtLeg");
         if (commentsOpen)
             QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
         else
@@ -193,8 +190,8 @@ class TestLegEditing : public QObject {
         if (l == w->lboTX) return;
         QVERIFY(l->isVisible() && focusName() == listName && prog->s.FmtSelLeg == leg);
         QCOMPARE(l->currentRow(), pilot ? 3 * leg - 2 : 8 * leg - 1);
-        QCOMPARE(on(w, "+cmdPExitToPlanPage +cmdSummaryFormat +cmdPSave framePilotComments") +
-                     on(w, "cmdPilotComments"),
+        QCOMPARE(on("+cmdPExitToPlanPage +cmdSummaryFormat +cmdPSave framePilotComments") +
+                     on("cmdPilotComments"),
                  QString("1110") + (pilot ? "1" : "0"));
     }
 };

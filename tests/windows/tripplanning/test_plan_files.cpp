@@ -35,11 +35,9 @@ const QString kEarlierVersion =
 
 }  // namespace
 
-class TestPlanFiles : public QObject {
+class TestPlanFiles : public QObject, PlanningWindow {
     Q_OBJECT
-    std::unique_ptr<TestProgram> prog;
     std::unique_ptr<QTemporaryDir> plans;
-    TripPlanning* w = nullptr;
 
     QString planFile(const QString& name) const { return plans->filePath(name); }
     QStringList planFiles() const {
@@ -69,14 +67,13 @@ class TestPlanFiles : public QObject {
         typeName(name);
     }
     bool pageOpen() const {
-        return on(w, "frameTXName +mnufil +lboTX +cmdContinuePlanning +cmdExitTX") == "01111";
+        return on("frameTXName +mnufil +lboTX +cmdContinuePlanning +cmdExitTX") == "01111";
     }
 
   private slots:
     void init() {
-        prog = std::make_unique<TestProgram>();
         plans = std::make_unique<QTemporaryDir>();
-        QVERIFY(plans->isValid() && (w = prog->showPlanning()));
+        QVERIFY(plans->isValid() && start(false));
         w->PlanDir = plans->path();
     }
     void cleanup() { prog.reset(), plans.reset(); }
@@ -111,15 +108,15 @@ class TestPlanFiles : public QObject {
                  : pilot ? "mnuViePilot cmdPSave"
                          : "mnuVieSummary cmdSSave");
         const QString locked = "1" + QString(words(own).size(), '0');
-        QCOMPARE(on(w, "frameTXName " + own + " *mnuViePilot *mnuVieSummary"),
+        QCOMPARE(on("frameTXName " + own + " *mnuViePilot *mnuVieSummary"),
                  locked + (pilot ? "10" : "01"));
         typeName("t,r.i'p\\/\"", ok);
         QCOMPARE(prog->platform.beeps, 6);
         QVERIFY(!w->savingFromView());
-        QCOMPARE(on(w, "frameTXName " + own) + focusName(), "0" + QString(words(own).size(), '1') +
-                                                                (menu    ? "cmdContinuePlanning"
-                                                                 : pilot ? "lboPilot"
-                                                                         : "lboSummary"));
+        QCOMPARE(on("frameTXName " + own) + focusName(), "0" + QString(words(own).size(), '1') +
+                                                             (menu    ? "cmdContinuePlanning"
+                                                              : pilot ? "lboPilot"
+                                                                      : "lboSummary"));
         QCOMPARE(planFiles(), ok ? QStringList({"trip.tx", "trip.txt"}) : QStringList());
         if (!ok) return;
         QVERIFY(fileLines("trip.tx").size() == 57 && prog->platform.messages.isEmpty());
@@ -162,7 +159,7 @@ class TestPlanFiles : public QObject {
                             : answer == Answer::No  ? ""  // the window closed
                                                     : "cmdExitTX";
         if (*steps)
-            runSteps(w, p, steps);
+            run(steps);
         else
             w->close();
 
@@ -211,19 +208,18 @@ class TestPlanFiles : public QObject {
                 (!prog->adb.db.isOpen() && !prog->adb.AirportsRs.has_value() && w->isHidden()));
         QVERIFY(w->pendingAction() == TripPlanning::Pending::None);
         if (command == "new") {
-            QCOMPARE(texts(w, "cmdContinuePlanning") + on(w, "+mnuFilNew +mnuViePilot") +
+            QCOMPARE(texts("cmdContinuePlanning") + on("+mnuFilNew +mnuViePilot") +
                          w->planFileName() + QString::number(w->lboTX->count()),
                      QString("&Begin Planning000"));
         } else if (command == "retrieve") {
-            QCOMPARE(texts(w, "frameTXRetDel cmdRetDelTX") + on(w, "frameTXRetDel") +
+            QCOMPARE(texts("frameTXRetDel cmdRetDelTX") + on("frameTXRetDel") +
                          QString::number(w->lboTX->count()),
                      QString(" Retrieve Tarvex Plan |&Retrieve10"));
             QCOMPARE(listLines(w->flbTXRetrieve), saving ? QStringList{"trip.tx"} : QStringList{});
             // The plan is empty from here on: Cancel leaves nothing to save, print or view.
             QTest::mouseClick(w->cmdCanRetrieve, Qt::LeftButton);
             QVERIFY(pageOpen());
-            QCOMPARE(on(w,
-                        "frameTXRetDel +mnuFilNew +mnuFilSave +mnuFilPrint +mnuViePilot "
+            QCOMPARE(on("frameTXRetDel +mnuFilNew +mnuFilSave +mnuFilPrint +mnuViePilot "
                         "+mnuVieSummary"),
                      QString("000000"));
         } else if (answer == Answer::Cancel) {
@@ -268,8 +264,8 @@ class TestPlanFiles : public QObject {
                                    w->lblPilot1->text().indexOf("Fuel"));
         };
         if (details) {
-            runSteps(w, prog->platform, "lboTX:0 mnuEdiDetails");
-            QCOMPARE(on(w, "frameTripDetails +mnufil") + focusName(), QString("10txtTail"));
+            run("lboTX:0 mnuEdiDetails");
+            QCOMPARE(on("frameTripDetails +mnufil") + focusName(), QString("10txtTail"));
             QTest::keyClicks(w->txtTail, "N123AB");
             QTest::keyClicks(w->txtCrew, "Lee, Ann \"Red\"");
             QTest::keyClicks(w->txtPax, "4a");
@@ -281,7 +277,7 @@ class TestPlanFiles : public QObject {
             QTest::keyClick(w->txtPax, Qt::Key_Backspace);
             QTest::mouseClick(w->cmdDetailsOK, Qt::LeftButton);
             QVERIFY(pageOpen());
-            QCOMPARE(on(w, "frameTripDetails") + shown(), "0" + line + '|' + line + "|0");
+            QCOMPARE(on("frameTripDetails") + shown(), "0" + line + '|' + line + "|0");
         }
         const QString none = "||" + QString::number(-1 - w->lblPilot1->text().indexOf("Fuel"));
         prog->s.NumLegs = static_cast<std::int16_t>(legs);
@@ -307,17 +303,16 @@ class TestPlanFiles : public QObject {
         QCOMPARE(listLines(w->lboTX) + listLines(w->lboPilot) + listLines(w->lboSummary) +
                      QStringList{w->lblTXDist->text() + '|' + w->lblTXTime->text()},
                  planning + pilot + summary + QStringList{legs == 4 ? "436| 1+20" : "109| 0+20"});
-        QCOMPARE(texts(w,
-                       "txtLeg txtTorL txtDate txtTime txtDepID txtDepCity txtDestID txtWind "
+        QCOMPARE(texts("txtLeg txtTorL txtDate txtTime txtDepID txtDepCity txtDestID txtWind "
                        "txtFuelReserve cmdContinuePlanning") +
-                     '|' + w->planFileName() + on(w, "+mnuFilNew +mnuEdit"),
+                     '|' + w->planFileName() + on("+mnuFilNew +mnuEdit"),
                  QString("%1|T|%2||%3|||1200|&Continue Planning|four10")
                      .arg(legs + 1)
                      .arg(prog->s.leg(legs).DateEntry,
                           legs == 4 ? "KDEN|Denver, CO" : "KASE|Aspen, CO"));
         const QString type = aircraft == "present" ? "Other Jet 50" : TestProgram::kAircraftType;
         QCOMPARE(
-            prog->s.ACFileName + '|' + texts(w, "lblACType_1 lblACType_2 lblACType_3"),
+            prog->s.ACFileName + '|' + texts("lblACType_1 lblACType_2 lblACType_3"),
             (aircraft == "present" ? "OTHER.AC|" : "TEST.AC|") + QStringList(3, type).join('|'));
         const QList<FakePlatform::Message>& m = prog->platform.messages;
         QCOMPARE(m.size(), aircraft == "missing" ? 1 : 0);
@@ -354,7 +349,7 @@ class TestPlanFiles : public QObject {
             WriteFile(planFile(other), "kept");
         WriteFile(planFile("old.tx"), old);
         w->mnuFilRetDel[1]->trigger();
-        QCOMPARE(texts(w, "frameTXRetDel cmdRetDelTX"), QString(" Delete Tarvex Plan |&Delete"));
+        QCOMPARE(texts("frameTXRetDel cmdRetDelTX"), QString(" Delete Tarvex Plan |&Delete"));
         clickRow(w->flbTXRetrieve, int(listLines(w->flbTXRetrieve).indexOf("trip.tx")));
         QTest::mouseClick(w->cmdRetDelTX, Qt::LeftButton);
         QCOMPARE(planFiles(), QStringList({"TRIP.tx", "Trip.txt", "old.tx", "trip.pdf"}));
@@ -388,9 +383,9 @@ class TestPlanFiles : public QObject {
         VerifyHolds(m.title + '|' + m.text, said.split('|'));
         QVERIFY(m.buttons == Buttons::OK && w->lboTX->count() + prog->s.NumLegs == 0);
         if (retrieved == "gone") return saidGone("Retrieve Tarvex Plan");
-        QCOMPARE(texts(w, "txtLeg txtDepID lblTXDist lblTXTime") +
+        QCOMPARE(texts("txtLeg txtDepID lblTXDist lblTXTime") +
                      QString::number(w->lboPilot->count()) +
-                     on(w, "+mnuFilNew +mnuFilSave +cmdContinuePlanning +cmdExitTX"),
+                     on("+mnuFilNew +mnuFilSave +cmdContinuePlanning +cmdExitTX"),
                  QString("1|||00011"));
         QCOMPARE(ReadFile(planFile("old.tx")), old);
     }

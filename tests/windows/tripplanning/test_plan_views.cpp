@@ -11,10 +11,8 @@
 using namespace tx;
 using namespace tx::test;
 
-class TestPlanViews : public QObject {
+class TestPlanViews : public QObject, PlanningWindow {
     Q_OBJECT
-    std::unique_ptr<TestProgram> prog;
-    TripPlanning* w = nullptr;
 
     QListWidget* list(bool pilot) const { return pilot ? w->lboPilot : w->lboSummary; }
     void open(bool pilot) { (pilot ? w->mnuViePilot : w->mnuVieSummary)->trigger(); }
@@ -31,11 +29,7 @@ class TestPlanViews : public QObject {
     }
 
   private slots:
-    void init() {
-        prog = std::make_unique<TestProgram>();
-        QVERIFY((w = prog->showPlanning()) && enterThreeLegPlan(w));
-        prog->platform.messages.clear();  // the comments questions of the typed legs
-    }
+    void init() { QVERIFY(start(true)); }
     void cleanup() { prog.reset(); }
 
     // A click shows the leg (leg 2 given by its landing time: each leg holds both times, so
@@ -51,14 +45,14 @@ class TestPlanViews : public QObject {
         s.leg(1).LegComments = "Crew swap";
         clickRow(w->lboTX, 1);
         const QString shown = "txtLeg txtTorL txtTime txtDate txtDepID txtDestID";
-        QCOMPARE(texts(w, shown), QString("2|L|1600|07/05|LFPB|KDEN"));
+        QCOMPARE(texts(shown), QString("2|L|1600|07/05|LFPB|KDEN"));
         QCOMPARE(s.cur().TorL, QString());  // nothing stored in the leg being entered
         // The arrow keys select as a click does.
         QTest::keyClick(w->lboTX, Qt::Key_Down);
         QCOMPARE(w->txtLeg->text() + QString::number(s.SelLeg), QString("33"));
 
         openComments(0);
-        QCOMPARE(texts(w, shown + " txtLegComments") + on(w, "+lboTX +cmdContinuePlanning"),
+        QCOMPARE(texts(shown + " txtLegComments") + on("+lboTX +cmdContinuePlanning"),
                  QString("1|T|0800|07/04|KDEN|KASE|Crew swap00"));
         QTest::keyClicks(w->txtLegComments, " at \"LFPB\"");
         QCOMPARE(w->txtLegComments->toPlainText(), QString("Crew swap at  LFPB "));
@@ -70,7 +64,7 @@ class TestPlanViews : public QObject {
         QCOMPARE(prog->shownMessages().value(2),
                  QString("Tarvex: Do not use <quotes> in the text of the comments !!"));
         QTest::mouseClick(w->cmdSaveComments, Qt::LeftButton);
-        QCOMPARE(s.leg(1).LegComments + '|' + focusName() + on(w, "frameLegComments +lboTX"),
+        QCOMPARE(s.leg(1).LegComments + '|' + focusName() + on("frameLegComments +lboTX"),
                  QString("Crew swap at  LFPB  gate  B |cmdContinuePlanning01"));
 
         openComments(1);

@@ -39,7 +39,7 @@ QStringList shown(const ReportLines& lines) {
     return out;
 }
 
-QString run(const QString& program, const QStringList& args) {
+QString output(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
     return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : "(failed)";
@@ -51,7 +51,7 @@ QStringList wordsNearEdge(const QString& pdf) {
     static const QRegularExpression number("\"([\\d.]+)\"");
     QStringList near;
     double width = 0, height = 0;
-    for (const QString& l : run("pdftotext", {"-bbox", pdf, "-"}).split(u'\n')) {
+    for (const QString& l : output("pdftotext", {"-bbox", pdf, "-"}).split(u'\n')) {
         QList<double> v;
         for (const QRegularExpressionMatch& m : number.globalMatch(l.section(u'>', 0, 0)))
             v << m.captured(1).toDouble();
@@ -73,7 +73,7 @@ std::pair<QStringList, QStringList> readAndPrinted(const QString& pdf, const Rep
     QStringList expected, read;
     for (const ReportLine& l : lines)
         if (!l.text.trimmed().isEmpty()) expected << QString(l.text).remove(trailing);
-    for (const QString& l : run("pdftotext", {"-layout", "-fixed", "6", pdf, "-"}).split(u'\n'))
+    for (const QString& l : output("pdftotext", {"-layout", "-fixed", "6", pdf, "-"}).split(u'\n'))
         if (!l.trimmed().isEmpty()) read << QString(l).remove(trailing).remove(u'\f');
     // The page margin, in columns, from the first line; every line is shifted by as much.
     const qsizetype margin = read.value(0).indexOf(u'T') - expected.value(0).indexOf(u'T');
@@ -83,10 +83,8 @@ std::pair<QStringList, QStringList> readAndPrinted(const QString& pdf, const Rep
 
 }  // namespace
 
-class TestPrinting : public QObject {
+class TestPrinting : public QObject, PlanningWindow {
     Q_OBJECT
-    std::unique_ptr<TestProgram> prog;
-    TripPlanning* w = nullptr;
     QTemporaryDir dir;
 
     const ReportLines& printed() const { return prog->platform.printouts.last().lines; }
@@ -103,9 +101,7 @@ class TestPrinting : public QObject {
 
   private slots:
     void init() {
-        prog = std::make_unique<TestProgram>();
-        QVERIFY((w = prog->showPlanning()) && enterThreeLegPlan(w));
-        prog->platform.messages.clear();
+        QVERIFY(start(true));
         w->txtTXFileName->setText("trip");
     }
     void cleanup() { prog.reset(); }
@@ -201,8 +197,8 @@ class TestPrinting : public QObject {
 
         // Read as fixed-pitch text of 6 pt a column (the report font's pitch): a column of the
         // page is a column of the printout, shifted by the page margin.
-        const QStringList pages =
-            run("pdftotext", {"-layout", "-fixed", "6", pdf, "-"}).split(u'\f', Qt::SkipEmptyParts);
+        const QStringList pages = output("pdftotext", {"-layout", "-fixed", "6", pdf, "-"})
+                                      .split(u'\f', Qt::SkipEmptyParts);
         // A page holds 842 - 2 * 18 = 806 pt / 11.33 pt = 71 lines.
         QVERIFY(pages.size() == (printed().size() + 70) / 71 &&
                 (pages.size() > 1) == (format != "tx"));
@@ -210,7 +206,7 @@ class TestPrinting : public QObject {
         const auto [read, expected] = readAndPrinted(pdf, printed());
         QCOMPARE(read, expected);
         // The font list: two heading lines, then a face a line.
-        const QStringList faces = run("pdffonts", {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+        const QStringList faces = output("pdffonts", {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY2(faces.size() == 2 && faces.filter("Bold").size() == 1,
                  qPrintable(faces.join('\n')));
     }
@@ -260,7 +256,7 @@ class TestPrinting : public QObject {
             const auto [read, expected] =
                 readAndPrinted(path, PrintPilotFormat(prog->s, "plan", kDate));
             QCOMPARE(read, expected);
-            QVERIFY(run("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
+            QVERIFY(output("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
         } else if (entry == "mnuExpText") {
             QCOMPARE(bytes,
                      DecodeCp1252(ReadFile(QDir(plans.path()).filePath("plan.txt"))).toUtf8());

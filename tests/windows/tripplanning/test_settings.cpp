@@ -25,21 +25,18 @@ const QStringList kDenverAspen{"", "", "0704", "0800", "kden", "", "kase", "", "
 
 }  // namespace
 
-class TestSettings : public QObject {
+class TestSettings : public QObject, PlanningWindow {
     Q_OBJECT
-    std::unique_ptr<TestProgram> prog;
-    TripPlanning* w = nullptr;
 
-    void start(bool withAircraft = true) {
-        prog = std::make_unique<TestProgram>(ProgramOptions{withAircraft});
+    // The program started, with the three-leg plan typed when asked; fast.ac and BAD.AC written.
+    void open(bool threeLegs, bool withAircraft = true) {
+        QVERIFY(start(threeLegs, ProgramOptions{withAircraft}));
         QVERIFY(prog->writeFile("fast.ac", kFast));
         QVERIFY(prog->writeFile("BAD.AC", kFast.left(30)));  // ends in the speeds
-        QVERIFY((w = prog->showPlanning()));
     }
     // The planning page is given back: frames closed, page unlocked, focus on Continue.
     void verifyPageBack() {
-        QCOMPARE(on(w,
-                    "frameACChange frameChFRes frameTaxiDefault frameTripChecks +lboTX "
+        QCOMPARE(on("frameACChange frameChFRes frameTaxiDefault frameTripChecks +lboTX "
                     "+mnuSettings +cmdContinuePlanning +cmdExitTX") +
                      focusName(),
                  QString("00001111cmdContinuePlanning"));
@@ -59,13 +56,11 @@ class TestSettings : public QObject {
     }
     void aircraftChange() {
         auto [row, how, yes] = fetch<int, QString, bool>("row", "how", "yes");
-        start();
-        QVERIFY(enterThreeLegPlan(w));
-        prog->platform.messages.clear();
+        open(true);
         prog->platform.answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
 
         w->mnuSetChange->trigger();
-        QCOMPARE(listLines(w->flbTXAircraft) << focusName() + on(w, "frameACChange +lboTX") +
+        QCOMPARE(listLines(w->flbTXAircraft) << focusName() + on("frameACChange +lboTX") +
                                                     QString::number(w->flbTXAircraft->currentRow()),
                  QStringList({"BAD.AC", "fast.ac", "TEST.AC", "flbTXAircraft100"}));
         if (how == "keys") {
@@ -120,7 +115,7 @@ class TestSettings : public QObject {
     // empty. Choosing one then asks nothing, remembers it, and the next leg is computed with it
     // without the warning: 109 n.mi. at 500 - 18 kt = 0.22 h, burn 440, reserve 900.
     void firstAircraftOnAnEmptyPlan() {
-        start(false);
+        open(false, false);
         enterLeg(w, {"", "", "0704", "0800", "kden", "", "kase"});
         prog->platform.messages.clear();
         typeAndReturn({});
@@ -130,7 +125,7 @@ class TestSettings : public QObject {
                 prog->s.NumLegs == 0 && prog->s.leg(1).PlanLine.isEmpty() &&
                 w->lboTX->count() == 0);
         prog->platform.messages.clear();
-        runSteps(w, prog->platform, "cmdLegCancel mnuSetChange flbTXAircraft:1 cmdACSelect");
+        run("cmdLegCancel mnuSetChange flbTXAircraft:1 cmdACSelect");
         verifyPageBack();
         QCOMPARE(prog->readFile("TXDefAC.DAT"), QByteArray("fast.ac\r\n"));
         enterLeg(w, kDenverAspen);
@@ -152,7 +147,7 @@ class TestSettings : public QObject {
     }
     void fuelReserve() {
         auto [typed, stored] = fetch<QString, double>("typed", "stored");
-        start();
+        open(false);
         const QByteArray before = prog->readFile("TEST.AC");
         w->mnuSetReserve->trigger();
         QCOMPARE(focusName() + w->txtDefFRes->selectedText(), QString("txtDefFRes1200"));
@@ -191,7 +186,7 @@ class TestSettings : public QObject {
     }
     void taxiDefault() {
         auto [stored, button, kept] = fetch<QString, QString, QString>("stored", "button", "kept");
-        start();
+        open(false);
         prog->s.TaxiDefault = stored;
         const QByteArray before = prog->readFile("TARVEX.DAT");
         w->mnuSetBlock->trigger();
@@ -230,13 +225,11 @@ class TestSettings : public QObject {
         auto [steps, refusal, ground] = fetch<QString, QString, int>("typed", "refusal", "ground");
         const QStringList typed = words(steps).mid(0, words(steps).size() - 1);
         const QString button = words(steps).last();
-        start();
-        QVERIFY(enterThreeLegPlan(w));
+        open(true);
         QVERIFY(w->lboChecks[2]->isHidden());
-        prog->platform.messages.clear();
         w->mnuSetChecks->trigger();
         QCOMPARE(focusName(), QString("txtLimit_0"));
-        runSteps(w, prog->platform, steps);
+        run(steps);
         QCOMPARE(prog->shownMessages(),
                  refusal.isEmpty() ? QStringList() : QStringList{"Trip Checks: " + refusal});
         if (!refusal.isEmpty()) {
@@ -285,7 +278,7 @@ class TestSettings : public QObject {
     void backupAndRestore() {
         auto [steps, shown, ident, city] =
             fetch<QString, QString, QString, QString>("steps", "shown", "ident", "city");
-        start();
+        open(false);
         QTemporaryDir disk;
         const QStringList before = QDir(prog->dir()).entryList(QDir::Files);
         for (const QString& step : words(steps)) {

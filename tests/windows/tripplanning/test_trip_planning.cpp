@@ -22,10 +22,8 @@
 using namespace tx;
 using namespace tx::test;
 
-class TestTripPlanning : public QObject {
+class TestTripPlanning : public QObject, PlanningWindow {
     Q_OBJECT
-    std::unique_ptr<TestProgram> prog;
-    TripPlanning* w = nullptr;
 
     // Begins a leg on a plan of numLegs legs; true when the leg box has the focus.
     bool beginLeg(int numLegs = 0) {
@@ -48,29 +46,24 @@ class TestTripPlanning : public QObject {
     }
 
   private slots:
-    void init() {
-        prog = std::make_unique<TestProgram>();
-        QVERIFY((w = prog->showPlanning()));
-    }
+    void init() { QVERIFY(start(false)); }
     void cleanup() { prog.reset(); }
 
     // The entry as a new plan offers it; the owner and version from the program's settings, the
     // aircraft from its file; the menus on and off; the list's heading over its columns.
     void formLoad() {
         Intro intro(*prog->app);
-        QCOMPARE(texts(w, "txtLeg txtTorL txtFuelReserve lblACType_2 lblACType_3") + '|' +
-                     texts(&intro, "lblTXName lblPhone lblEmail IntroLabel1") + '|' +
+        QCOMPARE(texts("txtLeg txtTorL txtFuelReserve lblACType_2 lblACType_3") + '|' +
+                     tx::test::texts(&intro, "lblTXName lblPhone lblEmail IntroLabel1") + '|' +
                      w->windowTitle(),
                  "1|T|1200|Test Jet 35|Test Jet 35|Acme Flight Department|PH: 303-555-0142|"
                  "ops@acme.example| Tarvex  (ver 3.1.4) | Tarvex  (ver 3.1.4) ");
         // Comments shown and off; the top menus and the entries that need no plan on, the others
         // off.
-        QCOMPARE(on(w,
-                    "cmdEnterComments +cmdEnterComments +mnufil +mnuView +mnuSettings +mnuHelp "
+        QCOMPARE(on("cmdEnterComments +cmdEnterComments +mnufil +mnuView +mnuSettings +mnuHelp "
                     "+mnuVieAirport +mnuFilRetDel_0 +mnuFilRetDel_1 +mnuFilBackupdata "
                     "+mnuFilExit +mnuSetChange +mnuSetReserve +mnuSetBlock") +
-                     on(w,
-                        "+mnuEdit +mnuFilNew +mnuFilSave +mnuFilPrint +mnuEdiEdit +mnuEdiInsert "
+                     on("+mnuEdit +mnuFilNew +mnuFilSave +mnuFilPrint +mnuEdiEdit +mnuEdiInsert "
                         "+mnuEdiDel +mnuViePilot +mnuVieSummary"),
                  QString("10111111111111"
                          "000000000"));
@@ -130,16 +123,15 @@ class TestTripPlanning : public QObject {
             fetch<int, QString, QString, QString, QString>("numLegs", "steps", "focus", "enabled",
                                                            "entries");
         QVERIFY(beginLeg(numLegs));
-        runSteps(w, prog->platform, steps);
+        run(steps);
         QVERIFY(prog->platform.messages.isEmpty());
         // While a leg is entered its frame replaces the page buttons and the menus are off: the
         // frame, the three buttons shown, the five menus on, Continue on and Comments off.
         const bool entering = focus != "cmdContinuePlanning";
         QCOMPARE(focusName() + '|' +
-                     on(w,
-                        "framePlanning cmdContinuePlanning cmdEnterComments cmdExitTX +mnufil "
+                     on("framePlanning cmdContinuePlanning cmdEnterComments cmdExitTX +mnufil "
                         "+mnuEdit +mnuView +mnuSettings +mnuHelp") +
-                     (entering ? "" : on(w, "+cmdContinuePlanning +cmdEnterComments")),
+                     (entering ? "" : on("+cmdContinuePlanning +cmdEnterComments")),
                  focus + '|' + (entering ? "100000000" : "01111111110"));
         if (!entering) return;
         // The boxes enabled, Back, the focused box's text selected, the leg shown.
@@ -147,7 +139,7 @@ class TestTripPlanning : public QObject {
         for (QLineEdit* box : w->entryBoxes())
             if (box->isEnabled()) live << box->objectName();
         auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QCOMPARE(live.join(' ') + '|' + on(w, "+cmdBack") +
+        QCOMPARE(live.join(' ') + '|' + on("+cmdBack") +
                      QString::number(box && box->selectedText() == box->text()) + '|' +
                      w->txtLeg->text(),
                  enabled + '|' + QString::number(focus != "txtLeg") + "1|" +
@@ -183,9 +175,9 @@ class TestTripPlanning : public QObject {
         QElapsedTimer clock;
         clock.start();
         QTest::keyClicks(w->txtLeg, keys);
-        QCOMPARE(texts(w, "@ txtLeg") +
+        QCOMPARE(texts("@ txtLeg") +
                      QString("|%1|%2").arg(prog->s.CurLeg).arg(prog->platform.beeps) +
-                     on(w, "lblMaxLegs"),
+                     on("lblMaxLegs"),
                  QString("txtLeg|%1|%2|%3%3").arg(shown).arg(numLegs + 1).arg(notice));
         if (notice) {
             QCOMPARE(w->txtLeg->selectedText(), shown);
@@ -336,9 +328,9 @@ class TestTripPlanning : public QObject {
         const bool departure = !steps.startsWith("kase");
         const QString end = departure ? "Dep" : "Dest";
         enterLeg(w, {"", "", "0704", "0800"});
-        runSteps(w, prog->platform, steps);
-        QCOMPARE(texts(w, QString("txt%1ID txt%1City").arg(end)) + '|' +
-                     on(w, QString("txt%1City txt%1Search").arg(end)) + '|' +
+        run(steps);
+        QCOMPARE(texts(QString("txt%1ID txt%1City").arg(end)) + '|' +
+                     on(QString("txt%1City txt%1Search").arg(end)) + '|' +
                      prog->shownMessages().join(" / ") + QString::number(prog->platform.beeps),
                  shown.section('|', 0, 1) + "|10|" + sorry + (sorry.isEmpty() ? "0" : "1"));
         typeAndReturn({});  // confirming the shown identifier looks it up
@@ -357,8 +349,8 @@ class TestTripPlanning : public QObject {
     void backAndCancelEndTheSearch() {
         auto [steps] = fetch<QString>("steps");
         enterLeg(w, {"", "", "0704", "0800"});
-        runSteps(w, prog->platform, steps);
-        QCOMPARE(on(w, "txtDestSearch cmdDestPrev cmdDestNext"), QString("000"));
+        run(steps);
+        QCOMPARE(on("txtDestSearch cmdDestPrev cmdDestNext"), QString("000"));
     }
 
     // KDEN - KASE: 109 n.mi. (row 1, 340 kt), course 250.04 -> sector 25, high table -57,
@@ -478,7 +470,7 @@ class TestTripPlanning : public QObject {
         // A minimum ground time of 12:00 fails leg 2: the checks lists are there to be locked.
         prog->app->limits[TripLimit::MinGround] = 12 * 60;
         QVERIFY(enterThreeLegPlan(w));
-        runSteps(w, prog->platform, steps);
+        run(steps);
         auto* f = w->findChild<QGroupBox*>(frame);
         QVERIFY(f->isVisible());
         for (QAction* top : w->menuBar()->actions())
