@@ -132,19 +132,17 @@ class TestPlanViews : public QObject, PlanningWindow {
     void viewAndComments() {
         QFETCH(bool, pilot);
         PlanState& s = prog->s;
-        clickRow(w->lboTX, 0);  // txtLeg shows 1, the Edit menu is on
+        run("lboTX:0");  // txtLeg shows 1, the Edit menu is on
         open(pilot);
         QListWidget* l = list(pilot);
-        // each leg's lines and a blank row
-        QCOMPARE(QStringList({QString::number(l->count()), l->item(0)->text(),
-                              l->item(pilot ? 5 : 15)->text(), focusName()}),
-                 QStringList({pilot ? "9" : "24", pilot ? s.leg(1).PilotLine1 : s.leg(1).SumLine1,
-                              QString(60, ' '), l->objectName()}));
-        QGroupBox* frame = pilot ? w->framePilot : w->frameSummary;
-        QCOMPARE(frame->geometry(), w->centralWidget()->rect());
-        QVERIFY(!w->mnufil->menuAction()->isVisible() && !w->mnuHelp->isVisible() &&
-                w->cmdContinuePlanning->isHidden() && !w->lboTX->isEnabled() &&
-                w->mnuViePilot->isChecked() == pilot);
+        // each leg's lines and a blank row; the menus and the page's controls hidden or off
+        QCOMPARE(
+            QStringList(
+                {QString::number(l->count()), l->item(0)->text(), l->item(pilot ? 5 : 15)->text(),
+                 focusName() + on("mnufil mnuHelp cmdContinuePlanning +lboTX *mnuViePilot")}),
+            QStringList({pilot ? "9" : "24", pilot ? s.leg(1).PilotLine1 : s.leg(1).SumLine1,
+                         QString(60, ' '), l->objectName() + "0000" + (pilot ? "1" : "0")}));
+        QCOMPARE((pilot ? w->framePilot : w->frameSummary)->geometry(), w->centralWidget()->rect());
 
         l->clearSelection();
         l->item(4)->setSelected(true);
@@ -153,21 +151,18 @@ class TestPlanViews : public QObject, PlanningWindow {
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  "\r\n" + l->item(3)->text() + "\r\n" + l->item(4)->text() + "\r\n");
 
-        s.leg(2).LegComments = "Fuel";
-        QGroupBox* commentFrame = pilot ? w->framePilotComments : w->frameSumComments;
+        // The comment frame and its button; the list; the view's exit, other format and print.
+        const QString state = pilot ? "framePilotComments cmdPilotComments +lboPilot "
+                                      "+cmdPExitToPlanPage +cmdSummaryFormat +cmdPilPrint"
+                                    : "frameSumComments cmdSumComments +lboSummary "
+                                      "+cmdSExitToPlanPage +cmdPilotFormat +cmdSumPrint";
+        const QString button = words(state)[1], exit = words(state)[3];
+        const QString ok = pilot ? "cmdPilotComOK" : "cmdSumComOK";
         QPlainTextEdit* box = pilot ? w->txtPilotComments : w->txtSumComments;
-        QPushButton* button = pilot ? w->cmdPilotComments : w->cmdSumComments;
-        QPushButton* exit = pilot ? w->cmdPExitToPlanPage : w->cmdSExitToPlanPage;
-        QPushButton* other = pilot ? w->cmdSummaryFormat : w->cmdPilotFormat;
-        QPushButton* print = pilot ? w->cmdPilPrint : w->cmdSumPrint;
-        const auto unlocked = [&] {
-            return exit->isEnabled() + other->isEnabled() + print->isEnabled();
-        };
-        clickRow(list(pilot), pilot ? 4 : 12);  // leg 2
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(commentFrame->isVisible() && button->isHidden() && list(pilot)->isEnabled() &&
-                unlocked() == 0);
-        QCOMPARE(focusName() + '|' + box->toPlainText(), box->objectName() + "|Fuel");
+        s.leg(2).LegComments = "Fuel";
+        run(l->objectName() + (pilot ? ":4 " : ":12 ") + button);  // leg 2
+        QCOMPARE(on(state) + focusName() + '|' + box->toPlainText(),
+                 "101000" + box->objectName() + "|Fuel");
 
         box->moveCursor(QTextCursor::End);
         QTest::keyClicks(box, " at \"KDEN\"");
@@ -175,36 +170,31 @@ class TestPlanViews : public QObject, PlanningWindow {
         QGuiApplication::clipboard()->setText("Crew \"rest\"\r\nGPU");
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         // A pasted quote is refused at Save, the text kept with a blank for it.
-        QTest::mouseClick(pilot ? w->cmdPilotComOK : w->cmdSumComOK, Qt::LeftButton);
+        run(ok);
         QCOMPARE(prog->shownMessages(),
                  QStringList(3, "Tarvex: Do not use <quotes> in the text of the comments !!"));
-        QTest::mouseClick(pilot ? w->cmdPilotComOK : w->cmdSumComOK, Qt::LeftButton);
-        const QString saved = "Fuel at  KDEN \nCrew  rest \nGPU";
-        QCOMPARE(s.leg(2).LegComments + '|' + focusName(), saved + '|' + list(pilot)->objectName());
-        QVERIFY(commentFrame->isHidden() && button->isVisible() && unlocked() == 3);
+        run(ok);
+        QCOMPARE(s.leg(2).LegComments + '|' + focusName() + on(state),
+                 "Fuel at  KDEN \nCrew  rest \nGPU|" + l->objectName() + "011111");
 
         // Erase empties the leg's comments at once and keeps the frame open; Cancel keeps
         // nothing typed and gives the focus to the exit button.
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTest::mouseClick(pilot ? w->cmdErasePComments : w->cmdEraseSComments, Qt::LeftButton);
-        QVERIFY(box->toPlainText().isEmpty() && s.leg(2).LegComments.isEmpty() &&
-                commentFrame->isVisible());
+        run(button + (pilot ? " cmdErasePComments" : " cmdEraseSComments"));
+        QCOMPARE(box->toPlainText() + '|' + s.leg(2).LegComments + on(state), "|101000");
         QTest::keyClicks(box, "Draft");
-        list(pilot)->setFocus();  // no click: the summary box shows the stored text on focus
+        l->setFocus();  // no click: the summary box shows the stored text on focus
         box->setFocus();
         QCOMPARE(box->toPlainText(), QString(pilot ? "Draft" : ""));
-        QTest::mouseClick(pilot ? w->cmdPilCancel : w->cmdSumCancel, Qt::LeftButton);
-        QVERIFY(s.leg(2).LegComments.isEmpty() && commentFrame->isHidden() && button->isVisible() &&
-                unlocked() == 3);
-        QCOMPARE(focusName(), exit->objectName());
-        QTest::mouseClick(exit, Qt::LeftButton);
-        QCOMPARE(w->txtLeg->text() + focusName(),
-                 QString(pilot ? "4" : "1") + "cmdContinuePlanning");
-        for (QAction* a : {w->mnufil->menuAction(), w->mnuView->menuAction(),
-                           w->mnuSettings->menuAction(), w->mnuHelp, w->mnuFilExit})
-            QVERIFY2(a->isVisible() && a->isEnabled(), qPrintable(a->objectName()));
-        QVERIFY(frame->isHidden() && !w->mnuEdit->menuAction()->isEnabled() &&
-                w->lboTX->isEnabled() && w->cmdExitTX->isVisible());
+        run(pilot ? "cmdPilCancel" : "cmdSumCancel");
+        QCOMPARE(s.leg(2).LegComments + on(state) + focusName(), "011111" + exit.mid(1));
+        run(exit.mid(1));
+        QCOMPARE(texts("txtLeg @") + on("framePilot frameSummary mnufil +mnufil mnuView +mnuView "
+                                        "mnuSettings +mnuSettings mnuHelp +mnuHelp mnuFilExit "
+                                        "+mnuFilExit +mnuEdit +lboTX cmdExitTX"),
+                 QString(pilot ? "4" : "1") + "|cmdContinuePlanning" +
+                     "00"
+                     "1111111111"
+                     "011");
     }
 
     // A fourth leg that breaks three checks: from Teterboro while leg 3 landed at Aspen, at 0800
