@@ -201,7 +201,7 @@ void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps) {
             (step.contains("::") ? doubleClickRow : clickRow)(l, step.section(':', -1).toInt());
         else if (auto* a = w->findChild<QAction*>(step))
             a->trigger();
-        else if (auto* b = w->findChild<QPushButton*>(step))
+        else if (auto* b = w->findChild<QAbstractButton*>(step))
             QTest::mouseClick(b, Qt::LeftButton);
         else
             typeAndReturn(step == "." ? QString() : step);

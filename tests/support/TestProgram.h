@@ -85,10 +85,10 @@ QStringList listLines(const QListWidget* list);
 void clickRow(QListWidget* list, int row);
 void doubleClickRow(QListWidget* list, int row);
 
-// Steps separated by blanks: a menu entry or a button of the main window named is triggered or
-// clicked, "lboTX:n" clicks row n of the list named ("lboTX::n" double-clicks it), "yes" or "no"
-// answers the next question, "Escape" presses Escape in the focused widget; anything else is
-// typed into the focused widget with Return ("." alone: Return only).
+// Steps separated by blanks: a menu entry or a button (or check box) of the main window named is
+// triggered or clicked, "lboTX:n" clicks row n of the list named ("lboTX::n" double-clicks it),
+// "yes" or "no" answers the next question, "Escape" presses Escape in the focused widget; anything
+// else is typed into the focused widget with Return ("." alone: Return only).
 void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps);
 
 }  // namespace tx::test

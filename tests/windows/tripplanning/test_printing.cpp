@@ -93,10 +93,10 @@ class TestPrinting : public QObject, PlanningWindow {
         return (format == "pilot" ? PrintPilotFormat : PrintSummaryFormat)(prog->s, "trip", kDate,
                                                                            {});
     }
-    QAction* printEntry(const QString& format) const {
-        return format == "tx"      ? w->mnuFilPriTX
-               : format == "pilot" ? w->mnuFilPriPilot
-                                   : w->mnuFilPriSum;
+    static QString printEntry(const QString& format) {
+        return format == "tx"      ? "mnuFilPriTX"
+               : format == "pilot" ? "mnuFilPriPilot"
+                                   : "mnuFilPriSum";
     }
 
   private slots:
@@ -127,16 +127,13 @@ class TestPrinting : public QObject, PlanningWindow {
         const bool pilot = format == "pilot";
         FakePlatform& p = prog->platform;
         p.printError = failure;
-        QListWidget* list = pilot ? w->lboPilot : w->lboSummary;
         if (menu) {
             for (QAction* a : {w->mnuViePilot, w->mnuFilPriPilot}) a->setChecked(!pilot);
             for (QAction* a : {w->mnuVieSummary, w->mnuFilPriSum}) a->setChecked(pilot);
-            printEntry(format)->trigger();
-        } else {
-            (pilot ? w->mnuViePilot : w->mnuVieSummary)->trigger();
-            clickRow(list, pilot ? 3 : 8);  // leg 2
-            QTest::mouseClick(pilot ? w->chkPilCr : w->chkSumFBO, Qt::LeftButton);
-            QTest::mouseClick(pilot ? w->cmdPilPrint : w->cmdSumPrint, Qt::LeftButton);
+            run(printEntry(format));
+        } else {  // leg 2 clicked
+            run(pilot ? "mnuViePilot lboPilot:3 chkPilCr cmdPilPrint"
+                      : "mnuVieSummary lboSummary:8 chkSumFBO cmdSumPrint");
         }
 
         QCOMPARE(p.printouts.size(), 1);
@@ -148,17 +145,16 @@ class TestPrinting : public QObject, PlanningWindow {
                     p.messages[0].buttons == Platform::Buttons::OK);
         if (menu) {  // checked before: the other format, the pilot one for "tx"
             const bool marked = failure.isEmpty() && format != "tx" ? pilot : !pilot;
-            QVERIFY(w->mnuViePilot->isChecked() == marked &&  // a failed print ticks nothing
-                    w->mnuVieSummary->isChecked() != marked &&
-                    w->mnuFilPriPilot->isChecked() == marked &&
-                    w->mnuFilPriSum->isChecked() != marked);
+            // a failed print ticks nothing
+            QCOMPARE(on("*mnuViePilot *mnuVieSummary *mnuFilPriPilot *mnuFilPriSum"),
+                     QString(marked ? "1010" : "0101"));
             return;
         }
         const Leg& leg = prog->s.leg(2);
         const QString in(pilot ? 14 : 19, u' ');  // where the service lines begin
         QVERIFY(lines.contains("    |" + in + "Pax Hotel:  " + leg.DestPaxHotel) &&
                 lines.contains("    |" + in + "Crew Hotel: " + leg.DestCrewHotel) == !pilot &&
-                focusName() == list->objectName());
+                focusName() == (pilot ? "lboPilot" : "lboSummary"));
         if (!pilot)  // the arrival line follows the departure line, the FBO between them gone
             QCOMPARE(lines.value(lines.indexOf("    |" + QString(10, u' ') + leg.SumLine2) + 1),
                      "    |" + QString(10, u' ') + leg.SumLine4);
@@ -176,13 +172,12 @@ class TestPrinting : public QObject, PlanningWindow {
         auto [format] = fetch<QString>("format");
         PlanState& s = prog->s;
         for (int k = 4; k <= 20; ++k) s.leg(k) = s.leg((k - 1) % 3 + 1);
-        for (int k = 1; k <= 20; ++k)
-            s.leg(k).LegComments = QString(
-                                       "Leg %1: crew rest at the hotel, fuel on arrival, "
-                                       "catering for six passengers.\nGPU on arrival.")
-                                       .arg(k);
+        const QString note =
+            "Leg %1: crew rest at the hotel, fuel on arrival, catering for six "
+            "passengers.\nGPU on arrival.";
+        for (int k = 1; k <= 20; ++k) s.leg(k).LegComments = note.arg(k);
         s.NumLegs = 20;
-        printEntry(format)->trigger();
+        run(printEntry(format));
         // Leg 4 leaves Denver again while leg 3 has landed at Aspen: the printout ends with the
         // checks.
         const ReportLines checks = ChecksBlock(CheckTrip(s, prog->app->limits).texts(), true);
@@ -229,20 +224,14 @@ class TestPrinting : public QObject, PlanningWindow {
         QTemporaryDir plans;
         w->PlanDir = plans.path();
         QVERIFY(w->mnuFilExport->isEnabled());
-        if (named) {
-            w->mnuSaveArray[1]->trigger();
-            w->txtTXFileName->setText("plan");
-            QTest::mouseClick(w->cmdFilNamOK, Qt::LeftButton);
-        }
+        const auto nameIt = [&] { w->txtTXFileName->setText("plan"), run("cmdFilNamOK"); };
+        if (named) run("mnuSaveArray_1"), nameIt();
         if (file.isEmpty()) w->PlanDir = plans.filePath("gone");
         w->mnuViePilot->setChecked(true), w->mnuVieSummary->setChecked(false);
-        w->findChild<QAction*>(entry)->trigger();
-        if (!named) {
-            QVERIFY(w->frameTXName->isVisible() && !w->mnufil->menuAction()->isEnabled());
-            w->txtTXFileName->setText("plan");
-            QTest::mouseClick(w->cmdFilNamOK, Qt::LeftButton);
-        }
-        QVERIFY(w->frameTXName->isHidden() && w->mnufil->menuAction()->isEnabled());
+        run(entry);
+        QCOMPARE(on("frameTXName +mnufil"), QString(named ? "01" : "10"));
+        if (!named) nameIt();
+        QCOMPARE(on("frameTXName +mnufil"), QString("01"));
         const QString path = QDir(plans.path()).filePath(file);
         const QStringList m = prog->shownMessages();
         QVERIFY2(
