@@ -62,10 +62,7 @@ class TestPlanFiles : public QObject, PlanningWindow {
         QCOMPARE(focusName(), QString("cmdFilNamOK"));
         QTest::mouseClick(ok ? w->cmdFilNamOK : w->cmdFilNamCancel, Qt::LeftButton);
     }
-    void savePlan(const QString& name) {
-        w->mnuSaveArray[0]->trigger();
-        typeName(name);
-    }
+    void savePlan(const QString& name) { run("mnuSaveArray_0"), typeName(name); }
     bool pageOpen() const {
         return on("frameTXName +mnufil +lboTX +cmdContinuePlanning +cmdExitTX") == "01111";
     }
@@ -158,10 +155,7 @@ class TestPlanFiles : public QObject, PlanningWindow {
                             : !legs                 ? "mnuFilExit"
                             : answer == Answer::No  ? ""  // the window closed
                                                     : "cmdExitTX";
-        if (*steps)
-            run(steps);
-        else
-            w->close();
+        *steps ? run(steps) : (void)w->close();
 
         QCOMPARE(p.messages.size(), legs ? 1 : 0);
         if (legs) {
@@ -248,12 +242,10 @@ class TestPlanFiles : public QObject, PlanningWindow {
             WriteFile(program.filePath("OTHER.AC"),
                       ReadFile(program.filePath("TEST.AC")).replace("Test Jet 35", "Other Jet 50"));
         QVERIFY(enterPlan(true));
-        const auto first = [&](const QStringList& rows) {
-            return rows.mid(0, rows.size() / 4 * legs);
-        };
-        const QStringList planning = first(listLines(w->lboTX)),
-                          pilot = first(listLines(w->lboPilot)),
-                          summary = first(listLines(w->lboSummary));
+        // The legs' rows: one a leg on the page, three in the pilot view, eight in the summary.
+        const QStringList rows = listLines(w->lboTX).mid(0, legs) +
+                                 listLines(w->lboPilot).mid(0, 3 * legs) +
+                                 listLines(w->lboSummary).mid(0, 8 * legs);
         // Trip details with the aircraft present: refused once, then heading both views, the fuel
         // unit under the pilot view's fuel column; a new plan has none, a retrieved one its own.
         const bool details = aircraft == "present";
@@ -288,8 +280,7 @@ class TestPlanFiles : public QObject, PlanningWindow {
         QByteArray plan = ReadFile(planFile("four.tx"));
         QVERIFY(plan.contains(aircraft == "none" ? ",\"\"\r\n\"\"," : ",\"TEST.AC\"\r\n"));
         WriteFile(planFile("four.tx"), plan.replace(",\"TEST.AC\"\r\n", ",\"OTHER.AC\"\r\n"));
-        prog->platform.answers = {Answer::No};
-        w->mnuFilNew->trigger();
+        run("no mnuFilNew");
         QCOMPARE(shown(), none);
         prog->platform.messages.clear();
         w->mnuFilRetDel[0]->trigger();
@@ -302,7 +293,7 @@ class TestPlanFiles : public QObject, PlanningWindow {
         QCOMPARE(shown(), details ? line + '|' + line + "|0" : none);
         QCOMPARE(listLines(w->lboTX) + listLines(w->lboPilot) + listLines(w->lboSummary) +
                      QStringList{w->lblTXDist->text() + '|' + w->lblTXTime->text()},
-                 planning + pilot + summary + QStringList{legs == 4 ? "436| 1+20" : "109| 0+20"});
+                 rows + QStringList{legs == 4 ? "436| 1+20" : "109| 0+20"});
         QCOMPARE(texts("txtLeg txtTorL txtDate txtTime txtDepID txtDepCity txtDestID txtWind "
                        "txtFuelReserve cmdContinuePlanning") +
                      '|' + w->planFileName() + on("+mnuFilNew +mnuEdit"),
