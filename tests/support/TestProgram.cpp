@@ -186,8 +186,9 @@ void clickRow(QListWidget* list, int row) {
 
 void doubleClickRow(QListWidget* list, int row) {
     clickRow(list, row);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(list->item(row)).center());
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps) {

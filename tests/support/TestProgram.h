@@ -80,8 +80,8 @@ void enterLeg(TripPlanning* w, const QStringList& entries);
 QStringList words(const QString& s);
 // The texts of a list's rows.
 QStringList listLines(const QListWidget* list);
-// A click on a row of a list, scrolled into view; a double click is that click and then the
-// second press, which the list takes for a double one.
+// A click on a row of a list, scrolled into view; a double click is that click, then the second
+// press, which the list takes for a double one, and the release the system sends after it.
 void clickRow(QListWidget* list, int row);
 void doubleClickRow(QListWidget* list, int row);
 

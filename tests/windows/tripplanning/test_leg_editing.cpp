@@ -66,8 +66,7 @@ class TestLegEditing : public QObject, PlanningWindow {
             totals = w->lblTXDist->text() + '|' + w->lblTXTime->text();
         }
         prog->platform.messages.clear();
-        clickRow(w->lboTX, row);
-        w->findChild<QAction*>(entry)->trigger();
+        run(QString("lboTX:%1 ").arg(row) + entry);
         QCOMPARE(planLines() << w->lblTXDist->text() + '|' + w->lblTXTime->text(),
                  QStringList(lines) << totals);
         QCOMPARE(int(s.NumLegs), int(lines.size()));

@@ -341,8 +341,8 @@ class TestPlanFiles : public QObject, PlanningWindow {
         WriteFile(planFile("old.tx"), old);
         w->mnuFilRetDel[1]->trigger();
         QCOMPARE(texts("frameTXRetDel cmdRetDelTX"), QString(" Delete Tarvex Plan |&Delete"));
-        clickRow(w->flbTXRetrieve, int(listLines(w->flbTXRetrieve).indexOf("trip.tx")));
-        QTest::mouseClick(w->cmdRetDelTX, Qt::LeftButton);
+        run(QString("flbTXRetrieve:%1 cmdRetDelTX")
+                .arg(listLines(w->flbTXRetrieve).indexOf("trip.tx")));
         QCOMPARE(planFiles(), QStringList({"TRIP.tx", "Trip.txt", "old.tx", "trip.pdf"}));
         QVERIFY(prog->platform.messages.isEmpty() && pageOpen() && w->frameTXRetDel->isHidden() &&
                 w->lboTX->count() == 3);

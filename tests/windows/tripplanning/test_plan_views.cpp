@@ -17,8 +17,7 @@ class TestPlanViews : public QObject, PlanningWindow {
     QListWidget* list(bool pilot) const { return pilot ? w->lboPilot : w->lboSummary; }
     void open(bool pilot) { (pilot ? w->mnuViePilot : w->mnuVieSummary)->trigger(); }
     void openComments(int row) {
-        clickRow(w->lboTX, row);
-        QTest::mouseClick(w->cmdEnterComments, Qt::LeftButton);
+        run(QString("lboTX:%1 cmdEnterComments").arg(row));
         QVERIFY(w->frameLegComments->isVisible());
         w->txtLegComments->moveCursor(QTextCursor::End);
     }
@@ -260,11 +259,9 @@ class TestPlanViews : public QObject, PlanningWindow {
                  "\r\n" + lines[0] + "\r\n" + lines[2] + "\r\n");
         if (layout != 2) return;
         // The checks follow the plan: leg 1 deleted, the findings name leg 3; a new plan has none.
-        clickRow(w->lboTX, 0);
-        w->mnuEdiDel->trigger();
+        run("lboTX:0 mnuEdiDel");
         QVERIFY(w->lboChecks[2]->item(0)->text().startsWith("Leg 3 KTEB-EGLL: burn"));
-        prog->platform.answers = {Platform::Answer::No};
-        w->mnuFilNew->trigger();
+        run("no mnuFilNew");
         QVERIFY(w->lboChecks[2]->isHidden() && w->lboChecks[2]->count() == 0);
     }
 
@@ -272,28 +269,31 @@ class TestPlanViews : public QObject, PlanningWindow {
     // view, else (or when beyond the plan) the last leg, selected as a click selects it; and that
     // leg's details, comments and print flags shown, a click on a flag stored on that leg.
     void selectedLeg_data() {
-        // clicked: the row clicked in the first view (-1 none); then: "format change", or
-        // "leave" and open the other; viewLeg: the leg of a longer plan the pilot view was left
-        // on before (0 none); the row then selected in the view shown last, and its leg.
-        addColumns<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
-                                                      "row", "leg");
+        // steps (runSteps) from the planning page; the view shown last; viewLeg: the leg of a
+        // longer plan the pilot view was left on before (0 none); the row then selected in the
+        // view shown last, and its leg.
+        addColumns<QString, bool, int, int, int>("steps", "pilot", "viewLeg", "row", "leg");
         // "p" or "s" (the view), the row clicked, ":" and the leg it stands for.
         for (const QString& r : words("p2:1 p3:2 p5:2 p8:3 s7:1 s8:2 s15:2 s16:3")) {
-            const int row = r.mid(1).section(':', 0, 0).toInt();
+            const bool pilot = r[0] == 'p';
+            const QString row = r.mid(1).section(':', 0, 0);
             QTest::newRow(qPrintable(r))
-                << (r[0] == 'p') << row << QString() << 0 << row << r.section(':', 1).toInt();
+                << (pilot ? "mnuViePilot lboPilot:" : "mnuVieSummary lboSummary:") + row << pilot
+                << 0 << row.toInt() << r.section(':', 1).toInt();
         }
-        addRow("pilot, none yet", true, -1, "", 0, 7, 3);
-        addRow("summary, none yet", false, -1, "", 0, 23, 3);
-        addRow("leg 2 in the summary, then pilot", false, 10, "format change", 0, 4, 2);
-        addRow("leg 1 in the pilot, then summary", true, 2, "format change", 0, 7, 1);
-        addRow("kept across the planning page", true, 3, "leave", 0, 15, 2);
-        addRow("beyond the plan", true, -1, "", 9, 7, 3);
+        addRow("pilot, none yet", "mnuViePilot", true, 0, 7, 3);
+        addRow("summary, none yet", "mnuVieSummary", false, 0, 23, 3);
+        addRow("leg 2 in the summary, then pilot", "mnuVieSummary lboSummary:10 cmdPilotFormat",
+               true, 0, 4, 2);
+        addRow("leg 1 in the pilot, then summary", "mnuViePilot lboPilot:2 cmdSummaryFormat", false,
+               0, 7, 1);
+        addRow("kept across the planning page",
+               "mnuViePilot lboPilot:3 cmdPExitToPlanPage mnuVieSummary", false, 0, 15, 2);
+        addRow("beyond the plan", "mnuViePilot", true, 9, 7, 3);
     }
     void selectedLeg() {
-        auto [firstPilot, clicked, then, viewLeg, row, leg] =
-            fetch<bool, int, QString, int, int, int>("firstPilot", "clicked", "then", "viewLeg",
-                                                     "row", "leg");
+        auto [steps, pilot, viewLeg, row, leg] =
+            fetch<QString, bool, int, int, int>("steps", "pilot", "viewLeg", "row", "leg");
         PlanState& s = prog->s;
         for (int k = 1; k <= 3; ++k) s.leg(k).LegComments = QString("Note %1\nline 2").arg(k);
         s.leg(leg).InclPaxHotel = 0;
@@ -302,22 +302,11 @@ class TestPlanViews : public QObject, PlanningWindow {
             for (int k = legs + 1; k <= viewLeg; ++k) s.leg(k) = s.leg(legs);
             s.NumLegs = std::int16_t(viewLeg);
             w->RefillPlanLists();
-            open(true);
-            clickRow(w->lboPilot, 3 * viewLeg - 3);
-            QTest::mouseClick(w->cmdPExitToPlanPage, Qt::LeftButton);
+            run(QString("mnuViePilot lboPilot:%1 cmdPExitToPlanPage").arg(3 * viewLeg - 3));
             s.NumLegs = legs;
             w->RefillPlanLists();
         }
-        open(firstPilot);
-        if (clicked >= 0) clickRow(list(firstPilot), clicked);
-        const bool pilot = then.isEmpty() ? firstPilot : !firstPilot;
-        if (then == "format change")
-            QTest::mouseClick(firstPilot ? w->cmdSummaryFormat : w->cmdPilotFormat, Qt::LeftButton);
-        if (then == "leave") {
-            QTest::mouseClick(firstPilot ? w->cmdPExitToPlanPage : w->cmdSExitToPlanPage,
-                              Qt::LeftButton);
-            open(pilot);
-        }
+        run(steps);
         QCOMPARE(QList<int>({w->framePilot->isVisible(), w->frameSummary->isVisible(),
                              list(pilot)->currentRow(), int(list(pilot)->selectedItems().size()),
                              s.FmtSelLeg, w->viewLeg()}),
@@ -335,11 +324,9 @@ class TestPlanViews : public QObject, PlanningWindow {
             QCOMPARE(w->txtTXLeg->text() + ' ' + w->txtDepAP->text() + '-' + w->txtDestAP->text(),
                      QString::number(leg) +
                          (leg != 2 ? " Denver, CO-Aspen, CO" : " Aspen, CO-Denver, CO"));
-        QString checked;
-        for (const QString& service : words("FBO Cr Pax Limo Cat"))
-            checked += QString::number(
-                w->findChild<QCheckBox*>((pilot ? "chkPil" : "chkSum") + service)->isChecked());
-        QCOMPARE(checked, QString("11011"));
+        QCOMPARE(on(QString("*chk%1FBO *chk%1Cr *chk%1Pax *chk%1Limo *chk%1Cat")
+                        .arg(pilot ? "Pil" : "Sum")),
+                 QString("11011"));
         QTest::mouseClick(pilot ? w->chkPilCr : w->chkSumCr, Qt::LeftButton);
         QVERIFY(s.leg(leg).InclCrewHotel == 0 && s.leg(leg % 3 + 1).InclCrewHotel == 1);
         QCOMPARE(focusName(), list(pilot)->objectName());

@@ -48,14 +48,17 @@ class TestSettings : public QObject, PlanningWindow {
     // The list shows *.AC in any letter case, the first picked; the plan is recomputed on Yes,
     // kept on No, and kept with a message for a damaged file.
     void aircraftChange_data() {
-        addColumns<int, QString, bool>("row", "how", "yes");  // keyboard, double click, buttons
-        addRow("Yes, by keyboard", 1, "keys", true);
-        addRow("cancelled", 1, "cancel", true);
-        addRow("No, by double click", 1, "double", false);
-        addRow("damaged file", 0, "button", true);
+        // steps: "keys", or steps (runSteps) in the list of aircraft files
+        addColumns<QString, bool>("steps", "yes");
+        addRow("Yes, by keyboard", "keys", true);
+        addRow("cancelled", "flbTXAircraft:1 cmdACCancel", true);
+        addRow("No, by double click", "flbTXAircraft::1", false);
+        addRow("damaged file", "flbTXAircraft:0 cmdACSelect", true);
     }
     void aircraftChange() {
-        auto [row, how, yes] = fetch<int, QString, bool>("row", "how", "yes");
+        auto [steps, yes] = fetch<QString, bool>("steps", "yes");
+        const int row = steps.endsWith(":0 cmdACSelect") ? 0 : 1;
+        const QString how = steps.contains("Cancel") ? "cancel" : "";
         open(true);
         prog->platform.answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
 
@@ -63,20 +66,13 @@ class TestSettings : public QObject, PlanningWindow {
         QCOMPARE(listLines(w->flbTXAircraft) << focusName() + on("frameACChange +lboTX") +
                                                     QString::number(w->flbTXAircraft->currentRow()),
                  QStringList({"BAD.AC", "fast.ac", "TEST.AC", "flbTXAircraft100"}));
-        if (how == "keys") {
+        if (steps == "keys") {
             QTest::keyClick(w->flbTXAircraft, Qt::Key_Down);
             QTest::keyClick(w->flbTXAircraft, Qt::Key_Return);
             QCOMPARE(focusName(), QString("cmdACSelect"));
             QTest::keyClick(w->cmdACSelect, Qt::Key_Return);
-        } else if (how == "double") {
-            doubleClickRow(w->flbTXAircraft, row);  // and the release the system sends after it
-            QTest::mouseRelease(
-                w->flbTXAircraft->viewport(), Qt::LeftButton, {},
-                w->flbTXAircraft->visualItemRect(w->flbTXAircraft->item(row)).center());
         } else {
-            runSteps(w, prog->platform,
-                     QString("flbTXAircraft:%1 cmdAC").arg(row) +
-                         (how == "cancel" ? "Cancel" : "Select"));
+            run(steps);
         }
         verifyPageBack();
         const QStringList shown = prog->shownMessages();
