@@ -8,15 +8,13 @@
 // 0.33 * 1700 = 561. Both airports keep daylight time (-6) in July, so a leg lands 0.33 h plus
 // the 10-minute taxi (0.1666 h) after it leaves: 0.4966 h, 30 minutes on the clock.
 // Totals: 3 * 109 = 327 n.mi., 60 minutes = 1+00.
-#include <QCheckBox>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "support/CalcTest.h"
 #include "support/TestProgram.h"
+#include "windows/AppWindows.h"
 #include "windows/tripplanning/TripPlanning.h"
 
 namespace tx::test {
@@ -49,6 +47,9 @@ inline QString texts(const QWidget* w, const QString& names) {
     }
     return out.join('|');
 }
+
+// What the fake clock says.
+inline const QString kDate = "1/15/2027 2:05:09 PM";
 
 // The planning-page lines of the three legs.
 inline const QStringList kThreeLegLines{

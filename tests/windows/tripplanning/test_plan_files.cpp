@@ -5,19 +5,9 @@
 //
 // The plan is the typed one of PlanningTest.h (327 n.mi., 1+00, aircraft "Test Jet 35" from
 // TEST.AC); the fake clock says 1/15/2027 2:05:09 PM.
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-
 #include "PlanningTest.h"
 #include "core/SeqFile.h"
 #include "report/PlanReports.h"
-#include "support/CalcTest.h"
-#include "windows/AppWindows.h"
 
 using namespace tx;
 using namespace tx::test;
@@ -26,7 +16,6 @@ using Buttons = Platform::Buttons;
 
 namespace {
 
-const QString kDate = "1/15/2027 2:05:09 PM";
 const QString kSaveQuestion = "  Do you wish to Save the present Tarvex Plan now  ?";
 const QString kExitQuestion = "        Do you wish to Save present Tarvex Plan ?        ";
 const QString kEarlierVersion =

@@ -6,11 +6,8 @@
 // Then the Edit menu: inserting and deleting legs with the lists and totals after them, the
 // refusals, a leg opened for editing from the menu and by a double click, and an entry cancelled
 // half-way.
-#include <QtWidgets>
-
 #include "PlanningTest.h"
 #include "planfile/PlanFile.h"
-#include "windows/AppWindows.h"
 
 using namespace tx;
 using namespace tx::test;

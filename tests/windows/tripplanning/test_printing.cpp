@@ -7,30 +7,17 @@
 // The plan is the typed one of PlanningTest.h, named "trip"; the fake clock says 1/15/2027
 // 2:05:09 PM. Every leg includes all five services; only leg 2 flies to an airport that has some
 // (Denver).
-#include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPdfWriter>
-#include <QProcess>
-#include <QRegularExpression>
-
 #include "PlanningTest.h"
 #include "core/SeqFile.h"
 #include "export/TripExports.h"
 #include "planning/TripChecks.h"
 #include "platform/ReportRenderer.h"
 #include "report/PlanReports.h"
-#include "support/CalcTest.h"
-#include "windows/AppWindows.h"
 
 using namespace tx;
 using namespace tx::test;
 
 namespace {
-
-const QString kDate = "1/15/2027 2:05:09 PM";
 
 // Printed lines as "bold|text" or "    |text", so a comparison shows both.
 QStringList shown(const ReportLines& lines) {

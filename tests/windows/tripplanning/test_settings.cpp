@@ -5,11 +5,8 @@
 // TEST.AC (tests/support): the plan of PlanningTest.h flies at 340 kt, 1700 an hour, reserve
 // 1200. fast.ac (written here, in lower case): 500 kt and 2000 an hour on both rows, usable fuel
 // 20000, reserve 900. Taxi 10 min = 0.1666 h, 15 min = 0.25 h.
-#include <QtWidgets>
-
 #include "PlanningTest.h"
 #include "airportdb/Statements.h"
-#include "windows/AppWindows.h"
 
 using namespace tx;
 using namespace tx::test;

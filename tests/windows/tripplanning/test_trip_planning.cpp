@@ -10,14 +10,9 @@
 // EU 3.28..10.31, so every airport of a July leg is on daylight time.
 #include <sqlite3.h>
 
-#include <QtTest>
-#include <QtWidgets>
-
 #include "PlanningTest.h"
 #include "airportdb/Statements.h"
-#include "windows/AppWindows.h"
 #include "windows/start/Intro.h"
-#include "windows/tripplanning/TripPlanning.h"
 
 using namespace tx;
 using namespace tx::test;
