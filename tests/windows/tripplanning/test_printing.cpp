@@ -233,13 +233,13 @@ class TestPrinting : public QObject, PlanningWindow {
                 readAndPrinted(path, PrintPilotFormat(prog->s, "plan", kDate));
             QCOMPARE(read, expected);
             QVERIFY(output("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
-        } else if (entry == "mnuExpText") {
-            QCOMPARE(bytes,
-                     DecodeCp1252(ReadFile(QDir(plans.path()).filePath("plan.txt"))).toUtf8());
-        } else if (entry == "mnuExpCalendar") {
-            QCOMPARE(bytes, CalendarBytes(prog->s, "plan", {}, prog->platform.now().toUTC()));
         } else {
-            QCOMPARE(bytes, CsvBytes(prog->s, {}));
+            QCOMPARE(bytes,
+                     entry == "mnuExpText"
+                         ? DecodeCp1252(ReadFile(QDir(plans.path()).filePath("plan.txt"))).toUtf8()
+                     : entry == "mnuExpCalendar"
+                         ? CalendarBytes(prog->s, "plan", {}, prog->platform.now().toUTC())
+                         : CsvBytes(prog->s, {}));
         }
     }
 };
