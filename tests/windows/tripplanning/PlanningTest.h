@@ -19,21 +19,6 @@
 
 namespace tx::test {
 
-// "1" or "0" per control of the window named (an action, a menu's entry or a widget): shown, or
-// with '+' before its name enabled, with '*' checked; '?' for a name the window lacks.
-inline QString on(const QWidget* w, const QString& names) {
-    QString out;
-    for (const QString& n : words(names)) {
-        const bool flag = n[0] == '+' || n[0] == '*';
-        QObject* o = w->findChild<QAction*>(n.mid(flag));
-        if (auto* m = w->findChild<QMenu*>(n.mid(flag))) o = m->menuAction();
-        if (!o) o = w->findChild<QWidget*>(n.mid(flag));
-        const char* state = n[0] == '+' ? "enabled" : n[0] == '*' ? "checked" : "visible";
-        out += !o ? '?' : o->property(state).toBool() ? '1' : '0';
-    }
-    return out;
-}
-
 // The texts of the controls named, '|' between them: a box's, label's or button's text, a
 // frame's title; "@" stands for the name of the control that has the focus.
 inline QString texts(const QWidget* w, const QString& names) {
@@ -82,7 +67,20 @@ struct PlanningWindow {
         prog->platform.messages.clear();
         return true;
     }
-    QString on(const QString& names) const { return test::on(w, names); }
+    // "1" or "0" per control of the window named (an action, a menu's entry or a widget):
+    // shown, or with '+' before its name enabled, with '*' checked; '?' for a name it lacks.
+    QString on(const QString& names) const {
+        QString out;
+        for (const QString& n : words(names)) {
+            const bool flag = n[0] == '+' || n[0] == '*';
+            QObject* o = w->findChild<QAction*>(n.mid(flag));
+            if (auto* m = w->findChild<QMenu*>(n.mid(flag))) o = m->menuAction();
+            if (!o) o = w->findChild<QWidget*>(n.mid(flag));
+            const char* state = n[0] == '+' ? "enabled" : n[0] == '*' ? "checked" : "visible";
+            out += !o ? '?' : o->property(state).toBool() ? '1' : '0';
+        }
+        return out;
+    }
     QString texts(const QString& names) const { return test::texts(w, names); }
     void run(const QString& steps) const { runSteps(w, prog->platform, steps); }
 };

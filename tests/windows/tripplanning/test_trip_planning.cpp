@@ -149,18 +149,13 @@ class TestTripPlanning : public QObject, PlanningWindow {
     // Keys typed into the leg box ("\r" is Return), the number it then shows, and whether the
     // maximum-legs notice comes up. Which numbers are taken is pinned in test_entry_rules.
     void legNumbers_data() {
-        // caption: a key press sets it from the text before the key
+        // caption: a key press sets it from the text before the key (without the notice)
         addColumns<int, QString, QString, bool, QString>("numLegs", "keys", "shown", "notice",
                                                          "caption");
-        auto row = [](const char* name, int numLegs, const char* keys, const char* shown,
-                      bool notice, const char* caption = nullptr) {
-            QTest::newRow(name) << numLegs << keys << shown << notice
-                                << QString(caption ? caption : shown);
-        };
-        row("0, refilled at once", 3, "0", "4", false);
-        row("leg 21 of a full plan", 20, "\r", "20", true);
-        row("21 typed", 3, "21\r", "3", true);
-        row("deleted, then a digit replaces the refill", 3, "\b2", "2", false, "4");
+        addRow("0, refilled at once", 3, "0", "4", false, "4");
+        addRow("leg 21 of a full plan", 20, "\r", "20", true, "");
+        addRow("21 typed", 3, "21\r", "3", true, "");
+        addRow("deleted, then a digit replaces the refill", 3, "\b2", "2", false, "4");
     }
     void legNumbers() {
         auto [numLegs, keys, shown, notice, caption] = fetch<int, QString, QString, bool, QString>(
