@@ -19,20 +19,6 @@
 
 namespace tx::test {
 
-// The texts of the controls named, '|' between them: a box's, label's or button's text, a
-// frame's title; "@" stands for the name of the control that has the focus.
-inline QString texts(const QWidget* w, const QString& names) {
-    QStringList out;
-    for (const QString& n : words(names)) {
-        const QObject* o = w->findChild<QObject*>(n);
-        QVariant v = n == "@" ? focusName() : o ? QVariant() : QVariant("?");
-        for (const char* p : {"text", "plainText", "title"})
-            if (!v.isValid()) v = o->property(p);
-        out << v.toString();
-    }
-    return out.join('|');
-}
-
 // What the fake clock says.
 inline const QString kDate = "1/15/2027 2:05:09 PM";
 
@@ -81,7 +67,20 @@ struct PlanningWindow {
         }
         return out;
     }
-    QString texts(const QString& names) const { return test::texts(w, names); }
+    // The texts of the controls named (of the window, or of another one), '|' between them: a
+    // box's, label's or button's text, a frame's title; "@" stands for the name of the control
+    // that has the focus.
+    QString texts(const QString& names, const QWidget* in = nullptr) const {
+        QStringList out;
+        for (const QString& n : words(names)) {
+            const QObject* o = (in ? in : w)->findChild<QObject*>(n);
+            QVariant v = n == "@" ? focusName() : o ? QVariant() : QVariant("?");
+            for (const char* p : {"text", "plainText", "title"})
+                if (!v.isValid()) v = o->property(p);
+            out << v.toString();
+        }
+        return out.join('|');
+    }
     void run(const QString& steps) const { runSteps(w, prog->platform, steps); }
 };
 

@@ -14,16 +14,6 @@ using namespace tx::test;
 using Answer = Platform::Answer;
 using Buttons = Platform::Buttons;
 
-namespace {
-
-const QString kSaveQuestion = "  Do you wish to Save the present Tarvex Plan now  ?";
-const QString kExitQuestion = "        Do you wish to Save present Tarvex Plan ?        ";
-const QString kEarlierVersion =
-    "The file you have selected is for an earlier version of Tarvex. \n"
-    "You may erase this file by selecting <File>, then <Delete>.";
-
-}  // namespace
-
 class TestPlanFiles : public QObject, PlanningWindow {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> plans;
@@ -150,9 +140,10 @@ class TestPlanFiles : public QObject, PlanningWindow {
         if (legs) {
             const FakePlatform::Message& m = p.messages[0];
             QCOMPARE(m.text + '|' + m.title,
-                     exit ? kExitQuestion + "|TX Save ??"
-                          : kSaveQuestion + (command == "new" ? "|Begin New Tarvex Plan ?"
-                                                              : "|Save Tarvex Plan ?"));
+                     exit ? "        Do you wish to Save present Tarvex Plan ?        |TX Save ??"
+                          : "  Do you wish to Save the present Tarvex Plan now  ?" +
+                                QString(command == "new" ? "|Begin New Tarvex Plan ?"
+                                                         : "|Save Tarvex Plan ?"));
             QVERIFY(m.buttons == (exit ? Buttons::YesNoCancel : Buttons::YesNo) &&
                     (!exit || m.defaultButton == Answer::No));
         }
@@ -312,7 +303,9 @@ class TestPlanFiles : public QObject, PlanningWindow {
     // frame comes back with the list brought up to date.
     void deleteThenRetrieve_data() {
         addColumns<QString, QString>("retrieved", "said");
-        addRow("damaged", "damaged", "Sorry!|" + kEarlierVersion);
+        addRow("damaged", "damaged",
+               "Sorry!|The file you have selected is for an earlier version of Tarvex. \n"
+               "You may erase this file by selecting <File>, then <Delete>.");
         addRow("too large", "large", "Retrieve Tarvex Plan|larger than 16 MB");
         addRow("gone", "gone", "Retrieve Tarvex Plan|old.tx");
     }
