@@ -32,12 +32,6 @@ class TestPlanViews : public QObject, PlanningWindow {
             typeAndReturn(focusName() == "txtWind" ? "-18" : "");
     }
 
-    static void addViewColumn() {
-        QTest::addColumn<bool>("pilot");
-        QTest::newRow("pilot") << true;
-        QTest::newRow("summary") << false;
-    }
-
   private slots:
     void init() { QVERIFY(start(true)); }
     void cleanup() { prog.reset(); }
@@ -138,7 +132,11 @@ class TestPlanViews : public QObject, PlanningWindow {
     // buttons locked, a typed or pasted double quote turned into a blank with the warning, line
     // breaks kept, Save, Erase, Cancel; the summary box alone reloads on focus. The view's exit
     // gives the planning page back, and only the pilot view moves txtLeg on.
-    void viewAndComments_data() { addViewColumn(); }
+    void viewAndComments_data() {
+        QTest::addColumn<bool>("pilot");
+        addRow("pilot", true);
+        addRow("summary", false);
+    }
     void viewAndComments() {
         QFETCH(bool, pilot);
         PlanState& s = prog->s;

@@ -78,38 +78,33 @@ class TestTripPlanning : public QObject, PlanningWindow {
     // where given, the date entry, take-off time and landing time the leg then holds (typed on
     // 1/15/2027).
     void stateTable_data() {
-        addColumns<int, QString, QString, QString, QString>("numLegs", "steps", "focus", "enabled",
-                                                            "entries");
-        auto row = [](const char* name, const QString& steps, const char* focus,
-                      const char* enabled, const char* entries = "", int numLegs = 0) {
-            QTest::newRow(name) << numLegs << steps << focus << enabled << entries;
-        };
-        const char* departure = "txtDepID txtDepCity";
-        row("leg", "", "txtLeg", "txtLeg");
-        row("T/L", ".", "txtTorL", "txtTorL");
-        row("date", ". .", "txtDate", "txtDate");
-        row("time", ". . 0704", "txtTime", "txtTime", "07/04||");
-        row("departure", ". . 07/04 1430", "txtDepID", departure, "07/04|1430|");
-        row("empty time", ". . 0704 .", "txtDepID", departure, "07/04|0000|");
-        row("landing time", ". l 0704 1305", "txtDepID", departure, "07/04||1305");
-        row("back from T/L", ". cmdBack", "txtLeg", "txtLeg");
-        row("back from date", ". . cmdBack", "txtTorL", "txtTorL");
-        row("back twice from departure", ". . 0704 1430 cmdBack cmdBack", "txtDate", "txtDate");
-        row("back then forward", ". . 0704 cmdBack .", "txtTime", "txtTime");
+        // boxes: the one with the focus first, then the other boxes enabled
+        addColumns<QString, QString, QString, int>("steps", "boxes", "entries", "numLegs");
+        addRow("leg", "", "txtLeg", "", 0);
+        addRow("T/L", ".", "txtTorL", "", 0);
+        addRow("date", ". .", "txtDate", "", 0);
+        addRow("time", ". . 0704", "txtTime", "07/04||", 0);
+        addRow("departure", ". . 07/04 1430", "txtDepID txtDepCity", "07/04|1430|", 0);
+        addRow("empty time", ". . 0704 .", "txtDepID txtDepCity", "07/04|0000|", 0);
+        addRow("landing time", ". l 0704 1305", "txtDepID txtDepCity", "07/04||1305", 0);
+        addRow("back from T/L", ". cmdBack", "txtLeg", "", 0);
+        addRow("back from date", ". . cmdBack", "txtTorL", "", 0);
+        addRow("back twice from departure", ". . 0704 1430 cmdBack cmdBack", "txtDate", "", 0);
+        addRow("back then forward", ". . 0704 cmdBack .", "txtTime", "", 0);
         // After a refusal only the refused box is live, and the leg shown is the leg open.
-        row("leg refused after back", "2 cmdBack 9", "txtLeg", "txtLeg", "", 3);
-        row("date refused", ". . 13/01", "txtDate", "txtDate", "||");
-        row("7/4, too short", ". . 7/4", "txtDate", "txtDate", "||");
-        row("time refused", ". . 0704 2401", "txtTime", "txtTime", "07/04||");
+        addRow("leg refused after back", "2 cmdBack 9", "txtLeg", "", 3);
+        addRow("date refused", ". . 13/01", "txtDate", "||", 0);
+        addRow("7/4, too short", ". . 7/4", "txtDate", "||", 0);
+        addRow("time refused", ". . 0704 2401", "txtTime", "07/04||", 0);
         const QStringList toDeparture{".", ".", "0704", "1430"};
         for (int n = 0; n <= 4; ++n)
-            row(qPrintable(QString("cancel at step %1").arg(n + 1)),
-                toDeparture.mid(0, n).join(' ') + " cmdLegCancel", "cmdContinuePlanning", "");
+            addRow(qPrintable(QString("cancel at step %1").arg(n + 1)),
+                   toDeparture.mid(0, n).join(' ') + " cmdLegCancel", "cmdContinuePlanning", "", 0);
     }
     void stateTable() {
-        auto [numLegs, steps, focus, enabled, entries] =
-            fetch<int, QString, QString, QString, QString>("numLegs", "steps", "focus", "enabled",
-                                                           "entries");
+        auto [steps, enabled, entries, numLegs] =
+            fetch<QString, QString, QString, int>("steps", "boxes", "entries", "numLegs");
+        const QString focus = words(enabled)[0];
         QVERIFY(beginLeg(numLegs));
         run(steps);
         QVERIFY(prog->platform.messages.isEmpty());
