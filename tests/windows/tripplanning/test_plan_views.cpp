@@ -389,10 +389,9 @@ class TestPlanViews : public QObject, PlanningWindow {
                                                    .arg(s.NumLegs + 1)
                                                    .arg(s.leg(s.NumLegs).DestID));
         if (s.SelLeg > s.NumLegs) {
-            for (QAction* a : {w->mnuEdiInsert, w->mnuEdiDel, w->mnuEdiEdit}) {
-                a->setEnabled(true);  // off, but reached anyway
-                a->trigger();
-            }
+            // off, but reached anyway
+            for (QAction* a : {w->mnuEdiInsert, w->mnuEdiDel, w->mnuEdiEdit})
+                a->setEnabled(true), a->trigger();
             QVERIFY(planLines() == lines && w->framePlanning->isHidden());
         }
         QTest::mouseClick(w->cmdContinuePlanning, Qt::LeftButton);
@@ -464,30 +463,23 @@ class TestPlanViews : public QObject, PlanningWindow {
     // back to the list it was opened from, that leg selected and the view's buttons usable even
     // when its comment frame was open.
     void doubleClickEdits_data() {
-        // commentsOpen: the view's comment frame open, and the edit cancelled.
-        addColumns<QString, int, int, bool>("listName", "row", "leg", "commentsOpen");
-        addRow("planning page", "lboTX", 2, 3, false);
-        addRow("pilot view", "lboPilot", 5, 2, false);
-        addRow("summary view", "lboSummary", 16, 3, false);
-        addRow("pilot view, comments open", "lboPilot", 0, 1, true);
+        // steps (runSteps) ending in the double click; with the view's comment frame open the
+        // edit is cancelled.
+        addColumns<QString, int>("steps", "leg");
+        addRow("planning page", "lboTX::2", 3);
+        addRow("pilot view", "mnuViePilot lboPilot::5", 2);
+        addRow("summary view", "mnuVieSummary lboSummary::16", 3);
+        addRow("pilot view, comments open", "mnuViePilot cmdPilotComments lboPilot::0", 1);
     }
     void doubleClickEdits() {
-        auto [listName, row, leg, commentsOpen] =
-            fetch<QString, int, int, bool>("listName", "row", "leg", "commentsOpen");
+        auto [steps, leg] = fetch<QString, int>("steps", "leg");
+        const QString listName = words(steps).last().section(':', 0, 0);
         auto* l = w->findChild<QListWidget*>(listName);
-        const bool pilot = l == w->lboPilot;
-        runSteps(w, prog->platform,
-                 QString(pilot                ? "mnuViePilot "
-                         : l == w->lboSummary ? "mnuVieSummary "
-                                              : "") +
-                     (commentsOpen ? "cmdPilotComments " : "") + listName +
-                     "::" + QString::number(row));
+        const bool pilot = l == w->lboPilot, commentsOpen = steps.contains("Comments");
+        run(steps);
         QCOMPARE(on("framePilot frameSummary framePlanning mnufil +mnufil") + texts("txtLeg @"),
                  "00110" + QString::number(leg) + "|txtLeg");
-        if (commentsOpen)
-            QTest::mouseClick(w->cmdLegCancel, Qt::LeftButton);
-        else
-            reenter();
+        commentsOpen ? run("cmdLegCancel") : reenter();
         QCOMPARE(planLines(), kThreeLegLines);
         QVERIFY(l != w->lboTX || focusName() == "cmdContinuePlanning");
         if (l == w->lboTX) return;
