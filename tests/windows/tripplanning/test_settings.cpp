@@ -1,6 +1,7 @@
-// The Settings frames (aircraft, fuel reserve, taxi default, trip checks) and the database backup
-// and restore commands of the main window. How a new aircraft recomputes each leg, and the backup
-// file checks, are pinned in tests/planning and tests/airportdb.
+// The Settings frames (aircraft, fuel reserve, taxi default, trip checks), the trip checks'
+// findings under the three plan lists, and the database backup and restore commands of the main
+// window. How a new aircraft recomputes each leg, and the backup file checks, are pinned in
+// tests/planning and tests/airportdb.
 //
 // TEST.AC (tests/support): the plan of PlanningTest.h flies at 340 kt, 1700 an hour, reserve
 // 1200. fast.ac (written here, in lower case): 500 kt and 2000 an hour on both rows, usable fuel
@@ -241,6 +242,75 @@ class TestSettings : public QObject, PlanningWindow {
                                               "ground time 3:30 is below the minimum 12:00",
                                               "1"})
                                : QStringList({"0"}));
+    }
+
+    // A fourth leg that breaks three checks: from Teterboro while leg 3 landed at Aspen, at 0800
+    // EDT (1200Z) while leg 3 lands at 0930 MDT (1530Z), and beyond the fuel. Each layout lists
+    // the findings under its plan list and marks leg 4's rows by colour, their texts as before;
+    // a click on a line, or Return on the current one, selects leg 4 in the layout's list, and
+    // Ctrl+C copies the lines. A deleted leg and a new plan check the plan again.
+    void tripChecks_data() {
+        addColumns<int, bool>("layout", "click");  // 1 pilot, 2 planning page, 3 summary
+        addRow("planning page, click", 2, true);
+        addRow("pilot view, Return", 1, false);
+        addRow("summary view, click", 3, true);
+    }
+    void tripChecks() {
+        auto [layout, click] = fetch<int, bool>("layout", "click");
+        open(true);  // the three legs pass every check (see tripCheckLimits)
+        enterLeg(w, {"", "", "", "0800", "kteb", "", "egll", "", "", "", ""});
+        const PlanState& s = prog->s;
+        if (layout != 2) run(layout == 1 ? "mnuViePilot" : "mnuVieSummary");
+        QListWidget* plan = layout == 2 ? w->lboTX : layout == 1 ? w->lboPilot : w->lboSummary;
+        QListWidget* checks = w->lboChecks[layout];
+        const QString leg4 = "Leg 4 KTEB-EGLL: ";
+        const QStringList lines{
+            leg4 + "burn " + s.leg(4).BurnText.trimmed() +
+                " + reserve 1200 exceeds usable fuel 6000 - fuel stop required",
+            leg4 + "departs KTEB, leg 3 arrives at KASE - legs do not connect",
+            leg4 + "departs 0800, leg 3 arrives 0930 - departs 3:30 before leg 3 arrives"};
+        QCOMPARE(listLines(checks) << on(checks->objectName()) + QString::number(s.NumLegs),
+                 lines + QStringList{"14"});
+
+        const int perLeg = plan->count() / 4;
+        QStringList texts;
+        for (int k = 1; k <= 4; ++k) {
+            const Leg& leg = s.leg(k);
+            texts << (layout == 2   ? QStringList{leg.PlanLine}
+                      : layout == 1 ? QStringList{leg.PilotLine1, leg.PilotLine2, QString(60, ' ')}
+                                    : QStringList{leg.SumLine1, leg.SumLine2, leg.SumLine3,
+                                                  leg.SumLine4, leg.SumLine5, leg.SumLine6,
+                                                  leg.SumLine7, QString(60, ' ')});
+        }
+        QCOMPARE(listLines(plan), texts);
+        for (int row = 0; row < plan->count(); ++row) {
+            const bool marked = row >= 3 * perLeg && (perLeg == 1 || row % perLeg < perLeg - 1);
+            QVERIFY(plan->item(row)->data(Qt::BackgroundRole).isValid() == marked &&
+                    plan->item(row)->data(Qt::ForegroundRole).isValid() == marked);
+        }
+
+        auto selectedLeg = [&] { return layout == 2 ? s.SelLeg : s.FmtSelLeg; };
+        clickRow(plan, 0);
+        QCOMPARE(selectedLeg(), 1);
+        clickRow(checks, 2);
+        QVERIFY(plan->currentRow() == 3 * perLeg && selectedLeg() == 4);
+        if (!click) {  // the line stays current: only Return goes to its leg again
+            clickRow(plan, 0);
+            checks->setFocus();
+            QTest::keyClick(checks, Qt::Key_Return);
+            QVERIFY(plan->currentRow() == 3 * perLeg && selectedLeg() == 4);
+        }
+        checks->clearSelection();
+        for (int r : {2, 0}) checks->item(r)->setSelected(true);
+        QTest::keyClick(checks, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "\r\n" + lines[0] + "\r\n" + lines[2] + "\r\n");
+        if (layout != 2) return;
+        // The checks follow the plan: leg 1 deleted, the findings name leg 3; a new plan has none.
+        run("lboTX:0 mnuEdiDel");
+        QVERIFY(w->lboChecks[2]->item(0)->text().startsWith("Leg 3 KTEB-EGLL: burn"));
+        run("no mnuFilNew");
+        QVERIFY(w->lboChecks[2]->isHidden() && w->lboChecks[2]->count() == 0);
     }
 
     // Backup and restore, each into or from the folder chosen ("step:folder:answer"; "cancel"
