@@ -186,19 +186,23 @@ void clickRow(QListWidget* list, int row) {
 
 void doubleClickRow(QListWidget* list, int row) {
     clickRow(list, row);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->visualItemRect(list->item(row)).center());
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps) {
     for (const QString& step : words(steps)) {
         if (step == "yes" || step == "no")
             platform.answers << (step == "yes" ? Platform::Answer::Yes : Platform::Answer::No);
-        else if (step.startsWith("lboTX:"))
-            clickRow(w->lboTX, step.section(':', 1).toInt());
+        else if (step == "Escape")
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else if (auto* l = step.contains(':') ? w->findChild<QListWidget*>(step.section(':', 0, 0))
+                                              : nullptr)
+            (step.contains("::") ? doubleClickRow : clickRow)(l, step.section(':', -1).toInt());
         else if (auto* a = w->findChild<QAction*>(step))
             a->trigger();
-        else if (auto* b = w->findChild<QPushButton*>(step))
+        else if (auto* b = w->findChild<QAbstractButton*>(step))
             QTest::mouseClick(b, Qt::LeftButton);
         else
             typeAndReturn(step == "." ? QString() : step);

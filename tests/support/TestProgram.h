@@ -80,14 +80,15 @@ void enterLeg(TripPlanning* w, const QStringList& entries);
 QStringList words(const QString& s);
 // The texts of a list's rows.
 QStringList listLines(const QListWidget* list);
-// A click on a row of a list, scrolled into view; a double click is that click and then the
-// second press, which the list takes for a double one.
+// A click on a row of a list, scrolled into view; a double click is that click, then the second
+// press, which the list takes for a double one, and the release the system sends after it.
 void clickRow(QListWidget* list, int row);
 void doubleClickRow(QListWidget* list, int row);
 
-// Steps separated by blanks: a menu entry or a button of the main window named is triggered or
-// clicked, "lboTX:n" clicks row n of the leg list, "yes" or "no" answers the next question;
-// anything else is typed into the focused widget with Return ("." alone: Return only).
+// Steps separated by blanks: a menu entry or a button (or check box) of the main window named is
+// triggered or clicked, "lboTX:n" clicks row n of the list named ("lboTX::n" double-clicks it),
+// "yes" or "no" answers the next question, "Escape" presses Escape in the focused widget; anything
+// else is typed into the focused widget with Return ("." alone: Return only).
 void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps);
 
 }  // namespace tx::test

@@ -4,33 +4,20 @@
 // further pages, the trip checks at the end. The report lines themselves are pinned by the report
 // tests.
 //
-// The plan is the typed one of ThreeLegPlan.h, named "trip"; the fake clock says 1/15/2027
+// The plan is the typed one of PlanningTest.h, named "trip"; the fake clock says 1/15/2027
 // 2:05:09 PM. Every leg includes all five services; only leg 2 flies to an airport that has some
 // (Denver).
-#include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPdfWriter>
-#include <QProcess>
-#include <QRegularExpression>
-
-#include "ThreeLegPlan.h"
+#include "PlanningTest.h"
 #include "core/SeqFile.h"
 #include "export/TripExports.h"
 #include "planning/TripChecks.h"
 #include "platform/ReportRenderer.h"
 #include "report/PlanReports.h"
-#include "support/CalcTest.h"
-#include "windows/AppWindows.h"
 
 using namespace tx;
 using namespace tx::test;
 
 namespace {
-
-const QString kDate = "1/15/2027 2:05:09 PM";
 
 // Printed lines as "bold|text" or "    |text", so a comparison shows both.
 QStringList shown(const ReportLines& lines) {
@@ -39,7 +26,7 @@ QStringList shown(const ReportLines& lines) {
     return out;
 }
 
-QString run(const QString& program, const QStringList& args) {
+QString output(const QString& program, const QStringList& args) {
     QProcess p;
     p.start(program, args);
     return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : "(failed)";
@@ -51,7 +38,7 @@ QStringList wordsNearEdge(const QString& pdf) {
     static const QRegularExpression number("\"([\\d.]+)\"");
     QStringList near;
     double width = 0, height = 0;
-    for (const QString& l : run("pdftotext", {"-bbox", pdf, "-"}).split(u'\n')) {
+    for (const QString& l : output("pdftotext", {"-bbox", pdf, "-"}).split(u'\n')) {
         QList<double> v;
         for (const QRegularExpressionMatch& m : number.globalMatch(l.section(u'>', 0, 0)))
             v << m.captured(1).toDouble();
@@ -73,7 +60,7 @@ std::pair<QStringList, QStringList> readAndPrinted(const QString& pdf, const Rep
     QStringList expected, read;
     for (const ReportLine& l : lines)
         if (!l.text.trimmed().isEmpty()) expected << QString(l.text).remove(trailing);
-    for (const QString& l : run("pdftotext", {"-layout", "-fixed", "6", pdf, "-"}).split(u'\n'))
+    for (const QString& l : output("pdftotext", {"-layout", "-fixed", "6", pdf, "-"}).split(u'\n'))
         if (!l.trimmed().isEmpty()) read << QString(l).remove(trailing).remove(u'\f');
     // The page margin, in columns, from the first line; every line is shifted by as much.
     const qsizetype margin = read.value(0).indexOf(u'T') - expected.value(0).indexOf(u'T');
@@ -83,29 +70,20 @@ std::pair<QStringList, QStringList> readAndPrinted(const QString& pdf, const Rep
 
 }  // namespace
 
-class TestPrinting : public QObject {
+class TestPrinting : public QObject, PlanningWindow {
     Q_OBJECT
-    std::unique_ptr<TestProgram> prog;
-    TripPlanning* w = nullptr;
     QTemporaryDir dir;
 
     const ReportLines& printed() const { return prog->platform.printouts.last().lines; }
-    ReportLines report(const QString& format) const {
-        if (format == "tx") return PrintShortVersion(prog->s, kDate);
-        return (format == "pilot" ? PrintPilotFormat : PrintSummaryFormat)(prog->s, "trip", kDate,
-                                                                           {});
-    }
-    QAction* printEntry(const QString& format) const {
-        return format == "tx"      ? w->mnuFilPriTX
-               : format == "pilot" ? w->mnuFilPriPilot
-                                   : w->mnuFilPriSum;
+    static QString printEntry(const QString& format) {
+        return format == "tx"      ? "mnuFilPriTX"
+               : format == "pilot" ? "mnuFilPriPilot"
+                                   : "mnuFilPriSum";
     }
 
   private slots:
     void init() {
-        prog = std::make_unique<TestProgram>();
-        QVERIFY((w = prog->showPlanning()) && enterThreeLegPlan(w));
-        prog->platform.messages.clear();
+        QVERIFY(start(true));
         w->txtTXFileName->setText("trip");
     }
     void cleanup() { prog.reset(); }
@@ -131,38 +109,36 @@ class TestPrinting : public QObject {
         const bool pilot = format == "pilot";
         FakePlatform& p = prog->platform;
         p.printError = failure;
-        QListWidget* list = pilot ? w->lboPilot : w->lboSummary;
         if (menu) {
             for (QAction* a : {w->mnuViePilot, w->mnuFilPriPilot}) a->setChecked(!pilot);
             for (QAction* a : {w->mnuVieSummary, w->mnuFilPriSum}) a->setChecked(pilot);
-            printEntry(format)->trigger();
-        } else {
-            (pilot ? w->mnuViePilot : w->mnuVieSummary)->trigger();
-            clickRow(list, pilot ? 3 : 8);  // leg 2
-            QTest::mouseClick(pilot ? w->chkPilCr : w->chkSumFBO, Qt::LeftButton);
-            QTest::mouseClick(pilot ? w->cmdPilPrint : w->cmdSumPrint, Qt::LeftButton);
+            run(printEntry(format));
+        } else {  // leg 2 clicked
+            run(pilot ? "mnuViePilot lboPilot:3 chkPilCr cmdPilPrint"
+                      : "mnuVieSummary lboSummary:8 chkSumFBO cmdSumPrint");
         }
 
         QCOMPARE(p.printouts.size(), 1);
         const QStringList lines = shown(printed());
-        QCOMPARE(lines, shown(report(format)));
+        QCOMPARE(lines, shown(format == "tx" ? PrintShortVersion(prog->s, kDate)
+                                             : (pilot ? PrintPilotFormat : PrintSummaryFormat)(
+                                                   prog->s, "trip", kDate, {})));
         QCOMPARE(p.messages.size(), failure.isEmpty() ? 0 : 1);
         if (!failure.isEmpty())
             QVERIFY(p.messages[0].text.contains(failure) &&
                     p.messages[0].buttons == Platform::Buttons::OK);
         if (menu) {  // checked before: the other format, the pilot one for "tx"
             const bool marked = failure.isEmpty() && format != "tx" ? pilot : !pilot;
-            QVERIFY(w->mnuViePilot->isChecked() == marked &&  // a failed print ticks nothing
-                    w->mnuVieSummary->isChecked() != marked &&
-                    w->mnuFilPriPilot->isChecked() == marked &&
-                    w->mnuFilPriSum->isChecked() != marked);
+            // a failed print ticks nothing
+            QCOMPARE(on("*mnuViePilot *mnuVieSummary *mnuFilPriPilot *mnuFilPriSum"),
+                     QString(marked ? "1010" : "0101"));
             return;
         }
         const Leg& leg = prog->s.leg(2);
         const QString in(pilot ? 14 : 19, u' ');  // where the service lines begin
         QVERIFY(lines.contains("    |" + in + "Pax Hotel:  " + leg.DestPaxHotel) &&
                 lines.contains("    |" + in + "Crew Hotel: " + leg.DestCrewHotel) == !pilot &&
-                focusName() == list->objectName());
+                focusName() == (pilot ? "lboPilot" : "lboSummary"));
         if (!pilot)  // the arrival line follows the departure line, the FBO between them gone
             QCOMPARE(lines.value(lines.indexOf("    |" + QString(10, u' ') + leg.SumLine2) + 1),
                      "    |" + QString(10, u' ') + leg.SumLine4);
@@ -180,13 +156,12 @@ class TestPrinting : public QObject {
         auto [format] = fetch<QString>("format");
         PlanState& s = prog->s;
         for (int k = 4; k <= 20; ++k) s.leg(k) = s.leg((k - 1) % 3 + 1);
-        for (int k = 1; k <= 20; ++k)
-            s.leg(k).LegComments = QString(
-                                       "Leg %1: crew rest at the hotel, fuel on arrival, "
-                                       "catering for six passengers.\nGPU on arrival.")
-                                       .arg(k);
+        const QString note =
+            "Leg %1: crew rest at the hotel, fuel on arrival, catering for six "
+            "passengers.\nGPU on arrival.";
+        for (int k = 1; k <= 20; ++k) s.leg(k).LegComments = note.arg(k);
         s.NumLegs = 20;
-        printEntry(format)->trigger();
+        run(printEntry(format));
         // Leg 4 leaves Denver again while leg 3 has landed at Aspen: the printout ends with the
         // checks.
         const ReportLines checks = ChecksBlock(CheckTrip(s, prog->app->limits).texts(), true);
@@ -201,8 +176,8 @@ class TestPrinting : public QObject {
 
         // Read as fixed-pitch text of 6 pt a column (the report font's pitch): a column of the
         // page is a column of the printout, shifted by the page margin.
-        const QStringList pages =
-            run("pdftotext", {"-layout", "-fixed", "6", pdf, "-"}).split(u'\f', Qt::SkipEmptyParts);
+        const QStringList pages = output("pdftotext", {"-layout", "-fixed", "6", pdf, "-"})
+                                      .split(u'\f', Qt::SkipEmptyParts);
         // A page holds 842 - 2 * 18 = 806 pt / 11.33 pt = 71 lines.
         QVERIFY(pages.size() == (printed().size() + 70) / 71 &&
                 (pages.size() > 1) == (format != "tx"));
@@ -210,7 +185,7 @@ class TestPrinting : public QObject {
         const auto [read, expected] = readAndPrinted(pdf, printed());
         QCOMPARE(read, expected);
         // The font list: two heading lines, then a face a line.
-        const QStringList faces = run("pdffonts", {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+        const QStringList faces = output("pdffonts", {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY2(faces.size() == 2 && faces.filter("Bold").size() == 1,
                  qPrintable(faces.join('\n')));
     }
@@ -233,20 +208,14 @@ class TestPrinting : public QObject {
         QTemporaryDir plans;
         w->PlanDir = plans.path();
         QVERIFY(w->mnuFilExport->isEnabled());
-        if (named) {
-            w->mnuSaveArray[1]->trigger();
-            w->txtTXFileName->setText("plan");
-            QTest::mouseClick(w->cmdFilNamOK, Qt::LeftButton);
-        }
+        const auto nameIt = [&] { w->txtTXFileName->setText("plan"), run("cmdFilNamOK"); };
+        if (named) run("mnuSaveArray_1"), nameIt();
         if (file.isEmpty()) w->PlanDir = plans.filePath("gone");
         w->mnuViePilot->setChecked(true), w->mnuVieSummary->setChecked(false);
-        w->findChild<QAction*>(entry)->trigger();
-        if (!named) {
-            QVERIFY(w->frameTXName->isVisible() && !w->mnufil->menuAction()->isEnabled());
-            w->txtTXFileName->setText("plan");
-            QTest::mouseClick(w->cmdFilNamOK, Qt::LeftButton);
-        }
-        QVERIFY(w->frameTXName->isHidden() && w->mnufil->menuAction()->isEnabled());
+        run(entry);
+        QCOMPARE(on("frameTXName +mnufil"), QString(named ? "01" : "10"));
+        if (!named) nameIt();
+        QCOMPARE(on("frameTXName +mnufil"), QString("01"));
         const QString path = QDir(plans.path()).filePath(file);
         const QStringList m = prog->shownMessages();
         QVERIFY2(
@@ -260,14 +229,14 @@ class TestPrinting : public QObject {
             const auto [read, expected] =
                 readAndPrinted(path, PrintPilotFormat(prog->s, "plan", kDate));
             QCOMPARE(read, expected);
-            QVERIFY(run("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
-        } else if (entry == "mnuExpText") {
-            QCOMPARE(bytes,
-                     DecodeCp1252(ReadFile(QDir(plans.path()).filePath("plan.txt"))).toUtf8());
-        } else if (entry == "mnuExpCalendar") {
-            QCOMPARE(bytes, CalendarBytes(prog->s, "plan", {}, prog->platform.now().toUTC()));
+            QVERIFY(output("pdfinfo", {path}).contains("612 x 792 pts (letter)"));
         } else {
-            QCOMPARE(bytes, CsvBytes(prog->s, {}));
+            QCOMPARE(bytes,
+                     entry == "mnuExpText"
+                         ? DecodeCp1252(ReadFile(QDir(plans.path()).filePath("plan.txt"))).toUtf8()
+                     : entry == "mnuExpCalendar"
+                         ? CalendarBytes(prog->s, "plan", {}, prog->platform.now().toUTC())
+                         : CsvBytes(prog->s, {}));
         }
     }
 };
