@@ -191,22 +191,53 @@ void doubleClickRow(QListWidget* list, int row) {
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
 
-void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps) {
+void runSteps(QWidget* window, FakePlatform& platform, const QString& steps) {
     for (const QString& step : words(steps)) {
+        auto* box = step[0] == '@' ? window->findChild<QLineEdit*>(step.mid(1)) : nullptr;
         if (step == "yes" || step == "no")
             platform.answers << (step == "yes" ? Platform::Answer::Yes : Platform::Answer::No);
         else if (step == "Escape")
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else if (auto* l = step.contains(':') ? w->findChild<QListWidget*>(step.section(':', 0, 0))
-                                              : nullptr)
+        else if (auto* l = step.contains(':')
+                               ? window->findChild<QListWidget*>(step.section(':', 0, 0))
+                               : nullptr)
             (step.contains("::") ? doubleClickRow : clickRow)(l, step.section(':', -1).toInt());
-        else if (auto* a = w->findChild<QAction*>(step))
+        else if (auto* a = window->findChild<QAction*>(step))
             a->trigger();
-        else if (auto* b = w->findChild<QAbstractButton*>(step))
+        else if (auto* b = window->findChild<QAbstractButton*>(step))
             QTest::mouseClick(b, Qt::LeftButton);
+        else if (box)
+            box->setFocus(), box->selectAll();
+        else if (step[0] == '+')
+            QTest::keyClicks(QApplication::focusWidget(), step.mid(1));
         else
             typeAndReturn(step == "." ? QString() : step);
     }
+}
+
+QString on(const QWidget* window, const QString& names) {
+    QString out;
+    for (const QString& n : words(names)) {
+        const bool flag = n[0] == '+' || n[0] == '*';
+        QObject* o = window->findChild<QAction*>(n.mid(flag));
+        if (auto* m = window->findChild<QMenu*>(n.mid(flag))) o = m->menuAction();
+        if (!o) o = window->findChild<QWidget*>(n.mid(flag));
+        const char* state = n[0] == '+' ? "enabled" : n[0] == '*' ? "checked" : "visible";
+        out += !o ? '?' : o->property(state).toBool() ? '1' : '0';
+    }
+    return out;
+}
+
+QString texts(const QWidget* window, const QString& names) {
+    QStringList out;
+    for (const QString& n : words(names)) {
+        const QObject* o = window->findChild<QObject*>(n);
+        QVariant v = n == "@" ? focusName() : o ? QVariant() : QVariant("?");
+        for (const char* p : {"text", "plainText", "title"})
+            if (!v.isValid()) v = o->property(p);
+        out << v.toString();
+    }
+    return out.join('|');
 }
 
 }  // namespace tx::test

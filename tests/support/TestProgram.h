@@ -85,10 +85,17 @@ QStringList listLines(const QListWidget* list);
 void clickRow(QListWidget* list, int row);
 void doubleClickRow(QListWidget* list, int row);
 
-// Steps separated by blanks: a menu entry or a button (or check box) of the main window named is
-// triggered or clicked, "lboTX:n" clicks row n of the list named ("lboTX::n" double-clicks it),
+// Steps separated by blanks, on the window given: a menu entry or a button (or check box) named
+// is triggered or clicked, "lboTX:n" clicks row n of the list named ("lboTX::n" double-clicks it),
+// "@box" gives a box the focus with its text selected, "+text" types the text without Return,
 // "yes" or "no" answers the next question, "Escape" presses Escape in the focused widget; anything
 // else is typed into the focused widget with Return ("." alone: Return only).
-void runSteps(TripPlanning* w, FakePlatform& platform, const QString& steps);
+void runSteps(QWidget* window, FakePlatform& platform, const QString& steps);
+// "1" or "0" per control of the window named (an action, a menu's entry or a widget): shown, or
+// with '+' before its name enabled, with '*' checked; '?' for a name it lacks.
+QString on(const QWidget* window, const QString& names);
+// The texts of the controls of the window named, '|' between them: a box's, label's or button's
+// text, a frame's title; "@" stands for the name of the control that has the focus.
+QString texts(const QWidget* window, const QString& names);
 
 }  // namespace tx::test

@@ -43,40 +43,13 @@ class TestAirportInfo : public QObject {
         return scalar("SELECT " + f.join(" || '|' || ") + " FROM tblAirports WHERE Ident = '" +
                       ident + "'");
     }
-    // Steps separated by blanks: a menu entry or a button named is triggered or clicked, "@box"
-    // gives a box the focus with its text selected, "+text" types the text alone, "." presses
-    // Return; anything else is typed with Return.
-    void run(const QString& steps) {
-        for (const QString& s : words(steps)) {
-            if (auto* a = v->findChild<QAction*>(s))
-                a->trigger();
-            else if (auto* b = v->findChild<QPushButton*>(s))
-                QTest::mouseClick(b, Qt::LeftButton);
-            else if (auto* box = v->findChild<QLineEdit*>(s.mid(1)); box && s[0] == '@')
-                box->setFocus(), box->selectAll();
-            else if (s[0] == '+')
-                QTest::keyClicks(QApplication::focusWidget(), s.mid(1));
-            else
-                typeAndReturn(s == "." ? QString() : s);
-        }
-    }
+    void run(const QString& steps) { runSteps(v, prog->platform, steps); }
     // The identifier search from its menu entry.
     void find(const QString& ident) { run("mnuFilSeaID " + ident); }
     QString shown() const {
         return v->txtIdentifier->isVisible() ? v->txtIdentifier->text() : QString("-");
     }
-    // "1" or "0" per widget named: shown, or with '+' before its name (an action or a menu's
-    // entry) enabled.
-    QString on(const QString& names) const {
-        QString out;
-        for (const QString& n : words(names)) {
-            auto* w = v->findChild<QWidget*>(QString(n).remove('+'));
-            auto* a = qobject_cast<QMenu*>(w) ? qobject_cast<QMenu*>(w)->menuAction()
-                                              : v->findChild<QAction*>(n.mid(1));
-            out += (n[0] != '+' ? w->isVisible() : a ? a->isEnabled() : w->isEnabled()) ? '1' : '0';
-        }
-        return out;
-    }
+    QString on(const QString& names) const { return test::on(v, names); }
 
   private slots:
     void init() {

@@ -53,33 +53,10 @@ struct PlanningWindow {
         prog->platform.messages.clear();
         return true;
     }
-    // "1" or "0" per control of the window named (an action, a menu's entry or a widget):
-    // shown, or with '+' before its name enabled, with '*' checked; '?' for a name it lacks.
-    QString on(const QString& names) const {
-        QString out;
-        for (const QString& n : words(names)) {
-            const bool flag = n[0] == '+' || n[0] == '*';
-            QObject* o = w->findChild<QAction*>(n.mid(flag));
-            if (auto* m = w->findChild<QMenu*>(n.mid(flag))) o = m->menuAction();
-            if (!o) o = w->findChild<QWidget*>(n.mid(flag));
-            const char* state = n[0] == '+' ? "enabled" : n[0] == '*' ? "checked" : "visible";
-            out += !o ? '?' : o->property(state).toBool() ? '1' : '0';
-        }
-        return out;
-    }
-    // The texts of the controls named (of the window, or of another one), '|' between them: a
-    // box's, label's or button's text, a frame's title; "@" stands for the name of the control
-    // that has the focus.
+    // The window's controls' states and texts, and steps run on it (tests/support).
+    QString on(const QString& names) const { return test::on(w, names); }
     QString texts(const QString& names, const QWidget* in = nullptr) const {
-        QStringList out;
-        for (const QString& n : words(names)) {
-            const QObject* o = (in ? in : w)->findChild<QObject*>(n);
-            QVariant v = n == "@" ? focusName() : o ? QVariant() : QVariant("?");
-            for (const char* p : {"text", "plainText", "title"})
-                if (!v.isValid()) v = o->property(p);
-            out << v.toString();
-        }
-        return out.join('|');
+        return test::texts(in ? in : w, names);
     }
     void run(const QString& steps) const { runSteps(w, prog->platform, steps); }
 };
