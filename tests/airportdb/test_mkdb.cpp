@@ -120,9 +120,8 @@ class MkdbTest : public QObject {
         QProcess p;
         p.start(TARVEX_MKDB_PATH, {data.path(), dest});
         QVERIFY(p.waitForFinished(30000));
-        const QString said =
-            QString::fromLocal8Bit(sound ? p.readAllStandardOutput() : p.readAllStandardError());
-        QVERIFY2(said.contains(fault), qPrintable(said));
+        const QByteArray said = sound ? p.readAllStandardOutput() : p.readAllStandardError();
+        QVERIFY2(said.contains(fault.toLocal8Bit()), said.constData());
         QCOMPARE(p.exitCode(), sound ? 0 : 1);
         QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList{"data.mdb"});
         QCOMPARE(ReadFile(dest) == previous, !sound);
