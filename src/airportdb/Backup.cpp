@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryFile>
+#include <QUrl>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -181,7 +182,13 @@ RestoreCopy PrepareRestore(const Db& live, const QString& folder) {
     RestoreCopy copy(source, part);
     try {
         {
-            RawConnection from(source, SQLITE_OPEN_READONLY);
+            // A reader of a file in WAL mode makes its -wal and -shm files and, being read-only,
+            // cannot remove them: without a -wal the file holds every change, so it is read as
+            // one that cannot change, which leaves nothing beside the user's backup.
+            const bool walLeft = QFileInfo::exists(LinkTarget(source) + "-wal");
+            const QString uri = QUrl::fromLocalFile(source).toString(QUrl::FullyEncoded);
+            RawConnection from(source, SQLITE_OPEN_READONLY | (walLeft ? 0 : SQLITE_OPEN_URI),
+                               walLeft ? QString() : uri + "?immutable=1");
             copyPages(from.h, source, part);
         }
         CheckAirportDatabase(part);

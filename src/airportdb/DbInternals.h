@@ -22,8 +22,10 @@ inline QString engineMessage(sqlite3* h) {
 // out of scope.
 struct RawConnection {
     sqlite3* h = nullptr;
-    RawConnection(const QString& path, int flags) {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &h, flags, nullptr) != SQLITE_OK) {
+    // `uri`, when given, is what is opened (with SQLITE_OPEN_URI); messages name `path`.
+    RawConnection(const QString& path, int flags, const QString& uri = {}) {
+        const QString name = uri.isEmpty() ? path : uri;
+        if (sqlite3_open_v2(name.toUtf8().constData(), &h, flags, nullptr) != SQLITE_OK) {
             const QString why = engineMessage(h);
             sqlite3_close_v2(h);
             throw DbError(QDir::toNativeSeparators(path) + ": cannot be opened (" + why + ")");
