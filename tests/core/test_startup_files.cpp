@@ -97,11 +97,9 @@ class TestStartupFiles : public QObject {
     void startFiles_data() {
         addColumns<QString, QByteArray, QString>("file", "bytes", "want");
         const auto row = addRow<const char*, QByteArray, QString>;
-        const char *Z = "TZONES.DAT", *Y = "TZYEARS.DAT", *T = "TARVEX.DAT", *D = "TXDefAC.DAT",
-                   *A = "A.AC";
+        const char *Z = "TZONES.DAT", *Y = "TZYEARS.DAT", *D = "TXDefAC.DAT", *A = "A.AC";
         const QString early = "the file ends too early (field %1)", loaded = "Z2 11.07|A.AC %1",
-                      over48 = "stops: the table holds %1 zone rows; at most 48 are allowed",
-                      pipe = "this is a named pipe, not a file";
+                      over48 = "stops: the table holds %1 zone rows; at most 48 are allowed";
         const QByteArray nam = "2000,2060,1\r\n\"NAM\",";
         row("no zone rows", Z, zones(0), " 0|A.AC Sample Jet 5 250");
         row("48 zone rows", Z, zones(48), "Z48 11.07|A.AC Sample Jet 5 250");
@@ -114,8 +112,7 @@ class TestStartupFiles : public QObject {
             "the years 2060 to 2000 are not in order within 1900 to 2199");
         row("too many year rows", Y, years("2000,2060,9601"),
             "the table holds 9601 rows; at most 9600 are allowed");
-        row("year rows end early", Y, years("2000,2060,3\r\n\"NAM\",2000,4.02,10.29"),
-            early.arg(12));
+        row("rows end early", Y, years("2000,2060,3\r\n\"NAM\",2000,4.02,10.29"), early.arg(12));
         row("lower-case code", Y, years("2000,2060,1\r\n\"nam\",2000,4.02,10.29"),
             "row 1: \"nam\" is not a zone code of 1 to 3 capital letters");
         row("year outside", Y, years(nam + "2061,4.02,10.29"),
@@ -125,12 +122,12 @@ class TestStartupFiles : public QObject {
         row("rows out of order", Y,
             years("2000,2060,2\r\n\"NAM\",2001,4.01,10.28\r\n" + nam.mid(13) + "2000,4.02,10.29"),
             "row 2: NAM 2000 does not follow NAM 2001 (rows go by code, then year, each once)");
-        row("10 settings", T, SettingsLine.chopped(4), "stops: " + early.arg(11));
-        row("settings over 1 MB", T, padded(SettingsLine, MB + 1),
+        row("10 settings", "TARVEX.DAT", SettingsLine.chopped(4), "stops: " + early.arg(11));
+        row("settings over 1 MB", "TARVEX.DAT", padded(SettingsLine, MB + 1),
             "stops: the file is larger than 1 MB");
         // Only regular files are read, and opening one never waits.
-        row("zones a named pipe", Z, "<pipe>", "stops: " + pipe);
-        row("TXDefAC.DAT a link to a pipe", D, "<link to pipe>", pipe);
+        row("zones a named pipe", Z, "<pipe>", "stops: this is a named pipe, not a file");
+        row("link to a pipe", D, "<link to pipe>", "this is a named pipe, not a file");
         row("TXDefAC.DAT of 1 MB", D, padded("A.AC", MB), loaded.arg("Sample Jet 5 250"));
         row("no TXDefAC.DAT", D, QByteArray(), "the file is missing");
         row("empty TXDefAC.DAT", D, "", early.arg(1));
@@ -161,24 +158,19 @@ class TestStartupFiles : public QObject {
             if (name != file || !bytes.isNull()) put(name, name == file ? bytes : good);
         }
         PlanState s = state();
-        try {
-            LoadStartFiles(s);
-        } catch (const FileError& e) {
-            QCOMPARE("stops: " + e.message(), inDir(want));
-            QCOMPARE(s.TZRows, 0);
+        const QString stop = Thrown<FileError>([&] { LoadStartFiles(s); });
+        if (stop != "<nothing thrown>") {  // with no zone loaded
+            QCOMPARE("stops: " + stop + '|' + QString::number(s.TZRows), inDir(want) + "|0");
             return;
         }
         QCOMPARE(s.VersionText + s.TaxiDefault + s.TZExpiry + s.ACFileLoaded,
                  " Tarvex  (ver 3.1.4) 1012/31/2027" + s.ACFileName);
-        const QString loaded = QString("%1 %2|%3 %4 %5 %6")
-                                   .arg(s.TZCode[s.TZRows], QString::number(s.TZDSTEnd[s.TZRows]),
-                                        s.ACFileName, s.ACType)
-                                   .arg(s.ACRows)
-                                   .arg(s.ACSpeed[s.ACRows]);
-        QCOMPARE(!s.TZYears.Problem.isEmpty() ? s.TZYears.Problem
-                 : s.ACFileName.isEmpty()     ? s.AircraftLoadError
-                                              : loaded,
-                 inDir(want));
+        const QString problem = s.TZYears.Problem + s.AircraftLoadError,
+                      loaded = s.TZCode[s.TZRows] + ' ' + QString::number(s.TZDSTEnd[s.TZRows]) +
+                               '|' + s.ACFileName + ' ' + s.ACType + ' ' +
+                               QString::number(s.ACRows) + ' ' +
+                               QString::number(s.ACSpeed[s.ACRows]);
+        QCOMPARE(problem.isEmpty() ? loaded : problem, inDir(want));
         QCOMPARE(s.TZYears.rows.size(), s.TZYears.Problem.isEmpty() ? 1u : 0u);
         QCOMPARE(s.ACFileName.isEmpty(), !s.AircraftLoadError.isEmpty());
     }
@@ -224,21 +216,14 @@ class TestStartupFiles : public QObject {
     void writtenReadsBack() {
         auto [file, field, want] = fetch<QString, QByteArray, QString>("file", "field", "want");
         // The file with the field on its first line; how the field is read and the file rewritten.
-        std::function<QString(PlanState&)> read = [](PlanState& p) {
-            return p.ACFileName = ReadDefaultAircraftFile(p);
+        const bool cfg = file == "TARVEX.DAT", old = file == "OLD.AC";
+        const auto read = [&](PlanState& p) -> QString {
+            if (cfg) return ReadSettingsFile(p), p.OwnerName;
+            return old ? (LoadAircraft(p), p.ACType) : p.ACFileName = ReadDefaultAircraftFile(p);
         };
-        std::function<void(const PlanState&)> write = WriteDefaultAircraftFile;
-        QByteArray bytes = field + "\r\n";
-        if (file == "TARVEX.DAT") {
-            bytes += SettingsLine.mid(4).replace("\",\"", "\"\r\n\"") + "\r\n";
-            read = [](PlanState& p) { return ReadSettingsFile(p), p.OwnerName; };
-            write = WriteSettingsFile;
-        } else if (file == "OLD.AC") {
-            bytes = aircraft(48, field);
-            read = [](PlanState& p) { return LoadAircraft(p), p.ACType; };
-            write = WriteAircraft;
-        }
-        put(file, bytes);
+        const auto write = cfg ? WriteSettingsFile : old ? WriteAircraft : WriteDefaultAircraftFile;
+        const QByteArray rest = SettingsLine.mid(4).replace("\",\"", "\"\r\n\"") + "\r\n";
+        put(file, old ? aircraft(48, field) : field + "\r\n" + (cfg ? rest : QByteArray()));
         const QList<QByteArray> before = lines(file);
 
         PlanState s = state(), again = state();
@@ -246,9 +231,8 @@ class TestStartupFiles : public QObject {
         const QString got = read(s);
         write(s);
         QCOMPARE(read(again), got);
-        QVERIFY(again.ACSpeed == s.ACSpeed && again.ACFuelFlow == s.ACFuelFlow);
         QList<QByteArray> after = lines(file);
-        if (file == "OLD.AC") QCOMPARE(after.takeFirst(), QByteArray(" 48\r"));
+        if (old) QCOMPARE(after.takeFirst(), QByteArray(" 48\r"));
         QCOMPARE(DecodeCp1252(after.takeFirst().chopped(1)) + '|' + got, want);
         QCOMPARE(after, before.mid(1));
     }
@@ -301,14 +285,13 @@ class TestStartupFiles : public QObject {
         addColumns<QByteArray, QString, QStringList>("file", "minutes", "problem");
         const auto row = addRow<QByteArray, QString, QStringList>;
         const QString defaults = "30 60 15 600 840 600", read = "45 30 0 720 795 480";
-        QByteArray wrongLabel = Written, outOfRange = Written, notTime = Written;
         row("missing", "<none>", defaults, {});
         row("written", "<write>", read, {});
-        row("wrong label", wrongLabel.replace("\"Show time\"", "\"Show\""), defaults,
+        row("wrong label", QByteArray(Written).replace("\"Show time\"", "\"Show\""), defaults,
             {"limit 2 should be labelled \"Show time\", not \"Show\"", "default"});
-        row("out of range", outOfRange.replace("13:15", "30:00"), defaults,
+        row("out of range", QByteArray(Written).replace("13:15", "30:00"), defaults,
             {"Duty limit must lie between 1:00 and 24:00", "\"30:00\""});
-        row("not h:mm", notTime.replace("0:30", "30"), defaults,
+        row("not h:mm", QByteArray(Written).replace("0:30", "30"), defaults,
             {"Show time: type hours and minutes as h:mm"});
         row("ends early", Written.left(Written.lastIndexOf("\"Flight")), defaults,
             {"the file ends too early", "default limits"});
@@ -319,8 +302,7 @@ class TestStartupFiles : public QObject {
         auto [file, problem] = fetch<QByteArray, QStringList>("file", "problem");
         const QString path = QDir(dir_).filePath("TXLimits.DAT");
         PlanState s = state();
-        TripLimits limits;
-        limits.minutes = {45, 30, 0, 720, 795, 480};
+        TripLimits limits{{45, 30, 0, 720, 795, 480}};
         QFile::remove(path);
         if (file == "<write>") WriteTripLimits(s, limits);
         put("TXLimits.DAT", file);
@@ -332,8 +314,8 @@ class TestStartupFiles : public QObject {
         for (const int m : got.limits.minutes) minutes << QString::number(m);
         QTEST(minutes.join(' '), "minutes");
         QCOMPARE(got.problem.isEmpty(), problem.isEmpty());
-        if (!problem.isEmpty())
-            VerifyHolds(got.problem, QStringList{inDir("TXLimits.DAT: " + problem[0])} + problem);
+        if (!problem.isEmpty()) problem.prepend(inDir("TXLimits.DAT: " + problem[0]));
+        VerifyHolds(got.problem, problem);
         // Never a file the next start refuses: a limit out of its range is not written.
         limits[TripLimit::FlightTime] = 24 * 60 + 1;
         VerifyHolds(Thrown<FileError>([&] { WriteTripLimits(s, limits); }),
