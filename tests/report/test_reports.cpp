@@ -12,12 +12,9 @@ using namespace tx;
 
 namespace {
 
-QString S(int n) {
-    return QString(n, u' ');
-}
-QString D(int n) {
-    return QString(n, u'-');
-}
+// n blanks, n dashes.
+const auto S = [](int n) { return QString(n, u' '); };
+const auto D = [](int n) { return QString(n, u'-'); };
 // Bold lines are marked "**" in the expected pages.
 QStringList Marked(const ReportLines& lines) {
     QStringList out;
@@ -28,11 +25,10 @@ QStringList Marked(const ReportLines& lines) {
 const QString kDate = "3/5/2025 9:07:00 AM";
 
 // Leg 1 no flags and no comments, leg 2 only a two-line comment, leg 3 every flag but the pax
-// hotel's. The stored list lines are short markers: the reports only place them.
+// hotel's (left unset). The stored list lines are short markers: the reports only place them.
 PlanState Fixture() {
     PlanState s;
-    s.NumLegs = 3;
-    s.ACType = "Citation Sample 560 Ultra  ";
+    s.NumLegs = 3, s.ACType = "Citation Sample 560 Ultra  ";
     s.TotalDist = 1234, s.TotalTimeText = " 5+07";
     const char* dest[][4] = {{"KASE", "ASPEN", "Aspen FBO", "ASPEN, CO"},
                              {"LFPB", "PARIS LE BOURGE", "Paris FBO", "PARIS LE BOURGE, FR "},
@@ -54,7 +50,6 @@ PlanState Fixture() {
     one.InclFBO = one.InclCrewHotel = one.InclPaxHotel = one.InclLimo = one.InclCatering = 0;
     s.leg(2).LegComments = "Call FBO on arrival\nFuel to tabs";  // print flags left unset
     three.InclFBO = three.InclCrewHotel = three.InclLimo = three.InclCatering = 1;
-    three.InclPaxHotel = 0;
     return s;
 }
 
@@ -78,8 +73,7 @@ QStringList PilotPage(bool paper) {
     p << b + in + "      Dist    GMT/Local   Flt.Tm.  GMT/Local" +
              (paper ? S(14) + "Tot.Req.  " : S(13) + "Tot.Req.   ") + "Dest SR/SS";
     p << in + D(78);
-    p << in + "p1a" << in + "p1b" << in << in + "p2a" << in + "p2b" << in << in + "p3a"
-      << in + "p3b" << in;
+    for (const char* n : {"1", "2", "3"}) p << in + "p" + n + "a" << in + "p" + n + "b" << in;
     p << in + "KDEN DENVER        Dep FBO one" << in + "KASE ASPEN         Aspen FBO"
       << in + "LFPB PARIS LE BOUR Paris FBO" << in + "LSZH ZÜRICH        Zürich FBO";
     for (int k = paper ? 3 : 2; k > 0; --k) p << "";  // the last for leg 1
@@ -156,22 +150,19 @@ class TestReports : public QObject {
         QTemporaryDir dir;
         PlanState s = Fixture();
         SavePlan(s, dir.path(), "TRIP1", {}, report.startsWith("pilot"), kDate, {});
-        const QByteArray bytes = ReadFile(dir.filePath("TRIP1.txt"));
-        QVERIFY(ReadFile(dir.filePath("TRIP1.tx")).startsWith("3\r\n") && bytes.endsWith("\r\n"));
-        QCOMPARE(QString::fromLatin1(bytes.chopped(2)).split("\r\n"), want);
+        QVERIFY(ReadFile(dir.filePath("TRIP1.tx")).startsWith("3\r\n"));
+        QCOMPARE(ReadFile(dir.filePath("TRIP1.txt")), (want.join("\r\n") + "\r\n").toLatin1());
     }
 
     // A name that reaches the aircraft column pushes the type to that column of the next line.
     void nameTab_data() {
         addColumns<int, QStringList>("length", "want");
-        addRow("58 characters, same line", 58, QStringList{QString(58, 'N') + kR20});
-        addRow("60 characters, next line", 60, QStringList{QString(60, 'N'), S(58) + kR20});
+        addRow("58 characters, same line", 58, QStringList{QString(58, 'N') + kR20, D(78)});
+        addRow("60 characters, next line", 60, QStringList{QString(60, 'N'), S(58) + kR20, D(78)});
     }
     void nameTab() {
         auto [length, want] = fetch<int, QStringList>("length", "want");
-        const QStringList lines = PilotTextLines(Fixture(), QString(length, 'N'), kDate);
-        QCOMPARE(lines.mid(4, want.size()), want);
-        QCOMPARE(lines[4 + want.size()], D(78));
+        QCOMPARE(PilotTextLines(Fixture(), QString(length, 'N'), kDate).mid(4, want.size()), want);
     }
 
     // Trip details add a line under each heading and the fuel unit to the fuel columns' heading;
@@ -219,36 +210,32 @@ class TestReports : public QObject {
         QTEST(WrapComments(comment), "want");
     }
 
-    // The comment's lines after the eight field lines, under "Comments:" when there are any;
-    // the head is checked once for every row.
+    // The comment's lines after the eight field lines, under "Comments:" when there are any,
+    // then the services given (here the FBO and the caterer).
     void airportPrintout_data() {
         addColumns<QString, QStringList>("comment", "tail");
         const auto row = addRow<QString, QStringList>;
-        const QString c30 = "Closed nightly 2300-0600 local", z50(50, 'z');
-        row("30-character comment", c30, {S(5) + c30});
-        QStringList words;
-        for (int i = 0; i < 10; ++i) words << QString(9, QChar('a' + i));
-        const QString w = " " + words.join(' ');
-        row("ten nine-letter words: 51 + 49", w.mid(1), {S(4) + w.left(51), S(4) + w.mid(51)});
+        const QString c = "Comments:", c30 = "Closed nightly 2300-0600 local", z50(50, 'z');
+        row("30-character comment", c30, {c, S(5) + c30});
+        QString w;  // " aaaaaaaaa bbbbbbbbb ... jjjjjjjjj"
+        for (char k = 'a'; k <= 'j'; ++k) w += ' ' + QString(9, QChar(k));
+        row("ten nine-letter words: 51 + 49", w.mid(1), {c, S(4) + w.left(51), S(4) + w.mid(51)});
         row("no blank: cut at 51, nothing dropped", QString(120, 'z'),
-            {S(5) + z50, S(4) + z50 + 'z', S(4) + QString(19, 'z')});
+            {c, S(5) + z50, S(4) + z50 + 'z', S(4) + QString(19, 'z')});
         row("no comment", QString(), {});
     }
     void airportPrintout() {
         auto [comment, tail] = fetch<QString, QStringList>("comment", "tail");
-        AirportPrintFields a{"KASE", "ASPEN", "CO", "N3913.4",  "W10652.1",
-                             "-7",   "-6",    "US", comment,    "Aspen FBO",
-                             "",     "",      "",   "Sky Meals"};  // FBO and caterer only
-        const QStringList head =
-            QStringList{"", "", S(11) + "Tarvex - Airport Information", D(69), ""} +
-            QString(
-                "Identifier:      KASE|City:            ASPEN|State/Country:   CO|"
-                "Latitude:        N3913.4|Longitude:       W10652.1|"
-                "Time Zone(STD):  -7|Time Zone(DAY):  -6|ZoneCode:        US")
-                .split('|');
-        QCOMPARE(Marked(PrintAirportInformation(a)),
-                 head + (tail.isEmpty() ? tail : QStringList{"Comments:"} + tail) +
-                     QStringList({"FBO :      Aspen FBO", "Catering : Sky Meals"}));
+        const AirportPrintFields a{"KASE", "ASPEN", "CO", "N3913.4",  "W10652.1",
+                                   "-7",   "-6",    "US", comment,    "Aspen FBO",
+                                   "",     "",      "",   "Sky Meals"};
+        const QString head = "||" + S(11) + "Tarvex - Airport Information|" + D(69) +
+                             "||Identifier:      KASE|City:            ASPEN|State/Country:   CO|"
+                             "Latitude:        N3913.4|Longitude:       W10652.1|"
+                             "Time Zone(STD):  -7|Time Zone(DAY):  -6|ZoneCode:        US";
+        QCOMPARE(
+            Marked(PrintAirportInformation(a)),
+            head.split('|') + tail + QStringList({"FBO :      Aspen FBO", "Catering : Sky Meals"}));
     }
 };
 
