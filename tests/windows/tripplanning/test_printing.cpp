@@ -203,9 +203,10 @@ class TestPrinting : public QObject, PlanningWindow {
         QCOMPARE(on("frameTXName +mnufil"), QString("01"));
         const QString path = QDir(plans.path()).filePath(file);
         const QString said = prog->shownMessages().join('\n').section(": ", 1);
-        QCOMPARE(file.isEmpty() ? said.section('\n', 0, 0) : said,
-                 file.isEmpty() ? "The export was not written; no file was changed."
-                                : "Written to " + QDir::toNativeSeparators(path));
+        QCOMPARE(QString::number(prog->platform.messages.size()) + ' ' +
+                     (file.isEmpty() ? said.section('\n', 0, 0) : said),
+                 file.isEmpty() ? "1 The export was not written; no file was changed."
+                                : "1 Written to " + QDir::toNativeSeparators(path));
         if (file.isEmpty()) return;
         QVERIFY(QFile::exists(QDir(plans.path()).filePath("plan.tx")));
         if (entry == "mnuExpPDF") {
