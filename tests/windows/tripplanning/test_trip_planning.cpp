@@ -164,8 +164,8 @@ class TestTripPlanning : public QObject, PlanningWindow {
         } else {
             QCOMPARE(w->framePlanning->title(), "Leg #  " + caption);
         }
-        typeAndReturn({});  // the number shown is then taken
-        QCOMPARE(focusName(), QString("txtTorL"));
+        typeAndReturn({});  // the number shown is then taken, and the caption follows it
+        QCOMPARE(focusName() + '|' + w->framePlanning->title(), "txtTorL|Leg #  " + shown);
     }
 
     // Keys typed into the T/L box: the letter shown and the time of that end.
